@@ -1,0 +1,10 @@
+# The native build: the core on the simulated platform, with its tests.
+file(GLOB LT_SIM_SOURCES CONFIGURE_DEPENDS src/platform/sim/*.cpp)
+add_library(lt_sim STATIC ${LT_SIM_SOURCES})
+target_link_libraries(lt_sim PUBLIC lt_core)
+
+file(GLOB LT_NATIVE_TESTS CONFIGURE_DEPENDS tests/native/*.cpp)
+add_executable(native_tests ${LT_NATIVE_TESTS})
+target_link_libraries(native_tests PRIVATE lt_sim GTest::gtest GTest::gtest_main)
+target_compile_definitions(native_tests PRIVATE LT_SOURCE_DIR="${CMAKE_SOURCE_DIR}")
+add_test(NAME native_tests COMMAND native_tests --gtest_brief=1)

@@ -1,0 +1,49 @@
+// The application state shared by every window and routine for the whole run.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+#include "platform/desktop.h"
+
+namespace lt {
+
+inline constexpr int LessonCount = 15;
+
+// Progress marks indexed by lesson number 1..15; element 0 is unused.
+using Marks = std::array<std::int16_t, LessonCount + 1>;
+
+namespace mark {
+inline constexpr std::int16_t LessonDone = 1, ExercisesDone = 2;
+}
+
+struct Globals {
+    const std::string CRLF = "\r\n";
+    const std::string CRLF2 = "\r\n\r\n";
+
+    Marks Lsn_Progress{};
+    Marks Saved_Progress{};
+    WindowHandle Found_Wnd = 0;
+    std::string Work_Dir;
+    std::string Tutor_Dir;
+    std::int16_t Edition = 0;
+    long Reg_Std = 0, Reg_KmEd = 0, Reg_Ultor = 0;
+    std::int16_t Launch_Code = 0;
+    bool Host_Opened = false;
+
+    // Lesson player and exercises.
+    std::int16_t Cur_Lesson = 0;
+    std::int16_t Screen_No = 0;
+    std::int16_t Step_No = 0;
+    bool Ask_Return = false;
+    bool Ask_Exercises = false;
+    std::int16_t Leave_Answer = 0;
+    std::int16_t Exer_Done = 0;
+    std::string Design_File;
+};
+
+// A host start that failed: the exercises are unavailable.
+inline bool launchFailed(std::int16_t launchCode) { return launchCode >= 1 && launchCode <= 31; }
+
+} // namespace lt

@@ -1,0 +1,15 @@
+#include "app/logo.h"
+
+namespace lt {
+
+LogoWindow::LogoWindow(forms::FormsRuntime& runtime, Tutorial& t)
+    : Form(runtime, "logo"), Picture1(*this, forms::ControlKind::Image, "Picture1")
+{
+    constexpr int Title = 584;
+    designClientSize(5400, 2700);
+    setCaption(t.text(Title));
+    Picture1.move(0, 0, 5400, 2700);
+    Picture1.setPicture("logo");
+}
+
+} // namespace lt

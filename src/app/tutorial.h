@@ -1,0 +1,60 @@
+// The running tutorial: its global state, the platform it runs on, its
+// string table and its forms. Every window and shared routine works on one.
+#pragma once
+
+#include <set>
+#include <string>
+
+#include "app/globals.h"
+#include "forms/forms_runtime.h"
+#include "platform/desktop.h"
+#include "platform/files.h"
+#include "platform/string_table.h"
+
+namespace lt {
+
+// Numbers of the texts that code refers to by meaning.
+namespace txt {
+inline constexpr int AppTitle = 22, PressF1 = 79;
+}
+
+// The tutorial's own texts, loaded by number. A missing number is remembered
+// so tests can fail on it; the screen then shows nothing rather than a guess.
+class Texts {
+public:
+    explicit Texts(const StringTable& table) : table_(table) {}
+    std::string operator()(int id) const;
+    const std::set<int>& missing() const { return missing_; }
+
+private:
+    const StringTable& table_;
+    mutable std::set<int> missing_;
+};
+
+class Tutorial {
+public:
+    Tutorial(Desktop& desktop, Files& files, const StringTable& strings, forms::UiBinding& ui)
+        : desktop(desktop), files(files), text(strings), forms(ui)
+    {
+    }
+    Tutorial(const Tutorial&) = delete;
+    Tutorial& operator=(const Tutorial&) = delete;
+
+    Globals g;
+    Desktop& desktop;
+    Files& files;
+    Texts text;
+    forms::FormsRuntime forms;
+
+    // The program's title, the title of every message box.
+    std::string title() const { return text(txt::AppTitle); }
+    int message(const std::string& body, int style) { return desktop.messageBox(body, title(), style); }
+    // The program's own directory, App.Path.
+    std::string appPath() { return desktop.programDirectory(); }
+    [[noreturn]] void end() { forms.end(); }
+};
+
+// Paths are formed as directory + "\" + file name.
+inline std::string joinPath(const std::string& dir, const std::string& name) { return dir + "\\" + name; }
+
+} // namespace lt

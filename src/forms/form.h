@@ -1,0 +1,114 @@
+// A window of the tutorial. Each form class designs its controls in its
+// constructor (as members named the way the tutorial names them) and handles
+// its events by overriding the Form_ methods.
+#pragma once
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "forms/control.h"
+
+namespace lt::forms {
+
+class FormsRuntime;
+
+// Why a form is asked to close.
+namespace unload_mode {
+inline constexpr int ControlMenu = 0, Code = 1, WindowsSession = 2, TaskManager = 3, MdiParent = 4;
+}
+
+class Form {
+public:
+    Form(FormsRuntime& runtime, std::string key);
+    Form(const Form&) = delete;
+    Form& operator=(const Form&) = delete;
+    virtual ~Form();
+
+    FormsRuntime& runtime() const { return runtime_; }
+    const std::string& key() const { return key_; }
+
+    const std::string& caption() const { return caption_; }
+    void setCaption(const std::string& text);
+
+    // Outer geometry, in twips on the screen.
+    int left() const { return left_; }
+    int top() const { return top_; }
+    int width() const { return width_; }
+    int height() const { return height_; }
+    void move(int left, int top);
+    void move(int left, int top, int width, int height);
+    // Size of the client area, as designed.
+    int clientWidth() const { return clientWidth_; }
+    int clientHeight() const { return clientHeight_; }
+
+    Color backColor() const { return backColor_; }
+    void setBackColor(Color c);
+    const Font& font() const { return font_; }
+
+    bool visible() const { return visible_; }
+    void show();
+    void hide();
+    bool minimized() const;
+    WindowHandle handle() const;
+
+    Pointer mousePointer() const { return pointer_; }
+    void setMousePointer(Pointer p);
+
+    const std::vector<Control*>& controls() const { return controls_; }
+    // The keyboard order of controls that differ from the design order;
+    // empty: the order the controls were designed in.
+    const std::vector<Control*>& tabOrder() const { return tabOrder_; }
+    void setTabOrder(std::vector<Control*> order);
+    Control* focusedControl() const { return focused_; }
+
+    virtual void Form_Load() {}
+    virtual void Form_Activate() {}
+    virtual void Form_Paint() {}
+    virtual void Form_QueryUnload(int& cancel, int unloadMode) { (void)cancel, (void)unloadMode; }
+    virtual void Form_Unload() {}
+    virtual void Form_KeyDown(int& keyCode, int shift) { (void)keyCode, (void)shift; }
+    virtual void Form_MouseMove(const MouseEvent& e) { (void)e; }
+
+    // Called by bindings. Keys go to the form first; a key code it sets to 0
+    // does not reach the control.
+    void keyDown(Control* target, int keyCode, int shift);
+    void keyUp(Control* target, int keyCode, int shift);
+    void focusChanged(Control* gained);
+    void geometryFromUser(int left, int top, int width, int height);
+    // The topmost windowless control under a point of a container (or of the
+    // form when container is null), in that container's twips.
+    Control* windowlessAt(Control* container, int x, int y) const;
+
+    FormPeer* peer() const { return peer_.get(); }
+    void attachPeer(std::unique_ptr<FormPeer> peer);
+    void detachPeer();
+    void setVisibleFromPeer(bool v) { visible_ = v; }
+
+protected:
+    // Design-time settings, used in constructors.
+    void designClientSize(int width, int height);
+    void designFont(const Font& f) { font_ = f; }
+
+private:
+    friend class Control;
+    void add(Control* c) { controls_.push_back(c); }
+    void controlChanged(Control& c, Prop what);
+    void changed(Prop what);
+
+    FormsRuntime& runtime_;
+    std::string key_;
+    std::string caption_;
+    int left_ = 0, top_ = 0, width_ = 0, height_ = 0;
+    int clientWidth_ = 0, clientHeight_ = 0;
+    Color backColor_ = LightGrey;
+    Font font_;
+    bool visible_ = false;
+    Pointer pointer_ = Pointer::Default;
+    std::vector<Control*> controls_;
+    std::vector<Control*> tabOrder_;
+    Control* focused_ = nullptr;
+    std::unique_ptr<FormPeer> peer_;
+};
+
+} // namespace lt::forms

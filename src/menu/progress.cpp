@@ -1,0 +1,136 @@
+#include "menu/progress.h"
+
+#include <charconv>
+#include <limits>
+
+#include "menu/sel_menu.h"
+
+namespace lt {
+
+namespace {
+
+// Fifteen values fit in well under this; a longer file is read no further.
+constexpr std::size_t ReadLimit = 4096;
+
+constexpr int DamagedFile = 745, DamagedMarks = 746, SaveFailed = 747, ReadOnlyFile = 748, DiskFull = 749,
+              FolderMissing = 750, CannotWrite = 751;
+
+bool isBlank(char c) { return c == ' ' || c == '\t'; }
+bool endsValue(char c) { return isBlank(c) || c == ',' || c == '\r' || c == '\n'; }
+
+std::optional<std::int16_t> toMark(std::string_view token)
+{
+    int value = 0;
+    const char* end = token.data() + token.size();
+    auto [ptr, ec] = std::from_chars(token.data(), end, value);
+    if (token.empty() || ec != std::errc() || ptr != end || value < std::numeric_limits<std::int16_t>::min() ||
+        value > std::numeric_limits<std::int16_t>::max())
+        return std::nullopt;
+    return static_cast<std::int16_t>(value);
+}
+
+std::string progressPath(const Tutorial& t) { return joinPath(t.g.Work_Dir, ProgressFileName); }
+
+std::string saveFailureReason(const Tutorial& t, FileError e)
+{
+    switch (e) {
+    case FileError::PathFileAccess:
+        return t.text(ReadOnlyFile);
+    case FileError::DiskFull:
+        return t.text(DiskFull);
+    case FileError::PathNotFound:
+    case FileError::DiskNotReady:
+        return t.text(FolderMissing);
+    default:
+        return t.text(CannotWrite);
+    }
+}
+
+} // namespace
+
+ParsedProgress parseProgress(std::string_view text)
+{
+    ParsedProgress result;
+    std::size_t pos = 0;
+    for (int lesson = 1; lesson <= LessonCount; ++lesson) {
+        while (pos < text.size() && isBlank(text[pos]))
+            ++pos;
+        if (pos >= text.size()) {
+            result.damaged = true;
+            break;
+        }
+        const std::size_t start = pos;
+        while (pos < text.size() && !endsValue(text[pos]))
+            ++pos;
+        if (auto mark = toMark(text.substr(start, pos - start)))
+            result.marks[lesson] = *mark;
+        else
+            result.damaged = true;
+        // The delimiter: blanks, then one comma or one line end.
+        while (pos < text.size() && isBlank(text[pos]))
+            ++pos;
+        if (pos < text.size() && text[pos] == ',')
+            ++pos;
+        else if (pos < text.size() && text[pos] == '\r')
+            pos += (pos + 1 < text.size() && text[pos + 1] == '\n') ? 2 : 1;
+        else if (pos < text.size() && text[pos] == '\n')
+            ++pos;
+    }
+    return result;
+}
+
+std::string formatProgress(const Marks& marks)
+{
+    std::string line;
+    for (int lesson = 1; lesson <= LessonCount; ++lesson)
+        line += (lesson > 1 ? "," : "") + std::to_string(marks[lesson]);
+    return line + "\r\n";
+}
+
+void LoadProgress(Tutorial& t)
+{
+    const std::string path = progressPath(t);
+    auto length = t.files.fileLength(path);
+    if (!length) {
+        t.files.createEmpty(path);
+        length = t.files.fileLength(path);
+    }
+    // A file that could not be created counts as empty; a later save tells why.
+    if (!length || *length == 0)
+        return;
+
+    const auto content = t.files.readPrefix(path, ReadLimit);
+    const ParsedProgress parsed = content ? parseProgress(*content) : ParsedProgress{{}, true};
+    if (parsed.damaged)
+        t.message(t.text(DamagedFile) + t.g.CRLF + path + t.g.CRLF2 + t.text(DamagedMarks),
+                  mb::Ok | mb::IconExclamation);
+
+    t.g.Lsn_Progress = parsed.marks;
+    t.g.Saved_Progress = parsed.marks;
+    SelMenu& menu = Sel_menu(t);
+    for (int n = 1; n <= LessonCount; ++n) {
+        if (t.g.Lsn_Progress[n] & mark::LessonDone)
+            menu.Chk_Lsn[n].setVisible(true);
+        if (t.g.Lsn_Progress[n] & mark::ExercisesDone)
+            menu.Chk_Exr[n].setVisible(true);
+    }
+    menu.setCaption(t.text(SelMenu::HiddenTitle));
+}
+
+bool SaveProgress(Tutorial& t)
+{
+    const std::string path = progressPath(t);
+    const FileError e = t.files.replaceContent(path, formatProgress(t.g.Lsn_Progress));
+    if (e == FileError::None)
+        return true;
+    t.message(t.text(SaveFailed) + t.g.CRLF + path + t.g.CRLF2 + saveFailureReason(t, e),
+              mb::Ok | mb::IconExclamation);
+    return false;
+}
+
+bool ProgressChanged(const Tutorial& t)
+{
+    return !t.g.Work_Dir.empty() && t.g.Lsn_Progress != t.g.Saved_Progress;
+}
+
+} // namespace lt

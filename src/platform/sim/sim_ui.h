@@ -1,0 +1,62 @@
+// The simulated binding of the form runtime. Forms become windows of the
+// simulated desktop; tests click, move the mouse, press keys and close
+// windows through it, and run modal forms with a script.
+#pragma once
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "forms/forms_runtime.h"
+#include "platform/sim/sim_desktop.h"
+
+namespace lt::sim {
+
+// Thrown where the real program would end at once.
+struct ProgramEnded {};
+
+class SimUi : public forms::UiBinding {
+public:
+    static constexpr int TwipsPerPixel = 15;
+    static constexpr int FrameWidth = 120, FrameHeight = 405;
+
+    explicit SimUi(SimDesktop& desktop);
+    void attach(forms::FormsRuntime& runtime) { runtime_ = &runtime; }
+
+    std::unique_ptr<forms::FormPeer> createPeer(forms::Form& form) override;
+    void runModal(forms::Form& form) override;
+    void doEvents() override { pump(); }
+    [[noreturn]] void endProgram() override { throw ProgramEnded{}; }
+    int screenWidth() const override { return 1024 * TwipsPerPixel; }
+    int screenHeight() const override { return 768 * TwipsPerPixel; }
+
+    // The test's part. Each action runs the events it causes, then the
+    // activations that follow; an action that ends the program sets ended().
+    void act(const std::function<void()>& action);
+    void click(forms::Control& c);
+    void mouseMove(forms::Control& c);
+    void mouseMove(forms::Form& f);
+    void focus(forms::Control& c);
+    void keyDown(forms::Form& f, int keyCode, int shift = 0);
+    // A close request with a reason (forms::unload_mode).
+    void close(forms::Form& f, int mode);
+    bool ended() const { return ended_; }
+    // Runs a modal form: called with the form once it is shown.
+    std::function<void(forms::Form&)> onModal;
+
+    // Raises Form_Activate for the tutorial's window in the foreground.
+    void pump();
+    SimDesktop& desktop() const { return desktop_; }
+
+private:
+    friend class SimFormPeer;
+    forms::Form* formOf(WindowHandle w) const;
+    void requireUsable(const forms::Control& c) const;
+
+    SimDesktop& desktop_;
+    forms::FormsRuntime* runtime_ = nullptr;
+    bool ended_ = false;
+    int depth_ = 0;
+};
+
+} // namespace lt::sim

@@ -1,0 +1,54 @@
+// A simulated machine with the tutorial installed: C:\TRAZEL\TUTOR holds the
+// program and its board sources, C:\WINDOWS is the Windows directory.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include "app/main_routine.h"
+#include "app/tutorial.h"
+#include "platform/sim/rc_string_table.h"
+#include "platform/sim/sim_desktop.h"
+#include "platform/sim/sim_files.h"
+#include "platform/sim/sim_ui.h"
+
+namespace lt::test {
+
+inline const sim::RcStringTable& stringTable()
+{
+    static const sim::RcStringTable table = sim::RcStringTable::load(LT_SOURCE_DIR "/res/strings.rc");
+    return table;
+}
+
+inline const std::string TutorDir = "C:\\TRAZEL\\TUTOR";
+
+struct Machine {
+    sim::SimDesktop desktop;
+    sim::SimFiles files;
+    sim::SimUi ui{desktop};
+    Tutorial t{desktop, files, stringTable(), ui};
+
+    Machine()
+    {
+        ui.attach(t.forms);
+        files.makeDirectory("C:\\WINDOWS");
+        for (const char* source : {"SRCTRZ1.MA$", "SRCTRZ2.MA$", "SRCTRZ3.MA$", "SRCTRZ4.MA$", "SRCTRZ6.S$", "SRCTRZ7.LL$"})
+            files.writeFile(TutorDir + "\\" + source, std::string("source ") + source);
+        desktop.setProgramDirectory(TutorDir);
+    }
+
+    ~Machine()
+    {
+        EXPECT_TRUE(t.text.missing().empty()) << "the program asked for texts that strings.rc lacks, first "
+                                             << (t.text.missing().empty() ? 0 : *t.text.missing().begin());
+        EXPECT_EQ(desktop.pendingAnswers(), 0u) << "scripted message box answers were left over";
+    }
+
+    void start() { ui.act([this] { Main(t); }); }
+
+    std::string text(int id) const { return *stringTable().find(id); }
+    // The last message box shown.
+    const sim::MessageBoxRecord& lastBox() const { return desktop.messageBoxes().back(); }
+    std::size_t boxCount() const { return desktop.messageBoxes().size(); }
+};
+
+} // namespace lt::test
