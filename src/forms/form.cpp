@@ -65,11 +65,12 @@ void Form::setMousePointer(Pointer p)
     changed(Prop::Pointer);
 }
 
-void Form::keyDown(Control* target, int keyCode, int shift)
+int Form::keyDown(Control* target, int keyCode, int shift)
 {
     Form_KeyDown(keyCode, shift);
     if (keyCode != 0 && target && target->onKeyDown)
         target->onKeyDown(keyCode, shift);
+    return keyCode;
 }
 
 void Form::keyUp(Control* target, int keyCode, int shift)

@@ -71,8 +71,8 @@ public:
     virtual void Form_MouseMove(const MouseEvent& e) { (void)e; }
 
     // Called by bindings. Keys go to the form first; a key code it sets to 0
-    // does not reach the control.
-    void keyDown(Control* target, int keyCode, int shift);
+    // does not reach the control. Returns the key code left after both.
+    int keyDown(Control* target, int keyCode, int shift);
     void keyUp(Control* target, int keyCode, int shift);
     void focusChanged(Control* gained);
     void geometryFromUser(int left, int top, int width, int height);

@@ -172,7 +172,7 @@ void SelMenu::Form_Load()
     for (forms::Control* panel : {&Menu_Bkgnd, &Descript_box, &Intro_Frame})
         panel->setBackColor(forms::LightGrey);
 
-    move((t.forms.screenWidth() - width()) / 2, (t.forms.screenHeight() - height()) / 2);
+    Center_Window(t, *this);
 }
 
 void SelMenu::Form_Activate()

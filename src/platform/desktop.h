@@ -71,7 +71,7 @@ public:
 
     virtual bool anotherInstanceRunning() = 0;
     virtual std::string commandLine() = 0;
-    // The program's own directory, without a trailing backslash (a root keeps it).
+    // The program's own directory, without a trailing backslash (a root is "C:").
     virtual std::string programDirectory() = 0;
 };
 

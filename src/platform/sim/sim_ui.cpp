@@ -84,11 +84,11 @@ void SimUi::pump()
             break;
         runtime_->activated(*f);
     }
-    runtime_->collect();
 }
 
 void SimUi::runModal(Form& form)
 {
+    // The form may be unloaded by its script; it is freed only after the outermost action.
     form.show();
     pump();
     if (!onModal)
@@ -105,8 +105,11 @@ void SimUi::act(const std::function<void()>& action)
     ++depth_;
     try {
         action();
-        if (depth_ == 1)
+        if (depth_ == 1) {
             pump();
+            // Forms unloaded by their own events are freed once no event runs.
+            runtime_->collect();
+        }
     } catch (const ProgramEnded&) {
         if (--depth_ > 0)
             throw;

@@ -1,0 +1,74 @@
+// The window of one form: a top-level window of the tutorial's class with a
+// child window for every control that has one; pictures and shapes are
+// painted by their container.
+#pragma once
+
+#include <windows.h>
+
+#include <map>
+#include <unordered_map>
+#include <vector>
+
+#include "forms/form.h"
+#include "platform/win32/win32_ui.h"
+
+namespace lt::win32 {
+
+class FormWindow : public forms::FormPeer {
+public:
+    FormWindow(Win32Ui& ui, forms::Form& form);
+    ~FormWindow() override;
+
+    HWND hwnd() const { return hwnd_; }
+    forms::Form& form() const { return form_; }
+    // The control whose window this is; null for the form and unknown windows.
+    forms::Control* controlOf(HWND child) const;
+
+    // Key and mouse input, seen before the window it is for.
+    int keyDown(HWND target, int keyCode);
+    void keyUp(HWND target, int keyCode);
+    void mouse(const MSG& msg);
+
+    WindowHandle handle() const override { return reinterpret_cast<WindowHandle>(hwnd_); }
+    void formChanged(forms::Prop what) override;
+    void controlChanged(forms::Control& control, forms::Prop what) override;
+    void focus(forms::Control& control) override;
+    void show(bool activate) override;
+    int frameWidth() const override;
+    int frameHeight() const override;
+    bool minimized() const override;
+    void destroy() override;
+
+    static LRESULT CALLBACK formProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
+    static LRESULT CALLBACK panelProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
+
+private:
+    LRESULT handle(UINT msg, WPARAM wParam, LPARAM lParam);
+    LRESULT controlColor(HDC dc, HWND child);
+    void command(HWND child, int code);
+    void createControl(forms::Control& c);
+    HWND parentWindow(const forms::Control* container) const;
+    RECT pixelRect(const forms::Control& c) const;
+    void applyGeometry(forms::Control& c);
+    void applyStyle(forms::Control& c);
+    void applyTabOrder();
+    void invalidateWindowless(forms::Control& c);
+    void paintContainer(HDC dc, const forms::Control* container);
+    void paintWindowless(HDC dc, const forms::Control& c);
+    void placeForm();
+    forms::MouseEvent mouseEvent(const MSG& msg, HWND relativeTo) const;
+    bool hourglass() const;
+
+    Win32Ui& ui_;
+    forms::Form& form_;
+    HWND hwnd_ = nullptr;
+    std::unordered_map<const forms::Control*, HWND> windows_;
+    std::unordered_map<HWND, forms::Control*> controls_;
+    // Painted controls per container (null: the form), back to front.
+    std::map<const forms::Control*, std::vector<forms::Control*>> paintOrder_;
+    std::unordered_map<const forms::Control*, RECT> paintedAt_;
+    bool closeBySystemMenu_ = false;
+    HWND savedFocus_ = nullptr;
+};
+
+} // namespace lt::win32

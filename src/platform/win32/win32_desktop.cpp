@@ -1,0 +1,172 @@
+#include "platform/win32/win32_desktop.h"
+
+#include <cstring>
+
+#include "platform/win32/help_viewer.h"
+#include "platform/win32/utf.h"
+
+namespace lt::win32 {
+
+namespace {
+
+HWND hwndOf(WindowHandle w) { return reinterpret_cast<HWND>(w); }
+WindowHandle handleOf(HWND h) { return reinterpret_cast<WindowHandle>(h); }
+
+// An empty string stands for "any", as a null pointer does for FindWindow.
+const wchar_t* orNull(const std::wstring& s) { return s.empty() ? nullptr : s.c_str(); }
+
+} // namespace
+
+Win32Desktop::Win32Desktop(Win32Ui& ui, const StringTable& strings)
+    : ui_(ui), help_(std::make_unique<HelpViewer>(strings))
+{
+}
+
+Win32Desktop::~Win32Desktop()
+{
+    if (instanceMutex_)
+        CloseHandle(instanceMutex_);
+}
+
+WindowHandle Win32Desktop::findWindow(const std::string& className, const std::string& title)
+{
+    const std::wstring cls = widen(className), text = widen(title);
+    return handleOf(FindWindowW(orNull(cls), orNull(text)));
+}
+
+WindowHandle Win32Desktop::findTutorialWindow(const std::string& title)
+{
+    return handleOf(FindWindowW(FormClassName, widen(title).c_str()));
+}
+
+bool Win32Desktop::windowExists(WindowHandle w) { return w && IsWindow(hwndOf(w)); }
+
+std::string Win32Desktop::windowTitle(WindowHandle w)
+{
+    const int n = GetWindowTextLengthW(hwndOf(w));
+    if (n <= 0)
+        return {};
+    std::wstring text(static_cast<std::size_t>(n) + 1, L'\0');
+    const int got = GetWindowTextW(hwndOf(w), text.data(), n + 1);
+    text.resize(static_cast<std::size_t>(got));
+    return narrow(text);
+}
+
+WindowHandle Win32Desktop::windowAbove(WindowHandle w) { return w ? handleOf(GetWindow(hwndOf(w), GW_HWNDPREV)) : 0; }
+
+WindowHandle Win32Desktop::lastActivePopup(WindowHandle w) { return w ? handleOf(GetLastActivePopup(hwndOf(w))) : 0; }
+
+void Win32Desktop::showWindow(WindowHandle w, ShowCommand cmd)
+{
+    if (w)
+        ShowWindow(hwndOf(w), static_cast<int>(cmd));
+}
+
+bool Win32Desktop::isMinimized(WindowHandle w) { return w && IsIconic(hwndOf(w)); }
+
+void Win32Desktop::bringToTop(WindowHandle w)
+{
+    if (w)
+        BringWindowToTop(hwndOf(w));
+}
+
+void Win32Desktop::setForeground(WindowHandle w)
+{
+    if (w)
+        SetForegroundWindow(hwndOf(w));
+}
+
+void Win32Desktop::sleep(int milliseconds) { Sleep(static_cast<DWORD>(milliseconds)); }
+
+long Win32Desktop::openClassesRootKey(const std::string& key)
+{
+    HKEY h = nullptr;
+    const LONG result = RegOpenKeyExW(HKEY_CLASSES_ROOT, widen(key).c_str(), 0, KEY_READ, &h);
+    if (result == ERROR_SUCCESS)
+        RegCloseKey(h);
+    return result;
+}
+
+unsigned Win32Desktop::windowsDirectory(char* buffer, unsigned size)
+{
+    std::wstring wide(size, L'\0');
+    const UINT n = GetWindowsDirectoryW(wide.data(), size);
+    if (n == 0 || n >= size)
+        return 0;
+    const std::string dir = narrow(std::wstring_view(wide.data(), n));
+    if (dir.size() + 1 > size)
+        return 0;
+    std::memcpy(buffer, dir.c_str(), dir.size() + 1);
+    return static_cast<unsigned>(dir.size());
+}
+
+std::optional<int> Win32Desktop::systemFontHeight()
+{
+    HWND desktop = GetDesktopWindow();
+    HDC dc = GetDC(desktop);
+    if (!dc)
+        return std::nullopt;
+    const int previous = SetMapMode(dc, MM_TEXT);
+    TEXTMETRICW tm{};
+    const BOOL ok = GetTextMetricsW(dc, &tm);
+    SetMapMode(dc, previous);
+    ReleaseDC(desktop, dc);
+    if (!ok)
+        return std::nullopt;
+    return static_cast<int>(tm.tmHeight);
+}
+
+int Win32Desktop::messageBox(const std::string& text, const std::string& title, int style)
+{
+    HWND owner = ui_.ownerWindow();
+    Win32Ui::ModalScope modal(ui_, owner);
+    return MessageBoxW(owner, widen(text).c_str(), widen(title).c_str(), static_cast<UINT>(style));
+}
+
+void Win32Desktop::winHelp(WindowHandle owner, const std::string& file, unsigned command, unsigned long data)
+{
+    help_->command(hwndOf(owner), file, command, data);
+}
+
+void Win32Desktop::setScreenPointer(Pointer p) { ui_.setScreenPointer(p); }
+
+bool Win32Desktop::anotherInstanceRunning()
+{
+    if (!instanceMutex_)
+        instanceMutex_ = CreateMutexW(nullptr, FALSE, L"Local\\Quarn.LearningTrazel.Running");
+    return instanceMutex_ && GetLastError() == ERROR_ALREADY_EXISTS;
+}
+
+std::string Win32Desktop::commandLine()
+{
+    // What follows the program's own name, which may stand in quotes.
+    const wchar_t* p = GetCommandLineW();
+    if (*p == L'"') {
+        ++p;
+        while (*p && *p != L'"')
+            ++p;
+        if (*p)
+            ++p;
+    } else {
+        while (*p && *p != L' ' && *p != L'\t')
+            ++p;
+    }
+    return narrow(p);
+}
+
+std::string Win32Desktop::programDirectory()
+{
+    std::wstring path(MAX_PATH, L'\0');
+    for (;;) {
+        const DWORD n = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
+        if (n < path.size()) {
+            path.resize(n);
+            break;
+        }
+        path.resize(path.size() * 2);
+    }
+    path.erase(path.find_last_of(L'\\'));
+    return narrow(path);
+}
+
+} // namespace lt::win32

@@ -1,0 +1,182 @@
+#include "platform/win32/win32_ui.h"
+
+#include <commctrl.h>
+
+#include "platform/win32/form_window.h"
+#include "platform/win32/utf.h"
+
+namespace lt::win32 {
+
+namespace {
+
+bool isKey(UINT m) { return m == WM_KEYDOWN || m == WM_SYSKEYDOWN; }
+bool isKeyUp(UINT m) { return m == WM_KEYUP || m == WM_SYSKEYUP; }
+bool isMouse(UINT m)
+{
+    return m == WM_MOUSEMOVE || m == WM_LBUTTONDOWN || m == WM_LBUTTONUP || m == WM_RBUTTONDOWN || m == WM_RBUTTONUP;
+}
+
+void registerClasses(HINSTANCE instance)
+{
+    WNDCLASSEXW form{};
+    form.cbSize = sizeof form;
+    form.style = CS_DBLCLKS;
+    form.lpfnWndProc = FormWindow::formProc;
+    form.hInstance = instance;
+    form.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(1));
+    form.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    form.lpszClassName = FormClassName;
+    RegisterClassExW(&form);
+
+    WNDCLASSEXW panel{};
+    panel.cbSize = sizeof panel;
+    panel.style = CS_DBLCLKS;
+    panel.lpfnWndProc = FormWindow::panelProc;
+    panel.hInstance = instance;
+    panel.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    panel.lpszClassName = PanelClassName;
+    RegisterClassExW(&panel);
+}
+
+} // namespace
+
+Win32Ui::Win32Ui(HINSTANCE instance, const StringTable& strings) : instance_(instance), strings_(strings)
+{
+    INITCOMMONCONTROLSEX icc{sizeof icc, ICC_STANDARD_CLASSES};
+    InitCommonControlsEx(&icc);
+    registerClasses(instance);
+    HDC screen = GetDC(nullptr);
+    dpi_ = GetDeviceCaps(screen, LOGPIXELSY);
+    ReleaseDC(nullptr, screen);
+}
+
+std::unique_ptr<forms::FormPeer> Win32Ui::createPeer(forms::Form& form) { return std::make_unique<FormWindow>(*this, form); }
+
+FormWindow* Win32Ui::formWindowOf(HWND anyWindow) const
+{
+    if (!anyWindow)
+        return nullptr;
+    HWND root = GetAncestor(anyWindow, GA_ROOT);
+    wchar_t cls[64];
+    if (!root || !GetClassNameW(root, cls, 64) || wcscmp(cls, FormClassName) != 0)
+        return nullptr;
+    return reinterpret_cast<FormWindow*>(GetWindowLongPtrW(root, GWLP_USERDATA));
+}
+
+bool Win32Ui::preTranslate(MSG& msg)
+{
+    FormWindow* fw = formWindowOf(msg.hwnd);
+    if (!fw)
+        return false;
+    if (isKey(msg.message) && fw->keyDown(msg.hwnd, static_cast<int>(msg.wParam)) == 0)
+        return true;
+    if (isKeyUp(msg.message))
+        fw->keyUp(msg.hwnd, static_cast<int>(msg.wParam));
+    if (isMouse(msg.message))
+        fw->mouse(msg);
+    // The form may have gone with the event it just handled.
+    fw = formWindowOf(msg.hwnd);
+    return fw && IsDialogMessageW(fw->hwnd(), &msg);
+}
+
+void Win32Ui::dispatch(MSG& msg)
+{
+    if (preTranslate(msg))
+        return;
+    TranslateMessage(&msg);
+    DispatchMessageW(&msg);
+}
+
+int Win32Ui::run(const std::function<void()>& entry)
+{
+    guard(entry);
+    MSG msg;
+    while (!runtime_->loadedForms().empty()) {
+        const BOOL got = GetMessageW(&msg, nullptr, 0, 0);
+        if (got <= 0)
+            break;
+        dispatch(msg);
+        runtime_->collect();
+    }
+    return 0;
+}
+
+void Win32Ui::runModal(forms::Form& form)
+{
+    ModalScope scope(*this, reinterpret_cast<HWND>(form.handle()));
+    form.show();
+    MSG msg;
+    while (runtime_->find(form.key()) == &form && form.visible()) {
+        const BOOL got = GetMessageW(&msg, nullptr, 0, 0);
+        if (got <= 0) {
+            PostQuitMessage(static_cast<int>(msg.wParam));
+            break;
+        }
+        dispatch(msg);
+    }
+}
+
+void Win32Ui::doEvents()
+{
+    MSG msg;
+    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        if (msg.message == WM_QUIT) {
+            PostQuitMessage(static_cast<int>(msg.wParam));
+            return;
+        }
+        dispatch(msg);
+    }
+}
+
+void Win32Ui::endProgram() { ExitProcess(0); }
+
+int Win32Ui::screenWidth() const { return toTwips(GetSystemMetrics(SM_CXSCREEN)); }
+
+int Win32Ui::screenHeight() const { return toTwips(GetSystemMetrics(SM_CYSCREEN)); }
+
+void Win32Ui::setScreenPointer(Pointer p)
+{
+    screenPointer_ = p;
+    SetCursor(LoadCursorW(nullptr, p == Pointer::Hourglass ? IDC_WAIT : IDC_ARROW));
+}
+
+HWND Win32Ui::ownerWindow() const
+{
+    HWND active = GetActiveWindow();
+    if (formWindowOf(active))
+        return active;
+    forms::Form* f = runtime_ ? runtime_->activeForm() : nullptr;
+    return f && f->visible() ? reinterpret_cast<HWND>(f->handle()) : nullptr;
+}
+
+Win32Ui::ModalScope::ModalScope(const Win32Ui& ui, HWND except)
+{
+    for (forms::Form* f : ui.runtime().loadedForms()) {
+        HWND h = reinterpret_cast<HWND>(f->handle());
+        if (h && h != except && IsWindowEnabled(h)) {
+            EnableWindow(h, FALSE);
+            disabled_.push_back(h);
+        }
+    }
+}
+
+Win32Ui::ModalScope::~ModalScope()
+{
+    for (HWND h : disabled_)
+        if (IsWindow(h))
+            EnableWindow(h, TRUE);
+}
+
+void Win32Ui::guard(const std::function<void()>& handler)
+{
+    try {
+        handler();
+    } catch (const std::exception& e) {
+        constexpr int InternalError = 92, Title = 22;
+        const std::wstring text = widen(strings_.find(InternalError).value_or("") + "\r\n\r\n" + e.what());
+        MessageBoxW(nullptr, text.c_str(), widen(strings_.find(Title).value_or("")).c_str(), MB_OK | MB_ICONSTOP);
+        ExitProcess(1);
+    }
+}
+
+} // namespace lt::win32
