@@ -20,7 +20,7 @@ constexpr int DeleteMarkersCaption = 700, LessonCaption = 700, LessonDescription
 
 constexpr int HelpContext = 1002;
 constexpr int KeyF1 = 112;
-constexpr int LabelWidthLesson = 540, LabelWidthExercises = 630, LabelHeight = 195;
+constexpr int LabelWidthLesson = 570, LabelWidthExercises = 705, LabelHeight = 195;
 constexpr int MarkerWidth = 735, MarkerHeight = 330;
 
 // Lessons without exercises: their "Exercises" label is drawn in the background colour.

@@ -33,11 +33,18 @@ fi
 
 if [ ! -f "$WINEPREFIX/system.reg" ]; then
     wine wineboot -i >/dev/null 2>&1
+    # There is no window manager on Xvfb: Wine draws the frames itself and
+    # does not wait for a manager to answer when windows go.
+    wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f >/dev/null 2>&1
     wineserver -w
 fi
 
-# The test program finds the installed tree through this Windows path.
+# The test program finds the installed tree, and a place for its own
+# copies of it, through these Windows paths.
+scratch="$build/wine-scratch"
+rm -rf "$scratch" && mkdir -p "$scratch"
 export LT_STAGE="Z:$(echo "$stage" | tr / '\\')"
+export LT_SCRATCH="Z:$(echo "$scratch" | tr / '\\')"
 log="$build/$(basename "$exe" .exe).log"
 wine "$exe" "$@" >"$log" 2>&1
 rc=$?

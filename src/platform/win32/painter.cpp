@@ -12,8 +12,8 @@ int scaled(int pixelsAt96, int dpi) { return MulDiv(pixelsAt96, dpi, 96); }
 // line of the label beside it.
 void paintCheck(HDC dc, const RECT& r, int dpi)
 {
-    const int w = scaled(13, dpi), h = scaled(11, dpi);
-    const int right = r.right - scaled(2, dpi), bottom = r.bottom - scaled(1, dpi);
+    const int w = scaled(10, dpi), h = scaled(9, dpi);
+    const int right = r.right - scaled(1, dpi), bottom = r.bottom - scaled(2, dpi);
     const POINT tick[] = {{right - w, bottom - h / 2}, {right - w * 6 / 10, bottom}, {right, bottom - h}};
     HPEN pen = CreatePen(PS_SOLID, std::max(2, scaled(2, dpi)), RGB(0, 96, 0));
     HGDIOBJ old = SelectObject(dc, pen);

@@ -1,0 +1,206 @@
+#include "installed.h"
+
+#include <cstdlib>
+#include <fstream>
+#include <iterator>
+
+namespace e2e {
+
+namespace {
+
+std::wstring env(const wchar_t* name)
+{
+    const wchar_t* v = _wgetenv(name);
+    return v ? v : L"";
+}
+
+void copyTree(const std::wstring& from, const std::wstring& to)
+{
+    CreateDirectoryW(to.c_str(), nullptr);
+    WIN32_FIND_DATAW data;
+    HANDLE h = FindFirstFileW((from + L"\\*").c_str(), &data);
+    if (h == INVALID_HANDLE_VALUE)
+        return;
+    do {
+        const std::wstring name = data.cFileName;
+        if (name == L"." || name == L"..")
+            continue;
+        if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
+            copyTree(from + L"\\" + name, to + L"\\" + name);
+        else
+            CopyFileW((from + L"\\" + name).c_str(), (to + L"\\" + name).c_str(), FALSE);
+    } while (FindNextFileW(h, &data));
+    FindClose(h);
+}
+
+std::wstring testName()
+{
+    const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
+    std::string name = std::string(info->test_suite_name()) + "." + info->name();
+    for (char& c : name)
+        if (c == '/')
+            c = '_';
+    return std::wstring(name.begin(), name.end());
+}
+
+struct ScreenPixels {
+    RECT area{};
+    std::vector<COLORREF> pixels;
+    COLORREF at(int x, int y) const
+    {
+        return pixels[static_cast<std::size_t>((y - area.top) * (area.right - area.left) + (x - area.left))];
+    }
+};
+
+ScreenPixels capture(const RECT& area)
+{
+    ScreenPixels s;
+    s.area = area;
+    const int w = area.right - area.left, h = area.bottom - area.top;
+    HDC screen = GetDC(nullptr);
+    HDC mem = CreateCompatibleDC(screen);
+    HBITMAP bmp = CreateCompatibleBitmap(screen, w, h);
+    HGDIOBJ old = SelectObject(mem, bmp);
+    BitBlt(mem, 0, 0, w, h, screen, area.left, area.top, SRCCOPY);
+    s.pixels.reserve(static_cast<std::size_t>(w * h));
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x)
+            s.pixels.push_back(GetPixel(mem, x, y));
+    SelectObject(mem, old);
+    DeleteObject(bmp);
+    DeleteDC(mem);
+    ReleaseDC(nullptr, screen);
+    return s;
+}
+
+// The check mark's green.
+bool isTick(COLORREF c) { return GetRValue(c) < 40 && GetGValue(c) > 70 && GetGValue(c) < 130 && GetBValue(c) < 40; }
+
+HWND labelBelow(HWND menu, const RECT& button, const wchar_t* caption)
+{
+    for (HWND label : uia::findChildren(menu, caption, L"Static")) {
+        RECT r;
+        GetWindowRect(label, &r);
+        if (IsWindowVisible(label) && r.top >= button.bottom && r.top <= button.bottom + 30 && r.left >= button.left &&
+            r.left < button.right)
+            return label;
+    }
+    return nullptr;
+}
+
+} // namespace
+
+std::string readFile(const std::wstring& path)
+{
+    std::ifstream f(path.c_str(), std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(f), std::istreambuf_iterator<char>());
+}
+
+void writeFile(const std::wstring& path, const std::string& content)
+{
+    std::ofstream f(path.c_str(), std::ios::binary | std::ios::trunc);
+    f << content;
+}
+
+bool exists(const std::wstring& path) { return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
+
+std::wstring windowsDirectory()
+{
+    wchar_t buf[MAX_PATH];
+    const UINT n = GetWindowsDirectoryW(buf, MAX_PATH);
+    return std::wstring(buf, n);
+}
+
+bool waitUntil(const std::function<bool()>& condition, int timeoutMs)
+{
+    for (int waited = 0; !condition(); waited += 20) {
+        if (waited >= timeoutMs)
+            return false;
+        Sleep(20);
+    }
+    return true;
+}
+
+bool waitForFile(const std::wstring& path, int timeoutMs)
+{
+    return waitUntil([&] { return exists(path); }, timeoutMs);
+}
+
+Markers markersOf(HWND menu, const std::wstring& lessonCaption)
+{
+    HWND button = uia::findChild(menu, lessonCaption, L"Button");
+    if (!button)
+        return {};
+    SetForegroundWindow(menu);
+    RedrawWindow(menu, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+    Sleep(200);
+    RECT b;
+    GetWindowRect(button, &b);
+    HWND lessonLabel = labelBelow(menu, b, L"Lesson");
+    HWND exercisesLabel = labelBelow(menu, b, L"Exercises");
+    if (!lessonLabel || !exercisesLabel)
+        return {};
+    RECT l, e;
+    GetWindowRect(lessonLabel, &l);
+    GetWindowRect(exercisesLabel, &e);
+    const RECT area = {l.left, b.bottom, b.right, std::max(l.bottom, e.bottom)};
+    const ScreenPixels shot = capture(area);
+    Markers m;
+    for (int y = area.top; y < area.bottom; ++y)
+        for (int x = area.left; x < area.right; ++x)
+            if (isTick(shot.at(x, y)))
+                (x < e.left ? m.lesson : m.exercises) = true;
+    return m;
+}
+
+void InstalledTutorial::SetUp()
+{
+    root_ = env(L"LT_SCRATCH") + L"\\" + testName();
+    CreateDirectoryW(root_.c_str(), nullptr);
+    hostDir_ = root_ + L"\\TRAZEL";
+    copyTree(env(L"LT_STAGE"), hostDir_);
+    ASSERT_TRUE(exists(tutorDir() + L"\\learning-trazel.exe")) << "the installed tree is missing";
+}
+
+void InstalledTutorial::TearDown()
+{
+    if (program_ && program_->running()) {
+        ADD_FAILURE() << "the program was still running at the end of the test";
+        program_.reset();
+    }
+    // A left-over box or window of this test must not meet the next one.
+    for (int i = 0; i < 50 && (uia::findVisible(L"", AppTitle) || uia::findVisible(FormClass, L"")); ++i)
+        Sleep(20);
+}
+
+uia::Program& InstalledTutorial::start(const std::wstring& arguments)
+{
+    program_ = std::make_unique<uia::Program>(tutorDir() + L"\\learning-trazel.exe", arguments, tutorDir());
+    return *program_;
+}
+
+HWND InstalledTutorial::waitMenu(int timeoutMs)
+{
+    return uia::waitWindowOf(program_->pid(), FormClass, MenuTitle, timeoutMs);
+}
+
+uia::MessageBoxInfo InstalledTutorial::box(int timeoutMs)
+{
+    auto b = uia::waitMessageBox(AppTitle, timeoutMs);
+    if (!b) {
+        ADD_FAILURE() << "no message box titled Learning Trazel appeared";
+        return {};
+    }
+    return *b;
+}
+
+void InstalledTutorial::quitFromMenu(HWND menu)
+{
+    ASSERT_TRUE(uia::clickButton(menu, L"Quit"));
+    uia::MessageBoxInfo question = box();
+    ASSERT_EQ(question.text, L"Do you want to quit Learning Trazel?");
+    ASSERT_TRUE(uia::answer(question, L"Yes"));
+    ASSERT_TRUE(program_->waitExit(10000)) << "the program did not end after Quit";
+}
+
+} // namespace e2e

@@ -1,0 +1,58 @@
+// End-to-end tests run the installed program: each test gets its own copy of
+// the installed tree (host directory with the tutorial's TUTOR folder below),
+// starts the program from it and drives it through the window system.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "uia.h"
+
+namespace e2e {
+
+inline constexpr wchar_t FormClass[] = L"LearningTrazelForm";
+inline constexpr wchar_t MenuTitle[] = L"Learning Trazel - Lesson menu";
+inline constexpr wchar_t AppTitle[] = L"Learning Trazel";
+
+std::string readFile(const std::wstring& path);
+void writeFile(const std::wstring& path, const std::string& content);
+bool exists(const std::wstring& path);
+std::wstring windowsDirectory();
+// Polls until the condition holds; the program works on its own time.
+bool waitUntil(const std::function<bool()>& condition, int timeoutMs = 10000);
+bool waitForFile(const std::wstring& path, int timeoutMs = 10000);
+
+// Whether the lesson menu shows the two progress markers of the lesson whose
+// button has this caption, read from the screen.
+struct Markers {
+    bool lesson = false;
+    bool exercises = false;
+};
+Markers markersOf(HWND menu, const std::wstring& lessonCaption);
+
+class InstalledTutorial : public ::testing::Test {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    const std::wstring& hostDir() const { return hostDir_; }
+    std::wstring tutorDir() const { return hostDir_ + L"\\TUTOR"; }
+    std::wstring scratch(const std::wstring& name) const { return root_ + L"\\" + name; }
+
+    uia::Program& start(const std::wstring& arguments = L"");
+    uia::Program& program() { return *program_; }
+    HWND waitMenu(int timeoutMs = 15000);
+    // The next message box of the program, which must exist.
+    uia::MessageBoxInfo box(int timeoutMs = 10000);
+    // Quits through the menu's Quit button and waits for the program to end.
+    void quitFromMenu(HWND menu);
+
+private:
+    std::wstring root_, hostDir_;
+    std::unique_ptr<uia::Program> program_;
+};
+
+} // namespace e2e
