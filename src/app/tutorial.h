@@ -15,7 +15,7 @@ namespace lt {
 
 // Numbers of the texts that code refers to by meaning.
 namespace txt {
-inline constexpr int AppTitle = 22, PressF1 = 79;
+inline constexpr int Quits = 20, AppTitle = 22, MenuTitle = 63, PressF1 = 79;
 }
 
 // The tutorial's own texts, loaded by number. A missing number is remembered

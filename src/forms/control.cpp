@@ -100,6 +100,12 @@ void Control::setBorder(bool b)
     changed(Prop::Style);
 }
 
+void Control::setFilled(bool f)
+{
+    filled_ = f;
+    changed(Prop::Style);
+}
+
 void Control::setValue(int v)
 {
     if (kind_ == ControlKind::OptionButton && v != 0) {
@@ -128,11 +134,11 @@ void Control::geometryFromUser(int left, int top, int width, int height)
     left_ = left, top_ = top, width_ = width, height_ = height;
 }
 
-void Control::setPicture(const std::string& name)
+void Control::setPicture(PictureRef picture)
 {
-    if (picture_ == name)
+    if (picture_ == picture)
         return;
-    picture_ = name;
+    picture_ = std::move(picture);
     changed(Prop::Picture);
 }
 

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "forms/picture.h"
 #include "forms/ui_binding.h"
 
 namespace lt::forms {
@@ -54,7 +55,14 @@ public:
     Control* container() const { return container_; }
     // The control's name as a form would print it: Fwd_1, Scrn_Count(1).
     std::string displayName() const;
-    bool windowless() const { return kind_ == ControlKind::Image || kind_ == ControlKind::Shape; }
+    // Painted by its container rather than a window of its own: pictures,
+    // shapes and transparent labels (click areas over a drawing).
+    bool windowless() const
+    {
+        return kind_ == ControlKind::Image || kind_ == ControlKind::Shape || (kind_ == ControlKind::Label && transparent_);
+    }
+    // Labels only; set while designing, before the form's window exists.
+    void setTransparent(bool t) { transparent_ = t; }
     bool isContainer() const;
 
     const std::string& caption() const { return caption_; }
@@ -89,6 +97,9 @@ public:
     void setAlignment(Align a);
     bool border() const { return border_; }
     void setBorder(bool b);
+    // Shapes: filled with the back colour instead of outlined in the fore colour.
+    bool filled() const { return filled_; }
+    void setFilled(bool f);
     // Text boxes only.
     bool multiLine() const { return multiLine_; }
     void setMultiLine(bool m) { multiLine_ = m; }
@@ -98,9 +109,11 @@ public:
     int value() const { return value_; }
     void setValue(int v);
 
-    // Pictures and image controls show a painted picture named here.
-    const std::string& picture() const { return picture_; }
-    void setPicture(const std::string& name);
+    // Images and picture boxes show a painted picture.
+    const PictureRef& picture() const { return picture_; }
+    void setPicture(PictureRef picture);
+    // One of the built-in pictures (Picture::symbol).
+    void setPicture(const std::string& symbol) { setPicture(Picture::named(symbol)); }
 
     // Brings the control in front of its siblings.
     void zOrderFront();
@@ -132,9 +145,11 @@ private:
     Font font_;
     Align alignment_ = Align::Left;
     bool border_ = false;
+    bool filled_ = false;
+    bool transparent_ = false;
     bool multiLine_ = false;
     int value_ = 0;
-    std::string picture_;
+    PictureRef picture_;
 };
 
 } // namespace lt::forms

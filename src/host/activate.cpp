@@ -27,3 +27,38 @@ void ActivateFoundWindow(Tutorial& t)
 }
 
 } // namespace lt
+
+#include "menu/sel_menu.h"
+
+namespace lt {
+
+bool DisplayHost(Tutorial& t)
+{
+    constexpr int DesignWindowGone = 75, DesignWindowAdvice = 76, FrameGone = 94, FrameAdvice = 95;
+    Desktop& d = t.desktop;
+    t.forms.doEvents();
+    ActivateHost(t);
+    const WindowHandle design = d.findWindow(DesignWindowClass, "");
+    if (design && d.isMinimized(design)) {
+        d.showWindow(design, ShowCommand::ShowNoActivate);
+        d.setForeground(design);
+        d.bringToTop(design);
+        return true;
+    }
+    int gone = 0, advice = 0;
+    if (!design)
+        gone = DesignWindowGone, advice = DesignWindowAdvice;
+    else if (!d.findWindow(SessionFrameClass, ""))
+        gone = FrameGone, advice = FrameAdvice;
+    if (gone == 0)
+        return true;
+    t.message(t.text(gone) + t.g.CRLF2 + t.text(advice), mb::Ok | mb::IconStop);
+    ActivateHost(t);
+    SelMenu& menu = Sel_menu(t);
+    menu.setCaption(t.text(txt::MenuTitle));
+    menu.show();
+    t.forms.unload("Steps");
+    return false;
+}
+
+} // namespace lt

@@ -6,6 +6,9 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <vector>
+
+#include "platform/keystroke.h"
 
 namespace lt {
 
@@ -50,6 +53,15 @@ public:
     virtual void setForeground(WindowHandle w) = 0;
 
     virtual void sleep(int milliseconds) = 0;
+    // Starts a program as WinExec does: results 0 to 31 are errors (2: file
+    // not found), 32 and above mean started; returns once the new program
+    // first waits for input or a time-out passes.
+    virtual int winExec(const std::string& commandLine, ShowCommand show) = 0;
+    // Types the strokes into the foreground window and returns once its
+    // program has processed them. Nothing is typed into a window that belongs
+    // neither to the host nor to the tutorial; the result says whether the
+    // keys were delivered.
+    virtual bool sendKeys(const std::vector<Keystroke>& keys) = 0;
 
     // The registry: opening a key directly under HKEY_CLASSES_ROOT. Returns the
     // platform's result code, 0 when the key exists; the key is closed again.

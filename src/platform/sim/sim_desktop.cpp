@@ -14,13 +14,15 @@ std::vector<SimWindow>::iterator SimDesktop::find(WindowHandle w)
     return std::find_if(windows_.begin(), windows_.end(), [w](const SimWindow& x) { return x.handle == w; });
 }
 
-WindowHandle SimDesktop::openWindow(const std::string& className, const std::string& title, bool visible)
+WindowHandle SimDesktop::openWindow(const std::string& className, const std::string& title, bool visible,
+                                    const std::string& program)
 {
     SimWindow w;
     w.handle = next_ += 0x10;
     w.className = className;
     w.title = title;
     w.visible = visible;
+    w.program = program;
     windows_.insert(windows_.begin(), w);
     return w.handle;
 }
@@ -202,6 +204,32 @@ int SimDesktop::messageBox(const std::string& text, const std::string& title, in
     }
     boxes_.push_back(record);
     return record.answer;
+}
+
+int SimDesktop::winExec(const std::string& commandLine, ShowCommand show)
+{
+    constexpr int FileNotFound = 2;
+    const Exec e{commandLine, show};
+    execs_.push_back(e);
+    return onExec ? onExec(e) : FileNotFound;
+}
+
+bool SimDesktop::sendKeys(const std::vector<Keystroke>& keys)
+{
+    const SimWindow* target = window(foreground_);
+    if (!target)
+        return false;
+    // Only the tutorial and the host (the program of Trazel's windows) take keys.
+    bool allowed = target->program == TutorialProgram;
+    for (const SimWindow& w : windows_)
+        if ((w.className == "QaTrazelFrame" || w.className == "MaxFrame") && w.program == target->program)
+            allowed = true;
+    if (!allowed)
+        return false;
+    sent_.push_back(SentKeys{target->className, keys});
+    if (onKeys)
+        onKeys(sent_.back());
+    return true;
 }
 
 void SimDesktop::winHelp(WindowHandle owner, const std::string& file, unsigned command, unsigned long data)

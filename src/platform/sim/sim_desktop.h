@@ -21,6 +21,7 @@ struct SimWindow {
     WindowHandle handle = 0;
     std::string className;
     std::string title;
+    std::string program; // the program the window belongs to
     bool visible = true;
     bool minimized = false;
     WindowHandle lastPopup = 0; // 0: the window itself
@@ -31,6 +32,16 @@ struct MessageBoxRecord {
     std::string title;
     int style = 0;
     int answer = 0;
+};
+
+struct SentKeys {
+    std::string targetClass; // the class of the window they went to
+    std::vector<Keystroke> keys;
+};
+
+struct Exec {
+    std::string commandLine;
+    ShowCommand show;
 };
 
 struct HelpCall {
@@ -49,7 +60,8 @@ public:
 class SimDesktop : public Desktop {
 public:
     // Windows. New windows open at the top of the z-order.
-    WindowHandle openWindow(const std::string& className, const std::string& title, bool visible = true);
+    WindowHandle openWindow(const std::string& className, const std::string& title, bool visible = true,
+                            const std::string& program = "other");
     void closeWindow(WindowHandle w);
     SimWindow* window(WindowHandle w);
     void setTitle(WindowHandle w, const std::string& title);
@@ -76,6 +88,15 @@ public:
     const std::vector<MessageBoxRecord>& messageBoxes() const { return boxes_; }
     std::size_t pendingAnswers() const { return answers_.size(); }
 
+    // Programs: the test decides what starting one does (default: not found).
+    std::function<int(const Exec&)> onExec;
+    const std::vector<Exec>& execs() const { return execs_; }
+    // Keys typed into the foreground window; a simulated host may react.
+    std::function<void(const SentKeys&)> onKeys;
+    const std::vector<SentKeys>& sentKeys() const { return sent_; }
+    // The program whose windows count as the tutorial's own.
+    static constexpr const char* TutorialProgram = "tutorial";
+
     const std::vector<HelpCall>& helpCalls() const { return helpCalls_; }
     const std::vector<Pointer>& pointerLog() const { return pointerLog_; }
     Pointer pointer() const { return pointerLog_.empty() ? Pointer::Default : pointerLog_.back(); }
@@ -93,6 +114,8 @@ public:
     void bringToTop(WindowHandle w) override;
     void setForeground(WindowHandle w) override;
     void sleep(int milliseconds) override { slept_ += milliseconds; }
+    int winExec(const std::string& commandLine, ShowCommand show) override;
+    bool sendKeys(const std::vector<Keystroke>& keys) override;
     long openClassesRootKey(const std::string& key) override;
     unsigned windowsDirectory(char* buffer, unsigned size) override;
     std::optional<int> systemFontHeight() override { return fontHeight_; }
@@ -120,6 +143,8 @@ private:
     std::deque<int> answers_;
     std::vector<MessageBoxRecord> boxes_;
     std::vector<HelpCall> helpCalls_;
+    std::vector<Exec> execs_;
+    std::vector<SentKeys> sent_;
     std::vector<Pointer> pointerLog_;
     int slept_ = 0;
 };

@@ -13,7 +13,7 @@ class SimFormPeer : public forms::FormPeer {
 public:
     SimFormPeer(SimUi& ui, Form& form) : ui_(ui), form_(form)
     {
-        handle_ = ui_.desktop_.openWindow(TutorialClass, form.caption(), false);
+        handle_ = ui_.desktop_.openWindow(TutorialClass, form.caption(), false, SimDesktop::TutorialProgram);
     }
 
     WindowHandle handle() const override { return handle_; }

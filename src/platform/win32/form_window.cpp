@@ -443,10 +443,19 @@ LRESULT FormWindow::controlColor(HDC dc, HWND child)
 void FormWindow::paintWindowless(HDC dc, const Control& c)
 {
     const RECT r = pixelRect(c);
-    if (c.kind() == ControlKind::Image)
+    if (c.kind() == ControlKind::Image) {
         paintPicture(dc, r, c.picture(), ui_.dpi());
-    else
+    } else if (c.kind() == ControlKind::Shape) {
         paintShape(dc, r, c);
+    } else if (!c.caption().empty()) {
+        HGDIOBJ old = SelectObject(dc, fontFor(c.font(), ui_.dpi()));
+        SetBkMode(dc, TRANSPARENT);
+        SetTextColor(dc, c.foreColor());
+        RECT text = r;
+        const std::wstring caption = widen(c.caption());
+        DrawTextW(dc, caption.c_str(), -1, &text, DT_WORDBREAK | DT_NOPREFIX);
+        SelectObject(dc, old);
+    }
     paintedAt_[&c] = r;
 }
 
@@ -579,6 +588,8 @@ LRESULT CALLBACK FormWindow::panelProc(HWND hwnd, UINT msg, WPARAM wParam, LPARA
             RECT r;
             GetClientRect(hwnd, &r);
             FillRect(dc, &r, brushFor(c->backColor()));
+            if (c->picture())
+                paintPicture(dc, r, c->picture(), owner->ui_.dpi());
             if (c->kind() == ControlKind::Panel)
                 DrawEdge(dc, &r, BDR_RAISEDINNER, BF_RECT);
             else if (c->border())

@@ -1,68 +1,100 @@
 #include "platform/win32/painter.h"
 
 #include "platform/win32/gdi_cache.h"
+#include "platform/win32/paint_kit.h"
 
 namespace lt::win32 {
 
 namespace {
 
-int scaled(int pixelsAt96, int dpi) { return MulDiv(pixelsAt96, dpi, 96); }
-
 // A progress marker: a tick standing at the right end of its area, on the
 // line of the label beside it.
-void paintCheck(HDC dc, const RECT& r, int dpi)
+void paintCheck(const Canvas& c)
 {
-    const int w = scaled(10, dpi), h = scaled(9, dpi);
-    const int right = r.right - scaled(1, dpi), bottom = r.bottom - scaled(2, dpi);
+    const RECT& r = c.area;
+    const int w = c.sc(10), h = c.sc(9);
+    const int right = r.right - c.sc(1), bottom = r.bottom - c.sc(2);
     const POINT tick[] = {{right - w, bottom - h / 2}, {right - w * 6 / 10, bottom}, {right, bottom - h}};
-    HPEN pen = CreatePen(PS_SOLID, std::max(2, scaled(2, dpi)), RGB(0, 96, 0));
-    HGDIOBJ old = SelectObject(dc, pen);
-    Polyline(dc, tick, 3);
-    SelectObject(dc, old);
-    DeleteObject(pen);
+    Selected pen(c.dc, CreatePen(PS_SOLID, std::max(2, c.sc(2)), RGB(0, 96, 0)));
+    Polyline(c.dc, tick, 3);
 }
 
 // The start-up picture: the product's name over a small circuit board.
-void paintLogo(HDC dc, const RECT& r, int dpi)
+void paintLogo(const Canvas& c)
 {
-    FillRect(dc, &r, brushFor(RGB(16, 64, 32)));
-    RECT board = {r.left + scaled(24, dpi), r.top + scaled(90, dpi), r.right - scaled(24, dpi), r.bottom - scaled(20, dpi)};
-    FillRect(dc, &board, brushFor(RGB(32, 120, 56)));
-    HPEN copper = CreatePen(PS_SOLID, scaled(3, dpi), RGB(214, 160, 64));
-    HGDIOBJ old = SelectObject(dc, copper);
+    const RECT& r = c.area;
+    fill(c.dc, r, RGB(16, 64, 32));
+    const RECT board = {r.left + c.sc(24), r.top + c.sc(90), r.right - c.sc(24), r.bottom - c.sc(20)};
+    fill(c.dc, board, RGB(32, 120, 56));
     const int y = (board.top + board.bottom) / 2;
-    MoveToEx(dc, board.left + scaled(20, dpi), y, nullptr);
-    LineTo(dc, board.right - scaled(60, dpi), y);
-    LineTo(dc, board.right - scaled(30, dpi), board.top + scaled(14, dpi));
-    SelectObject(dc, old);
-    DeleteObject(copper);
-    SetBkMode(dc, TRANSPARENT);
-    SetTextColor(dc, RGB(255, 255, 255));
-    HGDIOBJ oldFont = SelectObject(dc, fontFor({"Arial", 24, true}, dpi));
-    RECT title = {r.left, r.top + scaled(20, dpi), r.right, r.top + scaled(80, dpi)};
-    DrawTextW(dc, L"Learning Trazel", -1, &title, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
-    SelectObject(dc, oldFont);
+    line(c.dc, {board.left + c.sc(20), y}, {board.right - c.sc(60), y}, RGB(214, 160, 64), c.sc(3));
+    line(c.dc, {board.right - c.sc(60), y}, {board.right - c.sc(30), board.top + c.sc(14)}, RGB(214, 160, 64), c.sc(3));
+    text(c, "Learning Trazel", RECT{r.left, r.top + c.sc(20), r.right, r.top + c.sc(80)}, RGB(255, 255, 255),
+         DT_CENTER | DT_VCENTER | DT_SINGLELINE, 24, true, "Arial");
+}
+
+// The definition box's icon: an open book.
+void paintDefinitionIcon(const Canvas& c)
+{
+    const RECT& r = c.area;
+    const POINT m = {(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+    const int w = std::min(r.right - r.left, r.bottom - r.top) / 2 - 1;
+    fill(c.dc, RECT{m.x - w, m.y - w * 2 / 3, m.x + w, m.y + w * 2 / 3}, RGB(255, 255, 255));
+    frame(c.dc, RECT{m.x - w, m.y - w * 2 / 3, m.x + w, m.y + w * 2 / 3}, RGB(0, 0, 128));
+    line(c.dc, {m.x, m.y - w * 2 / 3}, {m.x, m.y + w * 2 / 3}, RGB(0, 0, 128));
+    for (int i = -1; i <= 1; ++i) {
+        line(c.dc, {m.x - w + 3, m.y + i * w / 3}, {m.x - 3, m.y + i * w / 3}, RGB(128, 128, 128));
+        line(c.dc, {m.x + 3, m.y + i * w / 3}, {m.x + w - 3, m.y + i * w / 3}, RGB(128, 128, 128));
+    }
+}
+
+// The design-flow chart's pointer: a hand-drawn arrow pointing right.
+void paintPointer(const Canvas& c)
+{
+    const RECT& r = c.area;
+    const int m = (r.top + r.bottom) / 2;
+    const POINT head[] = {{r.right - 1, m}, {r.right - c.sc(10), r.top + 1}, {r.right - c.sc(10), r.bottom - 1}};
+    Selected pen(c.dc, CreatePen(PS_SOLID, 1, RGB(160, 0, 0)));
+    Selected brush(c.dc, CreateSolidBrush(RGB(220, 0, 0)));
+    Polygon(c.dc, head, 3);
+    fill(c.dc, RECT{r.left, m - c.sc(2), r.right - c.sc(9), m + c.sc(3)}, RGB(220, 0, 0));
 }
 
 } // namespace
 
-void paintPicture(HDC dc, const RECT& area, const std::string& name, int dpi)
+void paintPicture(HDC dc, const RECT& area, const forms::PictureRef& picture, int dpi)
 {
-    if (name == "check")
-        paintCheck(dc, area, dpi);
-    else if (name == "logo")
-        paintLogo(dc, area, dpi);
+    if (!picture)
+        return;
+    const Canvas c{dc, area, dpi};
+    const forms::Picture& p = *picture;
+    if (p.symbol == "check")
+        return paintCheck(c);
+    if (p.symbol == "logo")
+        return paintLogo(c);
+    if (p.symbol == "definition")
+        return paintDefinitionIcon(c);
+    if (p.symbol == "pointer")
+        return paintPointer(c);
+    if (p.hostWindow)
+        paintHostWindow(c, p);
+    else if (p.background != 0xFFFFFFFF)
+        fill(dc, area, p.background);
+    for (const forms::Figure& f : p.figures)
+        paintFigure(c, f);
+    for (const forms::Dialog& d : p.dialogs)
+        paintDialog(c, d);
+    for (const forms::Callout& callout : p.callouts)
+        paintCallout(c, callout);
 }
 
 void paintShape(HDC dc, const RECT& area, const forms::Control& shape)
 {
-    HPEN pen = CreatePen(PS_INSIDEFRAME, 1, shape.foreColor());
-    HGDIOBJ oldPen = SelectObject(dc, pen);
-    HGDIOBJ oldBrush = SelectObject(dc, GetStockObject(NULL_BRUSH));
-    Rectangle(dc, area.left, area.top, area.right, area.bottom);
-    SelectObject(dc, oldBrush);
-    SelectObject(dc, oldPen);
-    DeleteObject(pen);
+    if (shape.filled()) {
+        fill(dc, area, shape.backColor());
+        return;
+    }
+    frame(dc, area, shape.foreColor(), std::max(1, shape.border() ? 2 : 1));
 }
 
 } // namespace lt::win32

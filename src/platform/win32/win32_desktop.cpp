@@ -18,7 +18,7 @@ const wchar_t* orNull(const std::wstring& s) { return s.empty() ? nullptr : s.c_
 } // namespace
 
 Win32Desktop::Win32Desktop(Win32Ui& ui, const StringTable& strings)
-    : ui_(ui), help_(std::make_unique<HelpViewer>(strings))
+    : ui_(ui), help_(std::make_unique<HelpViewer>(strings)), keys_([&ui] { ui.doEvents(); })
 {
 }
 
@@ -77,6 +77,38 @@ void Win32Desktop::setForeground(WindowHandle w)
 }
 
 void Win32Desktop::sleep(int milliseconds) { Sleep(static_cast<DWORD>(milliseconds)); }
+
+int Win32Desktop::winExec(const std::string& commandLine, ShowCommand show)
+{
+    // WinExec's results: 2 file not found, 3 path not found, 11 not a program,
+    // 0 for anything else that fails; started programs give 33.
+    constexpr int Started = 33, FileNotFound = 2, PathNotFound = 3, BadFormat = 11, OtherFailure = 0;
+    constexpr DWORD InputIdleTimeoutMs = 30000;
+    std::wstring line = widen(commandLine);
+    STARTUPINFOW si{};
+    si.cb = sizeof si;
+    si.dwFlags = STARTF_USESHOWWINDOW;
+    si.wShowWindow = static_cast<WORD>(show);
+    PROCESS_INFORMATION pi{};
+    if (!CreateProcessW(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi)) {
+        switch (GetLastError()) {
+        case ERROR_FILE_NOT_FOUND:
+            return FileNotFound;
+        case ERROR_PATH_NOT_FOUND:
+            return PathNotFound;
+        case ERROR_BAD_EXE_FORMAT:
+            return BadFormat;
+        default:
+            return OtherFailure;
+        }
+    }
+    WaitForInputIdle(pi.hProcess, InputIdleTimeoutMs);
+    CloseHandle(pi.hThread);
+    CloseHandle(pi.hProcess);
+    return Started;
+}
+
+bool Win32Desktop::sendKeys(const std::vector<Keystroke>& keys) { return keys_.send(keys); }
 
 long Win32Desktop::openClassesRootKey(const std::string& key)
 {

@@ -8,6 +8,7 @@
 
 #include "platform/desktop.h"
 #include "platform/string_table.h"
+#include "platform/win32/key_sender.h"
 #include "platform/win32/win32_ui.h"
 
 namespace lt::win32 {
@@ -30,6 +31,8 @@ public:
     void bringToTop(WindowHandle w) override;
     void setForeground(WindowHandle w) override;
     void sleep(int milliseconds) override;
+    int winExec(const std::string& commandLine, ShowCommand show) override;
+    bool sendKeys(const std::vector<Keystroke>& keys) override;
     long openClassesRootKey(const std::string& key) override;
     unsigned windowsDirectory(char* buffer, unsigned size) override;
     std::optional<int> systemFontHeight() override;
@@ -43,6 +46,7 @@ public:
 private:
     Win32Ui& ui_;
     std::unique_ptr<HelpViewer> help_;
+    KeySender keys_;
     HANDLE instanceMutex_ = nullptr;
 };
 

@@ -1,0 +1,37 @@
+#include "exercises/start_exercises.h"
+
+#include "host/host_windows.h"
+#include "lessons/lesson_window.h"
+#include "lessons/slide_script.h"
+#include "menu/sel_menu.h"
+
+namespace lt {
+
+void StartExercises(Tutorial& t)
+{
+    if (!hasExercises(t.g.Cur_Lesson))
+        return;
+    t.g.Ask_Exercises = true;
+    t.g.Leave_Answer = ConfirmLeaveLesson(t);
+    if (t.g.Leave_Answer != 1)
+        return;
+    StartHost(t);
+    if (launchFailed(t.g.Launch_Code)) {
+        if (forms::Form* lesson = t.forms.find(lessonWindowKey(t.g.Cur_Lesson)))
+            static_cast<LessonWindow*>(lesson)->Do_Exercises.setEnabled(false);
+        return;
+    }
+    t.g.Step_No = 0;
+    ShowExerciseSteps(t);
+}
+
+void ShowExerciseSteps(Tutorial& t)
+{
+    // The exercise steps window and its scripts are not part of this program
+    // yet; with Trazel started, the learner is taken back to the lesson menu.
+    SelMenu& menu = Sel_menu(t);
+    menu.setCaption(t.text(txt::MenuTitle));
+    menu.show();
+}
+
+} // namespace lt

@@ -1,0 +1,196 @@
+#include "host/send_keys.h"
+
+#include <cctype>
+
+#include "platform/win_path.h"
+
+namespace lt {
+
+namespace {
+
+struct NamedKey {
+    const char* name;
+    std::uint16_t vk;
+};
+
+constexpr NamedKey NamedKeys[] = {
+    {"ENTER", vk::Return},  {"ESC", vk::Escape},   {"ESCAPE", vk::Escape}, {"BKSP", vk::Back},
+    {"BS", vk::Back},       {"BACKSPACE", vk::Back}, {"TAB", vk::Tab},     {"HOME", vk::Home},
+    {"END", vk::End},       {"LEFT", vk::Left},    {"RIGHT", vk::Right},   {"UP", vk::Up},
+    {"DOWN", vk::Down},     {"PGUP", vk::PageUp},  {"PGDN", vk::PageDown}, {"INSERT", vk::Insert},
+    {"INS", vk::Insert},    {"DELETE", vk::Delete}, {"DEL", vk::Delete},
+};
+
+std::optional<Keystroke> keyNamed(const std::string& name)
+{
+    // A single character stands for itself: {i 2}, {~}, and {  } for a blank.
+    if (name.size() == 1)
+        return Keystroke{0, static_cast<unsigned char>(name[0])};
+    const std::string upper = upperCase(name);
+    for (const NamedKey& k : NamedKeys)
+        if (upper == k.name)
+            return Keystroke{k.vk, 0};
+    if (upper.size() >= 2 && upper[0] == 'F' && std::isdigit(static_cast<unsigned char>(upper[1]))) {
+        const int n = std::atoi(upper.c_str() + 1);
+        if (n >= 1 && n <= 16 && upper == "F" + std::to_string(n))
+            return Keystroke{static_cast<std::uint16_t>(vk::F1 + n - 1), 0};
+    }
+    return std::nullopt;
+}
+
+class Parser {
+public:
+    explicit Parser(const std::string& s) : s_(s) {}
+
+    std::optional<std::vector<Keystroke>> run()
+    {
+        while (pos_ < s_.size())
+            if (!item(0, false))
+                return std::nullopt;
+        return out_;
+    }
+
+private:
+    // One key, brace item or parenthesised group, with the modifiers held.
+    bool item(std::uint8_t held, bool inGroup)
+    {
+        const char c = s_[pos_];
+        if (c == '%' || c == '+' || c == '^') {
+            ++pos_;
+            const std::uint8_t m = c == '%' ? mod::Alt : c == '+' ? mod::Shift : mod::Ctrl;
+            if (pos_ >= s_.size())
+                return false;
+            if (!inGroup && held == 0)
+                ++group_;
+            return item(static_cast<std::uint8_t>(held | m), inGroup);
+        }
+        if (!inGroup && held == 0)
+            ++group_;
+        if (c == '(') {
+            ++pos_;
+            while (pos_ < s_.size() && s_[pos_] != ')')
+                if (!item(held, true))
+                    return false;
+            if (pos_ >= s_.size())
+                return false;
+            ++pos_;
+            return true;
+        }
+        if (c == ')' || c == '}')
+            return false;
+        if (c == '{')
+            return braced(held);
+        ++pos_;
+        if (c == '~')
+            emit(Keystroke{vk::Return, 0}, held, 1);
+        else
+            emit(Keystroke{0, static_cast<unsigned char>(c)}, held, 1);
+        return true;
+    }
+
+    // {name} or {name count}. The name is everything up to the first blank
+    // after its first character, so {}} and { } name "}" and a blank.
+    bool braced(std::uint8_t held)
+    {
+        const std::size_t start = ++pos_;
+        if (start >= s_.size())
+            return false;
+        std::size_t end = start + 1;
+        while (end < s_.size() && s_[end] != '}' && s_[end] != ' ')
+            ++end;
+        if (end >= s_.size())
+            return false;
+        const std::string name = s_.substr(start, end - start);
+        int count = 1;
+        std::size_t close = end;
+        if (s_[end] == ' ') {
+            std::size_t digits = end;
+            while (digits < s_.size() && s_[digits] == ' ')
+                ++digits;
+            close = digits;
+            while (close < s_.size() && std::isdigit(static_cast<unsigned char>(s_[close])))
+                ++close;
+            if (close == digits || close >= s_.size() || s_[close] != '}' || close - digits > 4)
+                return false;
+            count = std::stoi(s_.substr(digits, close - digits));
+        }
+        const auto key = keyNamed(name);
+        if (!key)
+            return false;
+        pos_ = close + 1;
+        emit(*key, held, count);
+        return true;
+    }
+
+    void emit(Keystroke k, std::uint8_t held, int count)
+    {
+        k.modifiers = held;
+        k.group = group_;
+        for (int i = 0; i < count; ++i)
+            out_.push_back(k);
+    }
+
+    const std::string& s_;
+    std::size_t pos_ = 0;
+    int group_ = 0;
+    std::vector<Keystroke> out_;
+};
+
+std::string keyName(const Keystroke& k)
+{
+    switch (k.vk) {
+    case vk::Back:
+        return "Backspace";
+    case vk::Tab:
+        return "Tab";
+    case vk::Return:
+        return "Enter";
+    case vk::Escape:
+        return "Esc";
+    case vk::PageUp:
+        return "PageUp";
+    case vk::PageDown:
+        return "PageDown";
+    case vk::End:
+        return "End";
+    case vk::Home:
+        return "Home";
+    case vk::Left:
+        return "Left";
+    case vk::Up:
+        return "Up";
+    case vk::Right:
+        return "Right";
+    case vk::Down:
+        return "Down";
+    case vk::Insert:
+        return "Insert";
+    case vk::Delete:
+        return "Delete";
+    default:
+        break;
+    }
+    if (k.vk >= vk::F1 && k.vk < vk::F1 + 16)
+        return "F" + std::to_string(k.vk - vk::F1 + 1);
+    if (k.ch == ' ')
+        return "Space";
+    return std::string(1, static_cast<char>(k.ch));
+}
+
+} // namespace
+
+std::optional<std::vector<Keystroke>> parseSendKeys(const std::string& keys) { return Parser(keys).run(); }
+
+std::string describe(const Keystroke& k)
+{
+    std::string s;
+    if (k.modifiers & mod::Ctrl)
+        s += "Ctrl+";
+    if (k.modifiers & mod::Alt)
+        s += "Alt+";
+    if (k.modifiers & mod::Shift)
+        s += "Shift+";
+    return s + keyName(k);
+}
+
+} // namespace lt

@@ -1,0 +1,286 @@
+// A screen of the host as the lessons show it: its design window with title
+// bar, menu bar, toolbar, design area and status bar, an open menu, dialogs.
+#include <algorithm>
+
+#include "platform/win32/paint_kit.h"
+
+namespace lt::win32 {
+
+namespace {
+
+constexpr COLORREF Face = RGB(192, 192, 192), Title = RGB(0, 0, 128), Highlight = RGB(0, 0, 128),
+                   Design = RGB(0, 0, 0), White = RGB(255, 255, 255), Black = RGB(0, 0, 0), Shadow = RGB(128, 128, 128);
+
+struct Bars {
+    RECT title, menu, toolbar, design, status;
+};
+
+Bars layout(const Canvas& c, const RECT& r)
+{
+    const int edge = c.sc(3), title = c.sc(18), menu = c.sc(19), tool = c.sc(26), status = c.sc(18);
+    Bars b;
+    b.title = {r.left + edge, r.top + edge, r.right - edge, r.top + edge + title};
+    b.menu = {b.title.left, b.title.bottom, b.title.right, b.title.bottom + menu};
+    b.toolbar = {b.title.left, b.menu.bottom, b.title.right, b.menu.bottom + tool};
+    b.status = {b.title.left, r.bottom - edge - status, b.title.right, r.bottom - edge};
+    b.design = {b.title.left, b.toolbar.bottom, b.title.right, b.status.top};
+    return b;
+}
+
+// The left edge of each menu bar entry.
+std::vector<int> menuLefts(const Canvas& c, const forms::Picture& p, const RECT& bar)
+{
+    std::vector<int> lefts;
+    int x = bar.left + c.sc(6);
+    for (const std::string& entry : p.menuBar) {
+        lefts.push_back(x);
+        x += textWidth(c, entry) + c.sc(14);
+    }
+    return lefts;
+}
+
+void paintTitleBar(const Canvas& c, const RECT& r, const std::string& title)
+{
+    fill(c.dc, r, Title);
+    RECT t = {r.left + c.sc(22), r.top, r.right - c.sc(60), r.bottom};
+    text(c, title, t, White, DT_SINGLELINE | DT_VCENTER | DT_END_ELLIPSIS, 8, true);
+    // The program's icon and the window's three buttons.
+    const int s = c.sc(14), m = (r.top + r.bottom) / 2;
+    RECT icon = {r.left + c.sc(3), m - s / 2, r.left + c.sc(3) + s, m + s / 2};
+    fill(c.dc, icon, RGB(32, 120, 56));
+    line(c.dc, {icon.left + 2, m}, {icon.right - 2, m}, RGB(220, 170, 60), c.sc(2));
+    for (int i = 0; i < 3; ++i) {
+        RECT b = {r.right - (3 - i) * (s + c.sc(2)), m - s / 2 + 1, r.right - (3 - i) * (s + c.sc(2)) + s, m + s / 2};
+        fill(c.dc, b, Face);
+        bevel(c.dc, b, true);
+    }
+}
+
+void paintMenuBar(const Canvas& c, const forms::Picture& p, const RECT& r)
+{
+    fill(c.dc, r, Face);
+    const std::vector<int> lefts = menuLefts(c, p, r);
+    for (std::size_t i = 0; i < p.menuBar.size(); ++i) {
+        const bool open = p.menu && p.menu->title == p.menuBar[i];
+        RECT e = {lefts[i] - c.sc(4), r.top + 1, lefts[i] + textWidth(c, p.menuBar[i]) + c.sc(4), r.bottom - 1};
+        if (open)
+            fill(c.dc, e, Highlight);
+        text(c, p.menuBar[i], e, open ? White : Black, DT_SINGLELINE | DT_VCENTER | DT_CENTER);
+    }
+}
+
+// Small drawings that stand for the toolbar's tools.
+void paintToolbar(const Canvas& c, const forms::Picture& p, const RECT& r)
+{
+    fill(c.dc, r, Face);
+    line(c.dc, {r.left, r.bottom - 1}, {r.right, r.bottom - 1}, Shadow);
+    const int s = c.sc(20), gap = c.sc(3);
+    constexpr int Tools = 14;
+    for (int i = 0; i < Tools; ++i) {
+        const int x = r.left + c.sc(4) + i * (s + gap) + (i >= 4 ? c.sc(8) : 0) + (i >= 9 ? c.sc(8) : 0);
+        RECT b = {x, r.top + c.sc(3), x + s, r.top + c.sc(3) + s};
+        const bool hot = p.toolbarHighlight && *p.toolbarHighlight == i;
+        fill(c.dc, b, hot ? RGB(255, 255, 160) : Face);
+        bevel(c.dc, b, !hot);
+        const POINT m = {(b.left + b.right) / 2, (b.top + b.bottom) / 2};
+        const int q = s / 4;
+        switch (i % 7) {
+        case 0: // a page
+            frame(c.dc, RECT{m.x - q, m.y - q - 2, m.x + q, m.y + q + 2}, Black);
+            break;
+        case 1: // a component
+            fill(c.dc, RECT{m.x - q, m.y - q, m.x + q, m.y + q}, RGB(40, 40, 40));
+            break;
+        case 2: // a track
+            line(c.dc, {m.x - q - 2, m.y + q}, {m.x, m.y - q}, RGB(200, 0, 0), c.sc(2));
+            line(c.dc, {m.x, m.y - q}, {m.x + q + 2, m.y - q}, RGB(200, 0, 0), c.sc(2));
+            break;
+        case 3: // a via
+            frame(c.dc, RECT{m.x - q, m.y - q, m.x + q, m.y + q}, RGB(0, 0, 160), c.sc(2));
+            break;
+        case 4: // a zone
+            frame(c.dc, RECT{m.x - q - 1, m.y - q, m.x + q + 1, m.y + q}, RGB(0, 128, 0));
+            line(c.dc, {m.x - q, m.y + q}, {m.x + q, m.y - q}, RGB(0, 128, 0));
+            break;
+        case 5: // zoom
+            frame(c.dc, RECT{m.x - q, m.y - q, m.x + q / 2, m.y + q / 2}, Black);
+            line(c.dc, {m.x + q / 2, m.y + q / 2}, {m.x + q + 1, m.y + q + 1}, Black, c.sc(2));
+            break;
+        default: // text
+            text(c, "A", b, Black, DT_SINGLELINE | DT_CENTER | DT_VCENTER, 8, true);
+            break;
+        }
+    }
+}
+
+void paintMenu(const Canvas& c, const forms::Picture& p, const Bars& bars)
+{
+    const forms::Menu& menu = *p.menu;
+    const std::vector<int> lefts = menuLefts(c, p, bars.menu);
+    const auto entry = std::find(p.menuBar.begin(), p.menuBar.end(), menu.title);
+    const int left = entry == p.menuBar.end() ? bars.menu.left : lefts[static_cast<std::size_t>(entry - p.menuBar.begin())] - c.sc(4);
+    const int row = c.sc(17), sep = c.sc(8);
+
+    auto drop = [&](const std::vector<std::string>& items, int highlighted, int x, int y) {
+        int width = c.sc(90), height = c.sc(4);
+        for (const std::string& item : items) {
+            width = std::max(width, textWidth(c, item) + c.sc(50));
+            height += item == "-" ? sep : row;
+        }
+        RECT box = {x, y, x + width, y + height};
+        fill(c.dc, box, Face);
+        bevel(c.dc, box, true);
+        int top = y + c.sc(2);
+        std::vector<int> tops;
+        for (std::size_t i = 0; i < items.size(); ++i) {
+            tops.push_back(top);
+            if (items[i] == "-") {
+                line(c.dc, {x + c.sc(3), top + sep / 2}, {box.right - c.sc(3), top + sep / 2}, Shadow);
+                top += sep;
+                continue;
+            }
+            RECT itemRect = {x + c.sc(3), top, box.right - c.sc(3), top + row};
+            const bool hot = static_cast<int>(i) == highlighted;
+            if (hot)
+                fill(c.dc, itemRect, Highlight);
+            const std::string& label = items[i];
+            const auto tab = label.find('\t');
+            RECT t = {itemRect.left + c.sc(16), itemRect.top, itemRect.right - c.sc(8), itemRect.bottom};
+            text(c, label.substr(0, tab), t, hot ? White : Black, DT_SINGLELINE | DT_VCENTER);
+            if (tab != std::string::npos)
+                text(c, label.substr(tab + 1), t, hot ? White : Black, DT_SINGLELINE | DT_VCENTER | DT_RIGHT);
+            top += row;
+        }
+        return std::make_pair(box, tops);
+    };
+
+    const auto [box, tops] = drop(menu.items, menu.highlighted, left, bars.menu.bottom);
+    if (menu.submenu && menu.highlighted >= 0 && menu.highlighted < static_cast<int>(tops.size()))
+        drop(*menu.submenu, menu.submenuHighlighted, box.right - c.sc(4), tops[static_cast<std::size_t>(menu.highlighted)]);
+}
+
+} // namespace
+
+void paintDialog(const Canvas& c, const forms::Dialog& d)
+{
+    using K = forms::DialogItem::Kind;
+    const RECT r = c.rect(d.at);
+    RECT shadow = r;
+    OffsetRect(&shadow, c.sc(4), c.sc(4));
+    fill(c.dc, shadow, RGB(64, 64, 64));
+    fill(c.dc, r, Face);
+    bevel(c.dc, r, true);
+    RECT title = {r.left + c.sc(3), r.top + c.sc(3), r.right - c.sc(3), r.top + c.sc(21)};
+    fill(c.dc, title, Title);
+    RECT t = title;
+    t.left += c.sc(5);
+    text(c, d.title, t, White, DT_SINGLELINE | DT_VCENTER | DT_END_ELLIPSIS, 8, true);
+    const Canvas inside{c.dc, RECT{title.left, title.bottom + c.sc(2), title.right, r.bottom - c.sc(3)}, c.dpi};
+    for (const forms::DialogItem& item : d.items) {
+        const RECT a = inside.rect(item.at);
+        const int box = c.sc(12), m = (a.top + a.bottom) / 2;
+        switch (item.kind) {
+        case K::Label:
+            text(c, item.text, a, Black, DT_WORDBREAK);
+            break;
+        case K::Field: {
+            const int split = item.text.empty() ? a.left : a.left + (a.right - a.left) * 2 / 5;
+            if (!item.text.empty())
+                text(c, item.text, RECT{a.left, a.top, split - c.sc(4), a.bottom}, Black, DT_SINGLELINE | DT_VCENTER);
+            RECT f = {split, a.top, a.right, a.bottom};
+            fill(c.dc, f, item.highlighted ? RGB(255, 255, 160) : White);
+            bevel(c.dc, f, false);
+            f.left += c.sc(4);
+            text(c, item.value, f, Black, DT_SINGLELINE | DT_VCENTER);
+            break;
+        }
+        case K::CheckBox:
+        case K::Option: {
+            RECT b = {a.left, m - box / 2, a.left + box, m + box / 2};
+            fill(c.dc, b, White);
+            bevel(c.dc, b, false);
+            if (item.on) {
+                if (item.kind == K::CheckBox) {
+                    line(c.dc, {b.left + 2, m}, {b.left + box / 2 - 1, b.bottom - 3}, Black, c.sc(2));
+                    line(c.dc, {b.left + box / 2 - 1, b.bottom - 3}, {b.right - 2, b.top + 2}, Black, c.sc(2));
+                } else {
+                    fill(c.dc, RECT{b.left + 3, b.top + 3, b.right - 3, b.bottom - 3}, Black);
+                }
+            }
+            RECT l = {b.right + c.sc(5), a.top, a.right, a.bottom};
+            if (item.highlighted)
+                fill(c.dc, RECT{l.left - 1, m - c.sc(8), std::min(l.right, l.left + textWidth(c, item.text) + 3), m + c.sc(8)},
+                     RGB(255, 255, 160));
+            text(c, item.text, l, Black, DT_SINGLELINE | DT_VCENTER);
+            break;
+        }
+        case K::Button: {
+            fill(c.dc, a, item.highlighted ? RGB(255, 255, 160) : Face);
+            bevel(c.dc, a, true);
+            if (item.highlighted)
+                frame(c.dc, a, Black);
+            text(c, item.text, a, Black, DT_SINGLELINE | DT_VCENTER | DT_CENTER);
+            break;
+        }
+        case K::List: {
+            fill(c.dc, a, White);
+            bevel(c.dc, a, false);
+            int top = a.top + c.sc(2);
+            std::size_t start = 0;
+            for (int index = 0; start <= item.value.size() && top + c.sc(15) <= a.bottom; ++index) {
+                const auto end = item.value.find('\n', start);
+                const std::string entry = item.value.substr(start, end == std::string::npos ? std::string::npos : end - start);
+                RECT row = {a.left + c.sc(2), top, a.right - c.sc(2), top + c.sc(15)};
+                const bool chosen = !item.text.empty() && entry == item.text;
+                if (chosen)
+                    fill(c.dc, row, Highlight);
+                row.left += c.sc(3);
+                text(c, entry, row, chosen ? White : Black, DT_SINGLELINE | DT_VCENTER);
+                top += c.sc(15);
+                if (end == std::string::npos)
+                    break;
+                start = end + 1;
+            }
+            break;
+        }
+        case K::Group: {
+            RECT g = a;
+            g.top += c.sc(6);
+            DrawEdge(c.dc, &g, EDGE_ETCHED, BF_RECT);
+            const int w = textWidth(c, item.text) + c.sc(6);
+            RECT label = {a.left + c.sc(8), a.top, a.left + c.sc(8) + w, a.top + c.sc(13)};
+            fill(c.dc, label, Face);
+            text(c, item.text, label, Black, DT_SINGLELINE | DT_VCENTER | DT_CENTER);
+            break;
+        }
+        }
+    }
+}
+
+void paintHostWindow(const Canvas& c, const forms::Picture& p)
+{
+    const RECT r = c.area;
+    fill(c.dc, r, Face);
+    bevel(c.dc, r, true);
+    const Bars bars = layout(c, r);
+    paintTitleBar(c, bars.title, p.title);
+    paintMenuBar(c, p, bars.menu);
+    paintToolbar(c, p, bars.toolbar);
+    fill(c.dc, bars.design, Design);
+    if (p.board) {
+        const int save = SaveDC(c.dc);
+        IntersectClipRect(c.dc, bars.design.left, bars.design.top, bars.design.right, bars.design.bottom);
+        paintBoard(c, *p.board, bars.design);
+        RestoreDC(c.dc, save);
+    }
+    fill(c.dc, bars.status, Face);
+    RECT status = bars.status;
+    InflateRect(&status, -c.sc(2), -c.sc(2));
+    bevel(c.dc, status, false);
+    status.left += c.sc(4);
+    text(c, p.status, status, Black, DT_SINGLELINE | DT_VCENTER | DT_END_ELLIPSIS);
+    if (p.menu)
+        paintMenu(c, p, bars);
+}
+
+} // namespace lt::win32

@@ -1,0 +1,61 @@
+// Drawing helpers shared by the painters of the different kinds of picture.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+#include "forms/picture.h"
+
+namespace lt::win32 {
+
+// Maps a picture's twips onto the pixels of the area it is painted in.
+struct Canvas {
+    HDC dc;
+    RECT area;
+    int dpi;
+    int px(int twips) const { return MulDiv(twips, dpi, 1440); }
+    int sc(int pixelsAt96) const { return MulDiv(pixelsAt96, dpi, 96); }
+    RECT rect(const forms::Area& a) const
+    {
+        return RECT{area.left + px(a.left), area.top + px(a.top), area.left + px(a.left + a.width),
+                    area.top + px(a.top + a.height)};
+    }
+};
+
+// Selects a GDI object for the life of the scope and deletes it afterwards.
+class Selected {
+public:
+    Selected(HDC dc, HGDIOBJ object, bool owned = true) : dc_(dc), object_(object), old_(SelectObject(dc, object)), owned_(owned) {}
+    ~Selected()
+    {
+        SelectObject(dc_, old_);
+        if (owned_)
+            DeleteObject(object_);
+    }
+    Selected(const Selected&) = delete;
+    Selected& operator=(const Selected&) = delete;
+
+private:
+    HDC dc_;
+    HGDIOBJ object_, old_;
+    bool owned_;
+};
+
+void fill(HDC dc, const RECT& r, COLORREF color);
+void frame(HDC dc, const RECT& r, COLORREF color, int width = 1);
+void line(HDC dc, POINT a, POINT b, COLORREF color, int width = 1, int style = PS_SOLID);
+void bevel(HDC dc, const RECT& r, bool raised);
+// Text in the UI font; flags as for DrawText.
+void text(const Canvas& c, const std::string& s, RECT r, COLORREF color, UINT flags, int points = 8, bool bold = false,
+          const char* face = "MS Sans Serif");
+// Width of a text in the UI font, in pixels.
+int textWidth(const Canvas& c, const std::string& s, int points = 8, bool bold = false);
+
+void paintHostWindow(const Canvas& c, const forms::Picture& p);
+void paintBoard(const Canvas& c, const forms::Board& board, const RECT& designArea);
+void paintDialog(const Canvas& c, const forms::Dialog& d);
+void paintFigure(const Canvas& c, const forms::Figure& f);
+void paintCallout(const Canvas& c, const forms::Callout& callout);
+
+} // namespace lt::win32

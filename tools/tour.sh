@@ -1,0 +1,51 @@
+#!/usr/bin/env bash
+# Plays lessons under Wine on Xvfb and saves a PNG of every screen:
+#   tools/tour.sh [LESSON ...]     (all fifteen without arguments)
+# The pictures land in build/tour/lessonNN-screenKK.png. LT_TOUR_BUILD and
+# LT_TOUR_DIR name another build tree and picture folder, so that several
+# tours can run at once.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+tools/setup.sh
+build=${LT_TOUR_BUILD:-build/windows}
+if [ "$build" = build/windows ]; then
+    cmake --preset windows >/dev/null
+else
+    cmake -S . -B "$build" --toolchain cmake/mingw-w64.cmake -DCMAKE_BUILD_TYPE=Release >/dev/null
+fi
+cmake --build "$build" -j "$(nproc)" --target learning-trazel lesson-tour
+
+tour=$(realpath -m "${LT_TOUR_DIR:-build/tour}")
+mkdir -p "$tour"
+export WINEPREFIX="$tour/prefix" WINEARCH=win64 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+xvfb_pid=
+cleanup() { wineserver -k 2>/dev/null; [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null; true; }
+trap cleanup EXIT
+# Xvfb picks a free display itself and reports its number.
+rm -f "$tour/display"
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$tour/display" >/dev/null 2>&1 &
+xvfb_pid=$!
+for _ in $(seq 100); do [ -s "$tour/display" ] && break; sleep 0.1; done
+export DISPLAY=":$(cat "$tour/display")"
+if [ ! -f "$WINEPREFIX/system.reg" ]; then
+    wine wineboot -i >/dev/null 2>&1 || true
+    wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f >/dev/null 2>&1
+    wineserver -w
+fi
+rm -rf "$tour/stage" "$tour/work" && mkdir -p "$tour/work"
+cmake --install "$build" --prefix "$tour/stage" --component tutorial >/dev/null
+winpath() { echo "Z:$(echo "$1" | tr / '\\')"; }
+
+lessons=("$@")
+[ ${#lessons[@]} -eq 0 ] && lessons=($(seq 1 15))
+for n in "${lessons[@]}"; do
+    caption=$(sed -n "s/^$((700 + n)), \"\\(.*\\)\"\$/\\1/p" res/strings.rc)
+    prefix=$(printf '%s/lesson%02d-screen' "$tour" "$n")
+    rm -f "$prefix"*.png
+    wine "$build/lesson-tour.exe" "$(winpath "$tour/stage/TUTOR/learning-trazel.exe")" \
+        "$(winpath "$tour/work")" "$caption" "$(winpath "$prefix")"
+    for bmp in "$prefix"*.bmp; do
+        convert "$bmp" "${bmp%.bmp}.png" && rm "$bmp"
+    done
+    echo "lesson $n: $(ls "$prefix"*.png | wc -l) pictures in $tour"
+done

@@ -1,0 +1,92 @@
+// Plays one lesson of the installed tutorial and saves a picture of every
+// screen: lesson-tour.exe PROGRAM WORKDIR "LESSON CAPTION" OUTPUT-PREFIX
+// writes OUTPUT-PREFIX01.bmp, OUTPUT-PREFIX02.bmp, ... one per screen.
+#include <windows.h>
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "uia.h"
+
+namespace {
+
+bool saveWindow(HWND w, const std::wstring& path)
+{
+    RECT r;
+    GetWindowRect(w, &r);
+    const int width = r.right - r.left, height = r.bottom - r.top;
+    HDC screen = GetDC(nullptr);
+    HDC mem = CreateCompatibleDC(screen);
+    BITMAPINFO info{};
+    info.bmiHeader = {sizeof(BITMAPINFOHEADER), width, -height, 1, 24, BI_RGB};
+    void* bits = nullptr;
+    HBITMAP bmp = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    HGDIOBJ old = SelectObject(mem, bmp);
+    BitBlt(mem, 0, 0, width, height, screen, r.left, r.top, SRCCOPY);
+    GdiFlush();
+    const int stride = (width * 3 + 3) & ~3;
+    BITMAPFILEHEADER file{0x4D42, static_cast<DWORD>(sizeof(BITMAPFILEHEADER) + sizeof(BITMAPINFOHEADER) + stride * height),
+                          0, 0, sizeof(BITMAPFILEHEADER) + sizeof(BITMAPINFOHEADER)};
+    FILE* f = _wfopen(path.c_str(), L"wb");
+    bool ok = f != nullptr;
+    if (f) {
+        fwrite(&file, sizeof file, 1, f);
+        fwrite(&info.bmiHeader, sizeof info.bmiHeader, 1, f);
+        fwrite(bits, static_cast<std::size_t>(stride * height), 1, f);
+        fclose(f);
+    }
+    SelectObject(mem, old);
+    DeleteObject(bmp);
+    DeleteDC(mem);
+    ReleaseDC(nullptr, screen);
+    return ok;
+}
+
+int fail(const char* why)
+{
+    std::fprintf(stderr, "lesson-tour: %s\n", why);
+    return 1;
+}
+
+} // namespace
+
+int wmain(int argc, wchar_t** argv)
+{
+    if (argc != 5)
+        return fail("usage: lesson-tour PROGRAM WORKDIR \"LESSON CAPTION\" OUTPUT-PREFIX");
+    const std::wstring program = argv[1], workDir = argv[2], lesson = argv[3], prefix = argv[4];
+    uia::Program tutorial(program, L"-i " + workDir);
+    HWND menu = uia::waitWindowOf(tutorial.pid(), L"LearningTrazelForm", L"Learning Trazel - Lesson menu", 20000);
+    if (!menu)
+        return fail("the lesson menu did not appear");
+    if (!uia::clickButton(menu, lesson))
+        return fail("no such lesson button");
+    HWND window = uia::waitWindowOf(tutorial.pid(), L"LearningTrazelForm", L"Learning Trazel - " + lesson, 10000);
+    if (!window)
+        return fail("the lesson window did not appear");
+    for (int screen = 1; screen < 100; ++screen) {
+        Sleep(250);
+        wchar_t name[16];
+        swprintf(name, 16, L"%02d.bmp", screen);
+        if (!saveWindow(window, prefix + name))
+            return fail("cannot write a picture");
+        if (!uia::clickButton(window, L"Continue"))
+            return fail("Continue could not be pressed");
+        Sleep(200);
+        // After the last screen Continue is disabled and the lesson ends with a message.
+        HWND next = uia::findChild(window, L"Continue", L"Button");
+        if (!IsWindow(window) || !next || !IsWindowEnabled(next)) {
+            if (auto box = uia::waitMessageBox(L"Learning Trazel", 5000))
+                uia::answer(*box, box->buttons.size() > 1 ? L"No" : L"OK");
+            std::printf("%d screens\n", screen);
+            break;
+        }
+    }
+    menu = uia::waitWindowOf(tutorial.pid(), L"LearningTrazelForm", L"Learning Trazel - Lesson menu", 10000);
+    if (menu && uia::clickButton(menu, L"Quit"))
+        if (auto box = uia::waitMessageBox(L"Learning Trazel", 5000))
+            uia::answer(*box, L"Yes");
+    tutorial.waitExit(10000);
+    return 0;
+}
