@@ -45,7 +45,7 @@ struct Machine {
 
     void start() { ui.act([this] { Main(t); }); }
 
-    std::string text(int id) const { return *stringTable().find(id); }
+    std::string text(int id) const { return stringTable().find(id).value_or("(no string " + std::to_string(id) + ")"); }
     // The last message box shown.
     const sim::MessageBoxRecord& lastBox() const { return desktop.messageBoxes().back(); }
     std::size_t boxCount() const { return desktop.messageBoxes().size(); }

@@ -183,9 +183,11 @@ double distance(const Pixels& a, const Pixels& b)
 {
     std::uint64_t sum = 0;
     for (std::size_t i = 0; i < a.bgrx.size(); ++i)
-        for (int shift = 0; shift < 24; shift += 8)
-            sum += static_cast<std::uint64_t>(
-                std::abs(static_cast<int>((a.bgrx[i] >> shift) & 0xFF) - static_cast<int>((b.bgrx[i] >> shift) & 0xFF)));
+        for (int shift = 0; shift < 24; shift += 8) {
+            const int one = static_cast<int>((a.bgrx[i] >> shift) & 0xFF);
+            const int other = static_cast<int>((b.bgrx[i] >> shift) & 0xFF);
+            sum += static_cast<std::uint64_t>(std::abs(one - other));
+        }
     return a.bgrx.empty() ? 0.0 : static_cast<double>(sum) / static_cast<double>(a.bgrx.size());
 }
 

@@ -91,7 +91,6 @@ public:
         shown_ = std::async(std::launch::async, [program] {
             return program->waitExit(30000) ? static_cast<int>(program->exitCode()) : 0;
         });
-        program_ = program;
     }
 
     ~ShownBox()
@@ -151,7 +150,6 @@ private:
     static inline std::atomic<int> scripts_{0};
     std::wstring title_;
     std::wstring script_;
-    std::shared_ptr<uia::Program> program_;
     std::future<int> shown_;
 };
 
@@ -246,9 +244,11 @@ TEST_P(AccessKeys, AreRemovedAsTheyAreDrawn)
 
 INSTANTIATE_TEST_SUITE_P(Captions, AccessKeys,
                          ::testing::Values(CaptionCase{L"", L""}, CaptionCase{L"Quit", L"Quit"},
-                                           CaptionCase{L"&Quit", L"Quit"}, CaptionCase{L"Delete &Markers", L"Delete Markers"},
-                                           CaptionCase{L"Save && Exit", L"Save & Exit"}, CaptionCase{L"&&&Both", L"&Both"},
-                                           CaptionCase{L"Trailing&", L"Trailing"}, CaptionCase{L"&", L""}));
+                                           CaptionCase{L"&Quit", L"Quit"},
+                                           CaptionCase{L"Delete &Markers", L"Delete Markers"},
+                                           CaptionCase{L"Save && Exit", L"Save & Exit"},
+                                           CaptionCase{L"&&&Both", L"&Both"}, CaptionCase{L"Trailing&", L"Trailing"},
+                                           CaptionCase{L"&", L""}));
 
 // ---- A window of this test, run like another program's ------------------
 
@@ -285,7 +285,10 @@ public:
     Panel& operator=(const Panel&) = delete;
 
     HWND hwnd() const { return hwnd_; }
-    HWND control(int id) const { return id == kInner ? GetDlgItem(GetDlgItem(hwnd_, kInnerPanel), id) : GetDlgItem(hwnd_, id); }
+    HWND control(int id) const
+    {
+        return GetDlgItem(id == kInner ? GetDlgItem(hwnd_, kInnerPanel) : hwnd_, id);
+    }
 
     std::vector<std::wstring> events() const
     {
@@ -363,8 +366,10 @@ private:
             if (HIWORD(wp) != BN_CLICKED)
                 break;
             self->log(L"clicked " + std::to_wstring(LOWORD(wp)));
-            if (LOWORD(wp) == kAsk)
-                self->log(L"asked " + std::to_wstring(MessageBoxW(w, L"Sure?", L"uia asks", MB_YESNO | MB_ICONQUESTION)));
+            if (LOWORD(wp) == kAsk) {
+                const int answer = MessageBoxW(w, L"Sure?", L"uia asks", MB_YESNO | MB_ICONQUESTION);
+                self->log(L"asked " + std::to_wstring(answer));
+            }
             return 0;
         case WM_SETFOCUS:
             if (!top)
@@ -437,7 +442,8 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(FindChildren, GivesEveryMatch)
 {
     Panel panel;
-    EXPECT_EQ(uia::findChildren(panel.hwnd(), L"Quit"), (std::vector<HWND>{panel.control(kQuit), panel.control(kQuitLabel)}));
+    EXPECT_EQ(uia::findChildren(panel.hwnd(), L"Quit"),
+              (std::vector<HWND>{panel.control(kQuit), panel.control(kQuitLabel)}));
 }
 
 struct ClickCase {
@@ -601,7 +607,8 @@ TEST_P(ProgramExit, RunsInTheGivenDirectoryAndGivesItsExitCode)
 }
 
 INSTANTIATE_TEST_SUITE_P(Dirs, ProgramExit,
-                         ::testing::Values(ExitCase{"GivenDirectory", true, 4}, ExitCase{"InheritedDirectory", false, 5}),
+                         ::testing::Values(ExitCase{"GivenDirectory", true, 4},
+                                           ExitCase{"InheritedDirectory", false, 5}),
                          [](const auto& info) { return std::string(info.param.name); });
 
 TEST(Program, KillsWhatStillRunsWhenItGoes)
