@@ -37,3 +37,7 @@ add_executable(lesson-tour tools/tour/tour.cpp tests/wine/uia.cpp)
 target_include_directories(lesson-tour PRIVATE tests/wine)
 target_link_libraries(lesson-tour PRIVATE user32 gdi32)
 target_link_options(lesson-tour PRIVATE ${LT_STATIC_RUNTIME} -municode)
+
+# A stand-in Trazel for the demo and the tests, installed as its own
+# component into the host's directory.
+add_subdirectory(standin)

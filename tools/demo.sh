@@ -9,7 +9,8 @@ cmake --preset windows >/dev/null
 cmake --build --preset windows -j "$(nproc)" --target learning-trazel
 
 demo=$PWD/build/demo
-export WINEPREFIX="$demo/prefix" WINEARCH=win64 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+source tools/wine-env.sh
+export WINEPREFIX="$demo/prefix"
 host="$WINEPREFIX/drive_c/Quarn/TRAZEL"
 mkdir -p "$demo"
 xvfb_pid=
@@ -17,22 +18,10 @@ cleanup() { [ -n "$xvfb_pid" ] && { wineserver -k 2>/dev/null; kill "$xvfb_pid" 
 trap cleanup EXIT
 
 if [ -z "${DISPLAY:-}" ]; then
-    for n in $(seq 141 190); do
-        [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ] && continue
-        Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
-        xvfb_pid=$!
-        export DISPLAY=":$n"
-        break
-    done
-    for _ in $(seq 50); do [ -e "/tmp/.X11-unix/X${DISPLAY#:}" ] && break; sleep 0.1; done
+    start_xvfb
 fi
 
-if [ ! -f "$WINEPREFIX/system.reg" ]; then
-    echo "Preparing the Wine prefix (once)..."
-    wine wineboot -i >/dev/null 2>&1 || true
-    [ -n "$xvfb_pid" ] && wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f >/dev/null 2>&1
-    wineserver -w
-fi
+make_prefix
 cmake --install build/windows --prefix "$host" --component tutorial >/dev/null
 
 if [ -z "$xvfb_pid" ]; then

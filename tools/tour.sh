@@ -17,24 +17,15 @@ cmake --build "$build" -j "$(nproc)" --target learning-trazel lesson-tour
 
 tour=$(realpath -m "${LT_TOUR_DIR:-build/tour}")
 mkdir -p "$tour"
-export WINEPREFIX="$tour/prefix" WINEARCH=win64 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+source tools/wine-env.sh
+export WINEPREFIX="$tour/prefix"
 xvfb_pid=
 cleanup() { wineserver -k 2>/dev/null; [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null; true; }
 trap cleanup EXIT
-# Xvfb picks a free display itself and reports its number.
-rm -f "$tour/display"
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$tour/display" >/dev/null 2>&1 &
-xvfb_pid=$!
-for _ in $(seq 100); do [ -s "$tour/display" ] && break; sleep 0.1; done
-export DISPLAY=":$(cat "$tour/display")"
-if [ ! -f "$WINEPREFIX/system.reg" ]; then
-    wine wineboot -i >/dev/null 2>&1 || true
-    wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f >/dev/null 2>&1
-    wineserver -w
-fi
+start_xvfb
+make_prefix
 rm -rf "$tour/stage" "$tour/work" && mkdir -p "$tour/work"
 cmake --install "$build" --prefix "$tour/stage" --component tutorial >/dev/null
-winpath() { echo "Z:$(echo "$1" | tr / '\\')"; }
 
 lessons=("$@")
 [ ${#lessons[@]} -eq 0 ] && lessons=($(seq 1 15))

@@ -1,10 +1,13 @@
 #include "app/main_routine.h"
 
 #include "app/command_line.h"
+#include "app/lay_intro.h"
 #include "app/logo.h"
 #include "app/probes.h"
 #include "host/host_windows.h"
+#include "exercises/work_files.h"
 #include "menu/progress.h"
+#include "menu/quit.h"
 #include "menu/sel_menu.h"
 #include "platform/win_path.h"
 
@@ -14,7 +17,8 @@ namespace {
 
 constexpr int UnableToOpen = 500, ForWriting = 501, WindowsDirInstead = 502, NoWritableDir = 504,
               NoProgress = 505, ContinueWithout = 506, IntroTitle = 22, VersionSelectTitle = 581,
-              MenuTitle = 63, FirstLessonTitle = 32, StepsTitle = 47, LogoTitle = 584;
+              MenuTitle = 63, FirstLessonTitle = 32, StepsTitle = 47, LogoTitle = 584, NotOpen = 508,
+              OpenLater = 509, OpenNow = 510, ExercisesDisabled = 71, ContinueQuestion = 72, NotFound = 96;
 
 const char* const MessageBoxClass = "#32770";
 
@@ -67,6 +71,41 @@ bool chooseWorkDir(Tutorial& t)
     return false;
 }
 
+// Makes sure Trazel can be used, asking to open it; then refreshes the work
+// files, unless the learner goes on without Trazel.
+void checkTrazel(Tutorial& t, bool editionFound)
+{
+    Desktop& d = t.desktop;
+    const std::string& p = t.g.CRLF2;
+    const bool design = d.findWindow(DesignWindowClass, "") != 0, frame = d.findWindow(SessionFrameClass, "") != 0;
+    if (!(design && frame)) {
+        if (!editionFound) {
+            t.g.Launch_Code = 2;
+            if (t.message(t.text(NotFound) + p + t.text(ExercisesDisabled) + p + t.text(ContinueQuestion),
+                          mb::YesNo | mb::IconExclamation) == mb::IdYes)
+                return;
+            OfferSaveProgress(t);
+            DeleteWorkFiles(t);
+            t.end();
+        }
+        if (!design && !frame) {
+            switch (t.message(t.text(NotOpen) + p + t.text(OpenLater) + p + t.text(OpenNow),
+                              mb::YesNoCancel | mb::IconInformation)) {
+            case mb::IdYes:
+                StartHost(t);
+                break;
+            case mb::IdNo:
+                DeleteWorkFiles(t);
+                return;
+            default:
+                t.end();
+            }
+        }
+    }
+    DeleteWorkFiles(t);
+    PrepareWorkFiles(t);
+}
+
 // The first window: the host's design window is raised first, so the
 // tutorial stands in front of it.
 void finishStartUp(Tutorial& t)
@@ -77,7 +116,7 @@ void finishStartUp(Tutorial& t)
         t.desktop.setForeground(design);
     }
     t.desktop.setScreenPointer(Pointer::Hourglass);
-    Sel_menu(t).show();
+    Lay_Intro(t).show();
     t.desktop.setScreenPointer(Pointer::Default);
 }
 
@@ -100,7 +139,7 @@ void Main(Tutorial& t)
     splash.show();
     t.forms.unload(splash);
 
-    Find_Edition(t);
+    const bool editionFound = Find_Edition(t);
 
     if (!chooseWorkDir(t)) {
         finishStartUp(t);
@@ -110,6 +149,7 @@ void Main(Tutorial& t)
     LoadProgress(t);
     t.desktop.setScreenPointer(Pointer::Hourglass);
     t.g.Tutor_Dir = t.appPath();
+    checkTrazel(t, editionFound);
     finishStartUp(t);
 }
 

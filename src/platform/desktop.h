@@ -72,6 +72,8 @@ public:
     // The height in pixels of the screen's current font; none without a
     // drawing context for the desktop window.
     virtual std::optional<int> systemFontHeight() = 0;
+    // Whether a font of this face name is installed.
+    virtual bool fontInstalled(const std::string& face) = 0;
 
     // A standard message box; style is a sum of mb:: values. Returns the button.
     virtual int messageBox(const std::string& text, const std::string& title, int style) = 0;

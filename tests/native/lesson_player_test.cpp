@@ -78,7 +78,7 @@ std::string captionOf(const Machine& m, int lesson, int screen)
 struct Playing : Machine {
     explicit Playing(int lesson)
     {
-        start();
+        startToMenu();
         ui.click(Sel_menu(t).Menu_btn[lesson]);
         window = static_cast<LessonWindow*>(t.forms.find("L" + std::to_string(lesson)));
     }
@@ -163,7 +163,7 @@ TEST_P(LessonPlayer, TheClosingStepMarksTheLessonAndReturnsToTheMenu)
     const Design& d = GetParam();
     Machine m;
     m.files.writeFile(TutorDir + "\\TRAZEL.LRN", "2,2,2,2,2,2,2,2,2,2,2,2,2,2,2\r\n");
-    m.start();
+    m.startToMenu();
     m.t.g.Work_Dir.clear(); // no exercises question: the lesson ends straight at the menu
     SelMenu& menu = Sel_menu(m.t);
     m.ui.click(menu.Menu_btn[d.lesson]);
@@ -290,7 +290,7 @@ TEST(LessonWindow, ExercisesButtonOfALessonWithoutExercises)
     Machine m;
     m.desktop.openWindow("MaxFrame", "Trazel - TUTORBD2.MAX", true, "host");
     m.desktop.openWindow("QaTrazelFrame", "Trazel Session", true, "host");
-    m.start();
+    m.startToMenu();
     m.ui.click(Sel_menu(m.t).Menu_btn[7]);
     auto& w = *static_cast<LessonWindow*>(m.t.forms.find("L7"));
     m.ui.click(w.Ctrls);
@@ -361,7 +361,7 @@ TEST(Lesson, FinishingTwiceKeepsOneBitAndTheExercisesQuestion)
     Machine m;
     m.desktop.openWindow("QaTrazelFrame", "Trazel Session", true, "host");
     m.desktop.openWindow("MaxFrame", "Trazel - TUTORBD2.MAX", true, "host");
-    m.start();
+    m.startToMenu();
     for (int round = 0; round < 2; ++round) {
         m.ui.click(Sel_menu(m.t).Menu_btn[6]);
         auto* w = static_cast<LessonWindow*>(m.t.forms.find("L6"));

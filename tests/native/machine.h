@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include "app/lay_intro.h"
 #include "app/main_routine.h"
 #include "app/tutorial.h"
 #include "platform/sim/rc_string_table.h"
@@ -21,15 +22,30 @@ inline const sim::RcStringTable& stringTable()
 
 inline const std::string TutorDir = "C:\\TRAZEL\\TUTOR";
 
+// What the machine has besides the tutorial: the editions of Trazel
+// installed (their registry keys), and whether its session frame and design
+// window are open.
+struct Setup {
+    std::vector<std::string> editions = {"QuarnTrazelUltor9.20"};
+    bool trazelRunning = true;
+};
+inline const Setup Bare = {{}, false};
+
 struct Machine {
     sim::SimDesktop desktop;
     sim::SimFiles files;
     sim::SimUi ui{desktop};
     Tutorial t{desktop, files, stringTable(), ui};
 
-    Machine()
+    explicit Machine(const Setup& setup = {})
     {
         ui.attach(t.forms);
+        for (const std::string& key : setup.editions)
+            desktop.addRegistryKey(key);
+        if (setup.trazelRunning) {
+            desktop.openWindow("QaTrazelFrame", "Trazel Session", true, "host");
+            desktop.openWindow("MaxFrame", "Trazel", true, "host");
+        }
         files.makeDirectory("C:\\WINDOWS");
         for (const char* source : {"SRCTRZ1.MA$", "SRCTRZ2.MA$", "SRCTRZ3.MA$", "SRCTRZ4.MA$", "SRCTRZ6.S$", "SRCTRZ7.LL$"})
             files.writeFile(TutorDir + "\\" + source, std::string("source ") + source);
@@ -44,11 +60,20 @@ struct Machine {
     }
 
     void start() { ui.act([this] { Main(t); }); }
+    // Starts and goes on from the intro to the lesson menu.
+    void startToMenu();
 
     std::string text(int id) const { return stringTable().find(id).value_or("(no string " + std::to_string(id) + ")"); }
     // The last message box shown.
     const sim::MessageBoxRecord& lastBox() const { return desktop.messageBoxes().back(); }
     std::size_t boxCount() const { return desktop.messageBoxes().size(); }
 };
+
+inline void Machine::startToMenu()
+{
+    start();
+    if (forms::Form* intro = t.forms.find("Lay_Intro"))
+        ui.click(static_cast<LayIntro*>(intro)->Continue);
+}
 
 } // namespace lt::test

@@ -118,10 +118,9 @@ TEST(EditionArrangement, UltorLesson12LabelTops)
 TEST(EditionArrangement, MarkersOfHiddenLessonsStayInTheFullArrangement)
 {
     // A file written under Trazel Ultor, read under Trazel.
-    Machine m;
-    m.desktop.addRegistryKey("QuarnTrazelStd9.20");
+    Machine m({{"QuarnTrazelStd9.20"}, true});
     m.files.writeFile(test::TutorDir + "\\TRAZEL.LRN", "0,0,0,0,0,0,0,0,0,0,0,0,0,3,1\r\n");
-    m.start();
+    m.startToMenu();
     SelMenu& menu = Sel_menu(m.t);
     EXPECT_FALSE(menu.Menu_btn[14].visible());
     EXPECT_TRUE(menu.Chk_Lsn[14].visible());

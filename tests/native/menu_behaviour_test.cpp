@@ -21,7 +21,7 @@ struct Started : Machine {
     {
         if (!progress.empty())
             files.writeFile(TutorDir + "\\TRAZEL.LRN", progress);
-        start();
+        startToMenu();
     }
     SelMenu& menu() { return Sel_menu(t); }
     void leaveAndComeBack()

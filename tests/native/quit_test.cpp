@@ -17,7 +17,7 @@ struct Running : Machine {
     explicit Running(bool changed)
     {
         files.writeFile(ProgressFile, Saved);
-        start();
+        startToMenu();
         // Host by-products beside the work files.
         files.writeFile(TutorDir + "\\BACKUP1.MAX", "backup");
         files.writeFile(TutorDir + "\\TRAZEL.LOG", "log");

@@ -36,7 +36,7 @@ TEST(SecondCopy, BringsTheFirstCopysWindowForwardAndEnds)
             const WindowHandle w = m.desktop.openWindow(cls, title);
             m.desktop.showWindow(w, ShowCommand::Minimize);
         }
-        m.start();
+        m.startToMenu();
         EXPECT_TRUE(m.ui.ended()) << c.found;
         EXPECT_EQ(m.desktop.windowTitle(m.desktop.foreground()), c.found);
         EXPECT_FALSE(m.desktop.isMinimized(m.desktop.foreground())) << c.found;
@@ -49,7 +49,7 @@ TEST(SecondCopy, FindingNoWindowRunsOnAsASecondCopy)
 {
     Machine m;
     m.desktop.setAnotherInstance(true);
-    m.start();
+    m.startToMenu();
     EXPECT_FALSE(m.ui.ended());
     EXPECT_TRUE(Sel_menu(m.t).visible());
 }
@@ -67,7 +67,7 @@ TEST(DisplayCheck, LargeFontsAreWarnedAbout)
         m.desktop.setSystemFontHeight(c.height);
         if (c.answer)
             m.desktop.answer(c.answer);
-        m.start();
+        m.startToMenu();
         EXPECT_EQ(m.ui.ended(), c.ends);
         ASSERT_EQ(m.boxCount(), c.answer ? 1u : 0u);
         if (c.answer) {
@@ -82,7 +82,7 @@ TEST(DisplayCheck, LargeFontsAreWarnedAbout)
 TEST(Logo, IsShownAndUnloadedAtOnce)
 {
     Machine m;
-    m.start();
+    m.startToMenu();
     EXPECT_FALSE(m.t.forms.loaded("logo"));
     EXPECT_EQ(m.desktop.findTutorialWindow("logo"), 0u);
 }
@@ -102,7 +102,7 @@ class Editions : public ::testing::TestWithParam<EditionCase> {};
 TEST_P(Editions, AreFoundInTheRegistry)
 {
     const EditionCase& c = GetParam();
-    Machine m;
+    Machine m({{}, true});
     for (const char* key : c.keys)
         m.desktop.addRegistryKey(key);
     bool asked = false;
@@ -124,7 +124,7 @@ TEST_P(Editions, AreFoundInTheRegistry)
         m.ui.click(*options[c.choice - 1]);
         m.ui.click(v.Ver_OK);
     };
-    m.start();
+    m.startToMenu();
     EXPECT_EQ(asked, !c.offered.empty());
     EXPECT_EQ(m.ui.ended(), c.choice == 0 && !c.offered.empty());
     EXPECT_EQ(m.t.g.Edition, c.edition);
@@ -147,9 +147,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(VersionSelect, OkWithoutAChoiceReminds)
 {
-    Machine m;
-    m.desktop.addRegistryKey("QuarnTrazelStd9.20");
-    m.desktop.addRegistryKey("QuarnTrazelUltor9.20");
+    Machine m({{"QuarnTrazelStd9.20", "QuarnTrazelUltor9.20"}, true});
     m.ui.onModal = [&](forms::Form& f) {
         auto& v = static_cast<VerSelect&>(f);
         m.desktop.answer(mb::IdOk);
@@ -165,18 +163,16 @@ TEST(VersionSelect, OkWithoutAChoiceReminds)
         m.ui.click(v.Option2);
         m.ui.click(v.Ver_OK);
     };
-    m.start();
+    m.startToMenu();
     EXPECT_EQ(m.t.g.Edition, 2);
     EXPECT_FALSE(Sel_menu(m.t).Menu_btn[14].visible());
 }
 
 TEST(VersionSelect, ClosedByTheWindowManagerLeavesTheEditionUndecided)
 {
-    Machine m;
-    m.desktop.addRegistryKey("QuarnTrazelKmEd9.20");
-    m.desktop.addRegistryKey("QuarnTrazelUltor9.20");
+    Machine m({{"QuarnTrazelKmEd9.20", "QuarnTrazelUltor9.20"}, true});
     m.ui.onModal = [&](forms::Form& f) { m.ui.close(f, forms::unload_mode::ControlMenu); };
-    m.start();
+    m.startToMenu();
     EXPECT_FALSE(m.ui.ended());
     EXPECT_EQ(m.t.g.Edition, 0);
     EXPECT_TRUE(Sel_menu(m.t).Menu_btn[15].visible()) << "the full arrangement";
@@ -199,7 +195,7 @@ TEST_P(StartUpProgress, ReadsTheFileIntoTheMarksAndShowsTheMarkers)
         m.files.writeFile(ProgressFile, *c.content);
     if (c.damaged)
         m.desktop.answer(mb::IdOk);
-    m.start();
+    m.startToMenu();
     ASSERT_FALSE(m.ui.ended());
     EXPECT_EQ(m.t.g.Lsn_Progress, c.marks);
     EXPECT_EQ(m.t.g.Saved_Progress, c.marks);
@@ -259,7 +255,7 @@ TEST(StartUpProgress, UnchangedProgressIsNotOffered)
 {
     Machine m;
     m.files.writeFile(ProgressFile, "3,0,0,0,0,0,0,0,0,0,0,0,0,0,1\r\n");
-    m.start();
+    m.startToMenu();
     m.desktop.answer(mb::IdYes);
     m.ui.click(Sel_menu(m.t).Quit_Sel);
     EXPECT_TRUE(m.ui.ended());

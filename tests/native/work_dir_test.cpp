@@ -126,6 +126,10 @@ TEST_P(NoWritableDirectory, AsksWhetherToGoOnWithoutExercises)
     ASSERT_FALSE(m.ui.ended());
     EXPECT_EQ(m.t.g.Work_Dir, "");
     EXPECT_EQ(m.t.g.Tutor_Dir, "");
+    LayIntro& intro = Lay_Intro(m.t);
+    EXPECT_EQ(intro.Intro_Dialog_Label.caption(),
+              m.text(601) + "\r\n\r\n" + m.text(602) + "\r\n\r\n" + m.text(605) + "\r\n" + m.text(607));
+    m.ui.click(intro.Continue);
     SelMenu& menu = Sel_menu(m.t);
     EXPECT_TRUE(menu.visible());
     EXPECT_EQ(menu.Instruct_Left.caption(), m.text(732) + "\r\n\r\n" + m.text(736));

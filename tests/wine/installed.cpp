@@ -153,8 +153,20 @@ Markers markersOf(HWND menu, const std::wstring& lessonCaption)
     return m;
 }
 
+void InstalledTutorial::installEdition(const std::wstring& key)
+{
+    for (const wchar_t* k : {L"QuarnTrazelStd9.20", L"QuarnTrazelKmEd9.20", L"QuarnTrazelUltor9.20"})
+        RegDeleteKeyW(HKEY_CLASSES_ROOT, k);
+    if (key.empty())
+        return;
+    HKEY h = nullptr;
+    if (RegCreateKeyExW(HKEY_CLASSES_ROOT, key.c_str(), 0, nullptr, 0, KEY_WRITE, nullptr, &h, nullptr) == ERROR_SUCCESS)
+        RegCloseKey(h);
+}
+
 void InstalledTutorial::SetUp()
 {
+    installEdition(UltorKey);
     root_ = env(L"LT_SCRATCH") + L"\\" + testName();
     CreateDirectoryW(root_.c_str(), nullptr);
     hostDir_ = root_ + L"\\TRAZEL";
@@ -177,6 +189,28 @@ uia::Program& InstalledTutorial::start(const std::wstring& arguments)
 {
     program_ = std::make_unique<uia::Program>(tutorDir() + L"\\learning-trazel.exe", arguments, tutorDir());
     return *program_;
+}
+
+HWND InstalledTutorial::continueToMenu()
+{
+    HWND intro = nullptr;
+    waitUntil(
+        [&] {
+            if (auto question = uia::waitMessageBox(AppTitle, 0)) {
+                if (question->text.rfind(L"Quarn Trazel isn't open.", 0) == 0)
+                    uia::answer(*question, L"No");
+                return false;
+            }
+            intro = uia::findVisibleOf(program_->pid(), FormClass, AppTitle);
+            return intro != nullptr;
+        },
+        15000);
+    if (!intro) {
+        ADD_FAILURE() << "the intro window did not appear";
+        return nullptr;
+    }
+    EXPECT_TRUE(uia::clickButton(intro, L"Lesson Menu"));
+    return waitMenu();
 }
 
 HWND InstalledTutorial::waitMenu(int timeoutMs)

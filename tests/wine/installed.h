@@ -16,6 +16,7 @@ namespace e2e {
 inline constexpr wchar_t FormClass[] = L"LearningTrazelForm";
 inline constexpr wchar_t MenuTitle[] = L"Learning Trazel - Lesson menu";
 inline constexpr wchar_t AppTitle[] = L"Learning Trazel";
+inline constexpr wchar_t UltorKey[] = L"QuarnTrazelUltor9.20";
 
 std::string readFile(const std::wstring& path);
 void writeFile(const std::wstring& path, const std::string& content);
@@ -42,8 +43,19 @@ protected:
     std::wstring tutorDir() const { return hostDir_ + L"\\TUTOR"; }
     std::wstring scratch(const std::wstring& name) const { return root_ + L"\\" + name; }
 
+    // The edition of Trazel the machine has installed (its registry key); none: "".
+    void installEdition(const std::wstring& key);
+
     uia::Program& start(const std::wstring& arguments = L"");
     uia::Program& program() { return *program_; }
+    // From a start without Trazel running: "open Trazel now?" is answered No,
+    // and the intro's Lesson Menu button leads to the menu, which is returned.
+    HWND continueToMenu();
+    HWND startToMenu(const std::wstring& arguments = L"")
+    {
+        start(arguments);
+        return continueToMenu();
+    }
     HWND waitMenu(int timeoutMs = 15000);
     // The next message box of the program, which must exist.
     uia::MessageBoxInfo box(int timeoutMs = 10000);

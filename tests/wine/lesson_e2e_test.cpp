@@ -16,8 +16,7 @@ protected:
 
 TEST_F(Lessons, Lesson7ToItsEndMarksItAndTheSavedFileSaysSo)
 {
-    start();
-    HWND menu = waitMenu();
+    HWND menu = startToMenu();
     ASSERT_TRUE(menu);
     HWND lesson = openLesson(menu, L"Resolving problems");
     ASSERT_TRUE(lesson);
@@ -51,8 +50,7 @@ TEST_F(Lessons, Lesson7ToItsEndMarksItAndTheSavedFileSaysSo)
 
 TEST_F(Lessons, PaletteAndTheWayBackToTheMenu)
 {
-    start();
-    HWND menu = waitMenu();
+    HWND menu = startToMenu();
     ASSERT_TRUE(menu);
     HWND lesson = openLesson(menu, L"Autorouting");
     ASSERT_TRUE(lesson);

@@ -7,7 +7,8 @@ set -uo pipefail
 build=$(cd "$1" && pwd); shift
 exe=$1; shift
 
-export WINEPREFIX="$build/wine-prefix" WINEARCH=win64 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+source "$(dirname "$0")/../../tools/wine-env.sh"
+export WINEPREFIX="$build/wine-prefix"
 stage="$build/stage"
 rm -rf "$stage"
 cmake --install "$build" --prefix "$stage" >/dev/null || exit 1
@@ -20,31 +21,15 @@ cleanup() {
 }
 trap cleanup EXIT
 
-if [ -z "${DISPLAY:-}" ]; then
-    for n in $(seq 91 140); do
-        [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ] && continue
-        Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
-        xvfb_pid=$!
-        export DISPLAY=":$n"
-        break
-    done
-    for _ in $(seq 50); do [ -e "/tmp/.X11-unix/X${DISPLAY#:}" ] && break; sleep 0.1; done
-fi
-
-if [ ! -f "$WINEPREFIX/system.reg" ]; then
-    wine wineboot -i >/dev/null 2>&1
-    # There is no window manager on Xvfb: Wine draws the frames itself and
-    # does not wait for a manager to answer when windows go.
-    wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f >/dev/null 2>&1
-    wineserver -w
-fi
+[ -z "${DISPLAY:-}" ] && start_xvfb
+make_prefix
 
 # The test program finds the installed tree, and a place for its own
 # copies of it, through these Windows paths.
 scratch="$build/wine-scratch"
 rm -rf "$scratch" && mkdir -p "$scratch"
-export LT_STAGE="Z:$(echo "$stage" | tr / '\\')"
-export LT_SCRATCH="Z:$(echo "$scratch" | tr / '\\')"
+export LT_STAGE="$(winpath "$stage")"
+export LT_SCRATCH="$(winpath "$scratch")"
 log="$build/$(basename "$exe" .exe).log"
 wine "$exe" "$@" >"$log" 2>&1
 rc=$?

@@ -14,8 +14,7 @@ TEST_F(Tutorial, NewWorkingDirectoryGetsAnEmptyProgressFile)
 {
     const std::wstring work = scratch(L"fresh");
     CreateDirectoryW(work.c_str(), nullptr);
-    start(L"-i " + work + L"\\");
-    HWND menu = waitMenu();
+    HWND menu = startToMenu(L"-i " + work + L"\\");
     ASSERT_TRUE(menu);
     EXPECT_TRUE(exists(work + L"\\TRAZEL.LRN"));
     EXPECT_EQ(readFile(work + L"\\TRAZEL.LRN"), "");
@@ -31,8 +30,7 @@ TEST_F(Tutorial, NewWorkingDirectoryGetsAnEmptyProgressFile)
 TEST_F(Tutorial, MarkersFromTheFileAndDeleteMarkers)
 {
     writeFile(tutorDir() + L"\\TRAZEL.LRN", "3,0,0,0,0,0,0,0,0,0,0,0,0,0,1\r\n");
-    start();
-    HWND menu = waitMenu();
+    HWND menu = startToMenu();
     ASSERT_TRUE(menu);
     struct Expect {
         const wchar_t* lesson;
@@ -64,8 +62,7 @@ TEST_F(Tutorial, MarkersFromTheFileAndDeleteMarkers)
 TEST_F(Tutorial, QuitWithUnchangedProgressAsksOnceAndCleansUp)
 {
     writeFile(tutorDir() + L"\\TRAZEL.LRN", "1,1,0,0,0,0,0,0,0,0,0,0,0,0,0\r\n");
-    start();
-    HWND menu = waitMenu();
+    HWND menu = startToMenu();
     ASSERT_TRUE(menu);
     ASSERT_TRUE(waitForFile(tutorDir() + L"\\TUTOR.LLB"));
     for (const wchar_t* byProduct : {L"BACKUP1.MAX", L"PLACE2.MAX", L"TRAZEL.LOG", L"TUTORSCH.DBK", L"DESIGN.OPJ"})
@@ -93,8 +90,7 @@ TEST_F(Tutorial, QuitWithUnchangedProgressAsksOnceAndCleansUp)
 
 TEST_F(Tutorial, CloseBoxWithNoKeepsTheMenu)
 {
-    start();
-    HWND menu = waitMenu();
+    HWND menu = startToMenu();
     ASSERT_TRUE(menu);
     ASSERT_TRUE(waitForFile(tutorDir() + L"\\TUTORBD1.MAX"));
     uia::closeAsCloseBox(menu);
@@ -111,8 +107,7 @@ TEST_F(Tutorial, CloseBoxWithNoKeepsTheMenu)
 
 TEST_F(Tutorial, SecondCopyBringsTheFirstForwardAndEnds)
 {
-    start();
-    HWND menu = waitMenu();
+    HWND menu = startToMenu();
     ASSERT_TRUE(menu);
     ShowWindow(menu, SW_MINIMIZE);
     ASSERT_TRUE(IsIconic(menu));
@@ -140,7 +135,7 @@ TEST_F(Tutorial, MissingOptionDirectoryFallsBackToTheWindowsDirectory)
     EXPECT_EQ(m.buttons, (std::vector<std::wstring>{L"OK"}));
     EXPECT_EQ(m.icon, Icon::Information);
     ASSERT_TRUE(uia::answer(m, L"OK"));
-    HWND menu = waitMenu();
+    HWND menu = continueToMenu();
     ASSERT_TRUE(menu);
     EXPECT_TRUE(exists(windows + L"\\TRAZEL.LRN"));
     EXPECT_TRUE(waitForFile(windows + L"\\TUTORBD2.MAX"));
@@ -152,8 +147,7 @@ TEST_F(Tutorial, MissingOptionDirectoryFallsBackToTheWindowsDirectory)
 
 TEST_F(Tutorial, SessionEndWithUnchangedProgressAsksNothing)
 {
-    start();
-    HWND menu = waitMenu();
+    HWND menu = startToMenu();
     ASSERT_TRUE(menu);
     ASSERT_TRUE(waitForFile(tutorDir() + L"\\TUTORBD3.MAX"));
     std::future<bool> allowed = uia::endSession(menu);
@@ -165,8 +159,7 @@ TEST_F(Tutorial, SessionEndWithUnchangedProgressAsksNothing)
 
 TEST_F(Tutorial, ClosedByAnotherProgramEndsAndCleansUp)
 {
-    start();
-    HWND menu = waitMenu();
+    HWND menu = startToMenu();
     ASSERT_TRUE(menu);
     ASSERT_TRUE(waitForFile(tutorDir() + L"\\TUTORBD3.MAX"));
     uia::closeByOtherProgram(menu);
@@ -176,8 +169,7 @@ TEST_F(Tutorial, ClosedByAnotherProgramEndsAndCleansUp)
 
 TEST_F(Tutorial, F1OpensHelpAndQuitClosesIt)
 {
-    start();
-    HWND menu = waitMenu();
+    HWND menu = startToMenu();
     ASSERT_TRUE(menu);
     uia::pressKey(menu, VK_F1);
     HWND help = uia::waitWindow(L"", L"Help for Learning Trazel");
@@ -191,8 +183,7 @@ TEST_F(Tutorial, ReadOnlyProgressFileIsToldAndKept)
     const std::wstring file = tutorDir() + L"\\TRAZEL.LRN";
     writeFile(file, "1,0,0,0,0,0,0,0,0,0,0,0,0,0,0\r\n");
     SetFileAttributesW(file.c_str(), FILE_ATTRIBUTE_READONLY);
-    start();
-    HWND menu = waitMenu();
+    HWND menu = startToMenu();
     ASSERT_TRUE(menu);
     ASSERT_TRUE(uia::clickButton(menu, L"Delete Markers"));
     ASSERT_TRUE(uia::answer(box(), L"Yes"));

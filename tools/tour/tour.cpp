@@ -57,7 +57,20 @@ int wmain(int argc, wchar_t** argv)
         return fail("usage: lesson-tour PROGRAM WORKDIR \"LESSON CAPTION\" OUTPUT-PREFIX");
     const std::wstring program = argv[1], workDir = argv[2], lesson = argv[3], prefix = argv[4];
     uia::Program tutorial(program, L"-i " + workDir);
-    HWND menu = uia::waitWindowOf(tutorial.pid(), L"LearningTrazelForm", L"Learning Trazel - Lesson menu", 20000);
+    // Start-up may ask about Trazel first; the intro leads to the menu.
+    HWND menu = nullptr;
+    for (int waited = 0; !menu && waited < 20000; waited += 50) {
+        if (auto box = uia::waitMessageBox(L"Learning Trazel", 1)) {
+            uia::answer(*box, box->buttons.size() == 3 ? L"No" : L"Yes");
+            uia::waitGone(box->hwnd, 2000);
+        }
+        if (HWND intro = uia::findVisibleOf(tutorial.pid(), L"LearningTrazelForm", L"Learning Trazel")) {
+            uia::clickButton(intro, L"Lesson Menu");
+            uia::waitGone(intro, 2000);
+        }
+        menu = uia::findVisibleOf(tutorial.pid(), L"LearningTrazelForm", L"Learning Trazel - Lesson menu");
+        Sleep(50);
+    }
     if (!menu)
         return fail("the lesson menu did not appear");
     if (!uia::clickButton(menu, lesson))

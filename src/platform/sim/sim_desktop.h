@@ -76,6 +76,7 @@ public:
     void addRegistryKey(const std::string& key) { registry_.insert(upper(key)); }
     void setWindowsDirectory(const std::string& dir) { windowsDir_ = dir; }
     void setSystemFontHeight(std::optional<int> px) { fontHeight_ = px; }
+    void removeFont(const std::string& face) { fonts_.erase(upper(face)); }
     void setAnotherInstance(bool running) { anotherInstance_ = running; }
     void setCommandLine(const std::string& line) { commandLine_ = line; }
     void setProgramDirectory(const std::string& dir) { programDir_ = dir; }
@@ -119,6 +120,7 @@ public:
     long openClassesRootKey(const std::string& key) override;
     unsigned windowsDirectory(char* buffer, unsigned size) override;
     std::optional<int> systemFontHeight() override { return fontHeight_; }
+    bool fontInstalled(const std::string& face) override { return fonts_.count(upper(face)) != 0; }
     int messageBox(const std::string& text, const std::string& title, int style) override;
     void winHelp(WindowHandle owner, const std::string& file, unsigned command, unsigned long data) override;
     void setScreenPointer(Pointer p) override { pointerLog_.push_back(p); }
@@ -137,6 +139,7 @@ private:
     std::set<std::string> registry_;
     std::string windowsDir_ = "C:\\WINDOWS";
     std::optional<int> fontHeight_ = 16;
+    std::set<std::string> fonts_ = {"MS SANS SERIF", "SMALL FONTS", "ARIAL"};
     bool anotherInstance_ = false;
     std::string commandLine_;
     std::string programDir_ = "C:\\TRAZEL\\TUTOR";

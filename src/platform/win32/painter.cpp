@@ -60,6 +60,31 @@ void paintPointer(const Canvas& c)
     fill(c.dc, RECT{r.left, m - c.sc(2), r.right - c.sc(9), m + c.sc(3)}, RGB(220, 0, 0));
 }
 
+// The intro's background: a board's green with faint copper tracks.
+void paintIntroBackground(const Canvas& c)
+{
+    const RECT& r = c.area;
+    fill(c.dc, r, RGB(24, 88, 44));
+    const COLORREF copper = RGB(60, 120, 60);
+    for (int y = r.top + c.sc(30); y < r.bottom; y += c.sc(46)) {
+        line(c.dc, {r.left, y}, {r.left + (r.right - r.left) / 3, y}, copper, c.sc(3));
+        line(c.dc, {r.left + (r.right - r.left) / 3, y}, {r.left + (r.right - r.left) / 3 + c.sc(20), y + c.sc(20)},
+             copper, c.sc(3));
+        line(c.dc, {r.left + (r.right - r.left) / 3 + c.sc(20), y + c.sc(20)}, {r.right, y + c.sc(20)}, copper, c.sc(3));
+    }
+}
+
+// The intro's title banner.
+void paintBanner(const Canvas& c)
+{
+    const RECT& r = c.area;
+    fill(c.dc, r, RGB(0, 0, 128));
+    text(c, "Learning Trazel", RECT{r.left, r.top, r.right, r.top + (r.bottom - r.top) * 2 / 3}, RGB(255, 255, 255),
+         DT_CENTER | DT_VCENTER | DT_SINGLELINE, 20, true, "Arial");
+    text(c, "Quarn(R) Trazel printed circuit board design", RECT{r.left, r.top + (r.bottom - r.top) / 2, r.right, r.bottom},
+         RGB(255, 255, 160), DT_CENTER | DT_VCENTER | DT_SINGLELINE, 9, false, "Arial");
+}
+
 } // namespace
 
 void paintPicture(HDC dc, const RECT& area, const forms::PictureRef& picture, int dpi)
@@ -76,6 +101,10 @@ void paintPicture(HDC dc, const RECT& area, const forms::PictureRef& picture, in
         return paintDefinitionIcon(c);
     if (p.symbol == "pointer")
         return paintPointer(c);
+    if (p.symbol == "intro")
+        return paintIntroBackground(c);
+    if (p.symbol == "banner")
+        return paintBanner(c);
     if (p.hostWindow)
         paintHostWindow(c, p);
     else if (p.background != 0xFFFFFFFF)

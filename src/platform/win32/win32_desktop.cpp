@@ -148,6 +148,26 @@ std::optional<int> Win32Desktop::systemFontHeight()
     return static_cast<int>(tm.tmHeight);
 }
 
+bool Win32Desktop::fontInstalled(const std::string& face)
+{
+    LOGFONTW lf{};
+    lf.lfCharSet = DEFAULT_CHARSET;
+    const std::wstring name = widen(face);
+    if (name.size() >= LF_FACESIZE)
+        return false;
+    wcscpy(lf.lfFaceName, name.c_str());
+    bool found = false;
+    HDC dc = GetDC(nullptr);
+    EnumFontFamiliesExW(
+        dc, &lf, [](const LOGFONTW*, const TEXTMETRICW*, DWORD, LPARAM found) -> int {
+            *reinterpret_cast<bool*>(found) = true;
+            return 0;
+        },
+        reinterpret_cast<LPARAM>(&found), 0);
+    ReleaseDC(nullptr, dc);
+    return found;
+}
+
 int Win32Desktop::messageBox(const std::string& text, const std::string& title, int style)
 {
     HWND owner = ui_.ownerWindow();

@@ -36,6 +36,7 @@ public:
     long openClassesRootKey(const std::string& key) override;
     unsigned windowsDirectory(char* buffer, unsigned size) override;
     std::optional<int> systemFontHeight() override;
+    bool fontInstalled(const std::string& face) override;
     int messageBox(const std::string& text, const std::string& title, int style) override;
     void winHelp(WindowHandle owner, const std::string& file, unsigned command, unsigned long data) override;
     void setScreenPointer(Pointer p) override;

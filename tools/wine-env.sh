@@ -1,0 +1,33 @@
+# Shell functions shared by the scripts that run the Windows program: a
+# private Wine prefix, and Xvfb when there is no display. Source this file.
+
+export WINEARCH=win64 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+
+# Starts Xvfb on a display it picks itself and exports DISPLAY; sets xvfb_pid.
+start_xvfb() {
+    local numfile
+    numfile=$(mktemp)
+    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$numfile" >/dev/null 2>&1 &
+    xvfb_pid=$!
+    for _ in $(seq 100); do [ -s "$numfile" ] && break; sleep 0.1; done
+    export DISPLAY=":$(cat "$numfile")"
+    rm -f "$numfile"
+}
+
+# Makes the prefix $WINEPREFIX once. Wine's own fonts (MS Sans Serif, Small
+# Fonts, Marlett for the caption buttons) are copied into its Fonts folder,
+# which a prefix made without 32-bit Wine lacks. With unmanaged windows Wine
+# draws the frames itself and does not wait for a window manager Xvfb lacks.
+make_prefix() {
+    if [ ! -f "$WINEPREFIX/system.reg" ]; then
+        mkdir -p "$WINEPREFIX"
+        wine wineboot -i >/dev/null 2>&1 || true
+        wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f >/dev/null 2>&1
+        wineserver -w
+    fi
+    mkdir -p "$WINEPREFIX/drive_c/windows/Fonts"
+    cp -n /usr/share/wine/fonts/* "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null || true
+}
+
+# A Unix path as Wine's Z: drive sees it.
+winpath() { echo "Z:$(echo "$1" | tr / '\\')"; }
