@@ -8,3 +8,11 @@ add_executable(native_tests ${LT_NATIVE_TESTS})
 target_link_libraries(native_tests PRIVATE lt_sim GTest::gtest GTest::gtest_main)
 target_compile_definitions(native_tests PRIVATE LT_SOURCE_DIR="${CMAKE_SOURCE_DIR}")
 add_test(NAME native_tests COMMAND native_tests --gtest_brief=1)
+
+# Benchmarks, run by hand: build/native/lesson_bench
+find_package(benchmark QUIET)
+if(benchmark_FOUND)
+  add_executable(lesson_bench bench/lesson_bench.cpp)
+  target_link_libraries(lesson_bench PRIVATE lt_sim benchmark::benchmark)
+  target_compile_definitions(lesson_bench PRIVATE LT_SOURCE_DIR="${CMAKE_SOURCE_DIR}")
+endif()

@@ -28,7 +28,7 @@ public:
             ui_.desktop_.setVisible(handle_, form_.visible());
     }
 
-    void controlChanged(Control&, Prop) override {}
+    void controlChanged(Control&, Prop) override { ++ui_.controlUpdates_; }
 
     void focus(Control& c) override { form_.focusChanged(&c); }
 

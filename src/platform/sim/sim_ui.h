@@ -46,6 +46,8 @@ public:
 
     // Raises Form_Activate for the tutorial's window in the foreground.
     void pump();
+    // How many control properties the forms have changed on their windows.
+    long long controlUpdates() const { return controlUpdates_; }
     SimDesktop& desktop() const { return desktop_; }
 
 private:
@@ -57,6 +59,7 @@ private:
     forms::FormsRuntime* runtime_ = nullptr;
     bool ended_ = false;
     int depth_ = 0;
+    long long controlUpdates_ = 0;
 };
 
 } // namespace lt::sim

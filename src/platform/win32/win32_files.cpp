@@ -184,8 +184,11 @@ FileError Win32Files::replaceContent(const std::string& path, const std::string&
     const std::wstring target = widen(path);
     if (readOnlyFile(target) || isDirectory(target))
         return FileError::PathFileAccess;
+    const std::wstring dir = directoryOf(target);
+    if (!isDirectory(dir))
+        return FileError::PathNotFound;
     wchar_t temp[MAX_PATH + 1];
-    if (!GetTempFileNameW(directoryOf(target).c_str(), L"lrn", 0, temp))
+    if (!GetTempFileNameW(dir.c_str(), L"lrn", 0, temp))
         return fromWin32(GetLastError());
     HANDLE h = CreateFileW(temp, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (h == INVALID_HANDLE_VALUE) {

@@ -1,0 +1,124 @@
+// The real file system as the tutorial sees it, under Wine.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <cstdlib>
+#include <fstream>
+#include <iterator>
+
+#include "platform/win32/utf.h"
+#include "platform/win32/win32_files.h"
+
+namespace {
+
+using lt::FileError;
+using lt::win32::narrow;
+
+class Win32Files : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
+        dir_ = std::wstring(_wgetenv(L"LT_SCRATCH")) + L"\\files." + std::wstring(info->name(), info->name() + strlen(info->name()));
+        CreateDirectoryW(dir_.c_str(), nullptr);
+    }
+    std::string path(const std::string& name) const { return narrow(dir_) + "\\" + name; }
+    void write(const std::string& name, const std::string& content) const
+    {
+        std::ofstream(lt::win32::widen(path(name)).c_str(), std::ios::binary) << content;
+    }
+    std::string read(const std::string& name) const
+    {
+        std::ifstream f(lt::win32::widen(path(name)).c_str(), std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(f), std::istreambuf_iterator<char>());
+    }
+    void readOnly(const std::string& name) const
+    {
+        SetFileAttributesW(lt::win32::widen(path(name)).c_str(), FILE_ATTRIBUTE_READONLY);
+    }
+    void TearDown() override
+    {
+        for (const char* name : {"TRAZEL.LRN", "A.MAX", "B.MAX"})
+            SetFileAttributesW(lt::win32::widen(path(name)).c_str(), FILE_ATTRIBUTE_NORMAL);
+    }
+
+    lt::win32::Win32Files files;
+    std::wstring dir_;
+};
+
+TEST_F(Win32Files, ReplacingContentIsAllOrNothing)
+{
+    write("TRAZEL.LRN", "1,0,0,0,0,0,0,0,0,0,0,0,0,0,0\r\n");
+    EXPECT_EQ(files.replaceContent(path("TRAZEL.LRN"), "3,3\r\n"), FileError::None);
+    EXPECT_EQ(read("TRAZEL.LRN"), "3,3\r\n");
+
+    // Refused for a read-only file, which keeps its content, and no temporary file stays.
+    readOnly("TRAZEL.LRN");
+    EXPECT_EQ(files.replaceContent(path("TRAZEL.LRN"), "0,0\r\n"), FileError::PathFileAccess);
+    EXPECT_EQ(read("TRAZEL.LRN"), "3,3\r\n");
+    WIN32_FIND_DATAW data;
+    HANDLE h = FindFirstFileW((dir_ + L"\\*.tmp").c_str(), &data);
+    EXPECT_EQ(h, INVALID_HANDLE_VALUE) << "a temporary file was left behind";
+    if (h != INVALID_HANDLE_VALUE)
+        FindClose(h);
+
+    EXPECT_EQ(files.replaceContent(path("GONE\\TRAZEL.LRN"), "x"), FileError::PathNotFound);
+    EXPECT_EQ(files.replaceContent(path("NEW.LRN"), "new\r\n"), FileError::None);
+    EXPECT_EQ(read("NEW.LRN"), "new\r\n");
+}
+
+TEST_F(Win32Files, ReadOnlyFilesAreNeitherOverwrittenNorDeleted)
+{
+    write("A.MAX", "a");
+    write("B.MAX", "b");
+    readOnly("A.MAX");
+    EXPECT_EQ(files.createEmpty(path("A.MAX")), FileError::PathFileAccess);
+    EXPECT_EQ(files.copy(path("B.MAX"), path("A.MAX")), FileError::PathFileAccess);
+    EXPECT_EQ(files.remove(path("A.MAX")), FileError::PathFileAccess);
+    EXPECT_EQ(files.removeMatching(narrow(dir_), "*.MAX"), 1);
+    EXPECT_EQ(read("A.MAX"), "a");
+    EXPECT_EQ(files.remove(path("B.MAX")), FileError::FileNotFound);
+}
+
+TEST_F(Win32Files, LookupsLengthsAndWildCards)
+{
+    write("TUTORBD1.MAX", "12345");
+    write("TUTORBD2.MAX", "");
+    write("BACKUP7.MAX", "b");
+    write("KEEP.TXT", "k");
+    EXPECT_EQ(files.fileLength(path("TUTORBD1.MAX")), 5);
+    EXPECT_EQ(files.fileLength(path("tutorbd2.max")), 0);
+    EXPECT_FALSE(files.fileLength(path("NONE.MAX")));
+    EXPECT_FALSE(files.fileLength(narrow(dir_))) << "a directory has no file length";
+    EXPECT_TRUE(files.findEntry(narrow(dir_)));
+    EXPECT_TRUE(files.findEntry(narrow(dir_) + "\\"));
+    EXPECT_TRUE(files.findEntry(path("TUTOR*.MAX")));
+    EXPECT_FALSE(files.findEntry(path("NOSUCH\\")));
+    const auto attributes = files.attributes(narrow(dir_));
+    ASSERT_TRUE(attributes);
+    EXPECT_TRUE(*attributes & lt::attr::Directory);
+    EXPECT_EQ(files.removeMatching(narrow(dir_), "TUTORBD*.MAX"), 2);
+    EXPECT_EQ(files.removeMatching(narrow(dir_), "*.OPJ"), 0);
+    EXPECT_EQ(read("KEEP.TXT"), "k");
+    EXPECT_EQ(read("BACKUP7.MAX"), "b");
+}
+
+TEST_F(Win32Files, ReadsAtMostThePrefixAskedFor)
+{
+    write("BIG.LRN", std::string(100000, '7'));
+    const auto prefix = files.readPrefix(path("BIG.LRN"), 4096);
+    ASSERT_TRUE(prefix);
+    EXPECT_EQ(prefix->size(), 4096u);
+    EXPECT_FALSE(files.readPrefix(path("NONE.LRN"), 10));
+}
+
+TEST_F(Win32Files, ADriveWithoutADiskIsNotFoundQuietly)
+{
+    // Wine has no A: drive here; the lookups fail without a system error box.
+    EXPECT_FALSE(files.findEntry("A:\\"));
+    EXPECT_FALSE(files.attributes("A:\\"));
+    EXPECT_NE(files.createEmpty("A:\\TEST.TMP"), FileError::None);
+}
+
+} // namespace
