@@ -31,6 +31,14 @@ std::optional<std::int16_t> toMark(std::string_view token)
 
 std::string progressPath(const Tutorial& t) { return joinPath(t.g.Work_Dir, ProgressFileName); }
 
+// The message, a line break, the file's path, a blank line and what follows.
+std::string aboutFile(const Tutorial& t, int message, const std::string& path, const std::string& more)
+{
+    std::string body = t.text(message);
+    body.append(t.g.CRLF).append(path).append(t.g.CRLF2).append(more);
+    return body;
+}
+
 std::string saveFailureReason(const Tutorial& t, FileError e)
 {
     switch (e) {
@@ -82,8 +90,11 @@ ParsedProgress parseProgress(std::string_view text)
 std::string formatProgress(const Marks& marks)
 {
     std::string line;
-    for (int lesson = 1; lesson <= LessonCount; ++lesson)
-        line += (lesson > 1 ? "," : "") + std::to_string(marks[lesson]);
+    for (int lesson = 1; lesson <= LessonCount; ++lesson) {
+        if (lesson > 1)
+            line += ',';
+        line += std::to_string(marks[lesson]);
+    }
     return line + "\r\n";
 }
 
@@ -102,8 +113,7 @@ void LoadProgress(Tutorial& t)
     const auto content = t.files.readPrefix(path, ReadLimit);
     const ParsedProgress parsed = content ? parseProgress(*content) : ParsedProgress{{}, true};
     if (parsed.damaged)
-        t.message(t.text(DamagedFile) + t.g.CRLF + path + t.g.CRLF2 + t.text(DamagedMarks),
-                  mb::Ok | mb::IconExclamation);
+        t.message(aboutFile(t, DamagedFile, path, t.text(DamagedMarks)), mb::Ok | mb::IconExclamation);
 
     t.g.Lsn_Progress = parsed.marks;
     t.g.Saved_Progress = parsed.marks;
@@ -123,8 +133,7 @@ bool SaveProgress(Tutorial& t)
     const FileError e = t.files.replaceContent(path, formatProgress(t.g.Lsn_Progress));
     if (e == FileError::None)
         return true;
-    t.message(t.text(SaveFailed) + t.g.CRLF + path + t.g.CRLF2 + saveFailureReason(t, e),
-              mb::Ok | mb::IconExclamation);
+    t.message(aboutFile(t, SaveFailed, path, saveFailureReason(t, e)), mb::Ok | mb::IconExclamation);
     return false;
 }
 

@@ -24,12 +24,14 @@ TEST_P(EveryLesson, HasATextForEveryScreenAndBox)
         if (s.definition) {
             EXPECT_TRUE(strings.find(s.definition->title)) << s.definition->title;
             EXPECT_TRUE(strings.find(s.definition->first)) << s.definition->first;
-            if (s.definition->second)
+            if (s.definition->second) {
                 EXPECT_TRUE(strings.find(s.definition->second)) << s.definition->second;
+            }
         }
     }
-    if (joinsFirstCaption(n))
+    if (joinsFirstCaption(n)) {
         EXPECT_TRUE(strings.find(captionId(n, 1) + 1));
+    }
     // The block holds nothing beyond the lesson's own texts.
     const int first = 1000 + 100 * n, last = first + static_cast<int>(c.screens.size()) - (joinsFirstCaption(n) ? 0 : 1);
     for (const auto& [id, text] : strings.entries())

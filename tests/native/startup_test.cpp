@@ -129,8 +129,9 @@ TEST_P(Editions, AreFoundInTheRegistry)
     EXPECT_EQ(m.ui.ended(), c.choice == 0 && !c.offered.empty());
     EXPECT_EQ(m.t.g.Edition, c.edition);
     EXPECT_EQ(m.t.g.Reg_Std == 0, std::find(c.keys.begin(), c.keys.end(), std::string("QuarnTrazelStd9.20")) != c.keys.end());
-    if (m.ui.ended())
+    if (m.ui.ended()) {
         EXPECT_FALSE(m.files.exists(ProgressFile)) << "Cancel ends before a working directory is chosen";
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(

@@ -279,8 +279,12 @@ void paintHostWindow(const Canvas& c, const forms::Picture& p)
     bevel(c.dc, status, false);
     status.left += c.sc(4);
     text(c, p.status, status, Black, DT_SINGLELINE | DT_VCENTER | DT_END_ELLIPSIS);
-    if (p.menu)
-        paintMenu(c, p, bars);
+}
+
+void paintOpenMenu(const Canvas& c, const forms::Picture& p)
+{
+    if (p.hostWindow && p.menu)
+        paintMenu(c, p, layout(c, c.area));
 }
 
 } // namespace lt::win32

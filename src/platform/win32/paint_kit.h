@@ -53,6 +53,8 @@ void text(const Canvas& c, const std::string& s, RECT r, COLORREF color, UINT fl
 int textWidth(const Canvas& c, const std::string& s, int points = 8, bool bold = false);
 
 void paintHostWindow(const Canvas& c, const forms::Picture& p);
+// A dropped-down menu lies in front of everything else on the screen.
+void paintOpenMenu(const Canvas& c, const forms::Picture& p);
 void paintBoard(const Canvas& c, const forms::Board& board, const RECT& designArea);
 void paintDialog(const Canvas& c, const forms::Dialog& d);
 void paintFigure(const Canvas& c, const forms::Figure& f);

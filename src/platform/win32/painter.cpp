@@ -113,6 +113,7 @@ void paintPicture(HDC dc, const RECT& area, const forms::PictureRef& picture, in
         paintFigure(c, f);
     for (const forms::Dialog& d : p.dialogs)
         paintDialog(c, d);
+    paintOpenMenu(c, p);
     for (const forms::Callout& callout : p.callouts)
         paintCallout(c, callout);
 }
