@@ -34,8 +34,9 @@ TEST_P(EveryLesson, HasATextForEveryScreenAndBox)
     }
     // The block holds nothing beyond the lesson's own texts.
     const int first = 1000 + 100 * n, last = first + static_cast<int>(c.screens.size()) - (joinsFirstCaption(n) ? 0 : 1);
+    const auto chartText = [n](int id) { return n == 1 && id >= 1150 && id <= 1162; };
     for (const auto& [id, text] : strings.entries())
-        if (id >= first && id < first + 75) {
+        if (id >= first && id < first + 75 && !chartText(id)) {
             EXPECT_LE(id, last) << "string " << id << " belongs to no screen";
             EXPECT_FALSE(text.empty()) << id;
         }

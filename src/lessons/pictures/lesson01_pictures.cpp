@@ -1,16 +1,213 @@
-// Lesson 1: the screen pictures.
+// Lesson 1, Introducing Trazel: the session frame, the parts of the design
+// window, its menus, pop-up menus, layer colors, zooming and help.
+#include <algorithm>
+
 #include "lessons/pictures/picture_kit.h"
 
 namespace lt {
 
 using namespace pictures;
+using forms::Area;
+using forms::Point;
+
+namespace {
+
+const std::vector<std::string> SessionFileMenu = {"New...", "Open...\tCtrl+O", "-", "Close All", "-", "Exit"};
+const std::vector<std::string> FileMenu = {"New...",     "Open...\tCtrl+O", "Close", "-", "Save\tCtrl+S",
+                                           "Save As...", "-",               "Print..."};
+const std::vector<std::string> ViewMenu = {"Zoom In\tPgUp", "Zoom Out\tPgDn", "Zoom Window", "Board\tHome", "-",
+                                           "Redraw\tEnd",   "-",              "Toolbar",     "Status Bar"};
+const std::vector<std::string> SetupMenu = {"Board...", "Layers...",   "Design Rules...", "Grids...",
+                                            "Origin",   "Pad Stacks...", "-",             "Display Colors..."};
+const std::vector<std::string> PlaceMenu = {"Component...", "Keepout", "Copper Zone", "-", "Text...", "Dimension"};
+const std::vector<std::string> WindowMenu = {"Session Frame", "-", "1 TUTORBD1.MAX", "2 TUTORBD2.MAX"};
+const std::vector<std::string> HelpMenu = {"Help Topics\tF1", "Commands", "Keyboard Shortcuts", "-",
+                                           "Learning Trazel", "-",        "About Trazel..."};
+const std::vector<std::string> ComponentPopup = {"Move",   "Rotate 90", "Flip Side", "-",
+                                                 "Lock",   "Unlock",    "-",         "Delete", "Properties..."};
+const std::vector<std::string> OpenDesigns = {"TUTORBD1.MAX", "TUTORBD2.MAX"};
+
+constexpr unsigned Face = 0xC0C0C0, Navy = 0x800000, White = 0xFFFFFF, Grey = 0x808080;
+
+// Toolbar buttons: the component button and the zoom button, and the centres
+// of the toolbar and the status bar's text, in slide twips.
+constexpr int ComponentButton = 1, ZoomButton = 5;
+constexpr Point ComponentButtonAt = {600, 795}, ZoomButtonAt = {2100, 795};
+
+// Where a board point (mils) is drawn on the slide (twips): the board and any
+// part beside it are fitted into the design area, keeping a small margin.
+Point onSlide(const forms::Board& b, Point mils)
+{
+    constexpr double Left = 45, Top = 990, Width = 9990, Height = 5175, Margin = 210;
+    int left = b.outline.left, top = b.outline.top;
+    int right = left + b.outline.width, bottom = top + b.outline.height;
+    for (const forms::Component& c : b.components) {
+        left = std::min(left, c.at.x - c.width / 2 - 100);
+        top = std::min(top, c.at.y - c.height / 2 - 100);
+        right = std::max(right, c.at.x + c.width / 2 + 100);
+        bottom = std::max(bottom, c.at.y + c.height / 2 + 100);
+    }
+    const double w = right - left, h = bottom - top;
+    const double scale = std::min((Width - 2 * Margin) / w, (Height - 2 * Margin) / h);
+    const double x0 = Left + Margin + (Width - 2 * Margin - w * scale) / 2;
+    const double y0 = Top + Margin + (Height - 2 * Margin - h * scale) / 2;
+    return {static_cast<int>(x0 + (mils.x - left) * scale), static_cast<int>(y0 + (mils.y - top) * scale)};
+}
+
+// A pop-up menu opened with the right mouse button, its top left corner at `at`.
+void popup(Shot& s, Point at, const std::vector<std::string>& items, int highlighted)
+{
+    constexpr int Row = 255, Separator = 120, Width = 1650;
+    int height = 60;
+    for (const std::string& item : items)
+        height += item == "-" ? Separator : Row;
+    s.box("", {at.x + 60, at.y + 60, Width, height}, 0x404040, true);
+    s.box("", {at.x, at.y, Width, height}, Face, true);
+    s.box("", {at.x, at.y, Width, height}, 0x000000);
+    int top = at.y + 30;
+    for (std::size_t i = 0; i < items.size(); ++i) {
+        if (items[i] == "-") {
+            s.figure({forms::Figure::Kind::Line, {at.x + 45, top + Separator / 2, Width - 90, 0}, "", Grey});
+            top += Separator;
+            continue;
+        }
+        const bool hot = static_cast<int>(i) == highlighted;
+        if (hot)
+            s.box("", {at.x + 45, top, Width - 90, Row}, Navy, true);
+        s.text(items[i], {at.x + 240, top + 30, Width - 300, Row - 30}, false, hot ? White : 0x000000);
+        top += Row;
+    }
+}
+
+// The session frame, with its Designs list at the right naming the designs
+// open in the session.
+Shot session()
+{
+    Shot s = Shot::sessionFrame();
+    const Area panel = {7395, 1230, 1860, 2460};
+    s.box("", panel, Face, true);
+    s.box("", panel, 0x000000);
+    s.figure({forms::Figure::Kind::Box, {panel.left + 30, panel.top + 30, panel.width - 60, 270}, "Designs", Navy,
+              true, true});
+    const Area list = {panel.left + 60, panel.top + 360, panel.width - 120, 1500};
+    s.box("", list, White, true);
+    s.box("", list, Grey);
+    for (std::size_t i = 0; i < OpenDesigns.size(); ++i) {
+        const int top = list.top + 45 + static_cast<int>(i) * 240;
+        if (i + 1 == OpenDesigns.size())
+            s.box("", {list.left + 30, top, list.width - 60, 240}, Navy, true);
+        s.text(OpenDesigns[i], {list.left + 90, top + 15, list.width - 120, 225}, false,
+               i + 1 == OpenDesigns.size() ? White : 0x000000);
+    }
+    s.text("Double-click a design to show its window.", {panel.left + 60, list.top + list.height + 60,
+                                                           panel.width - 120, 480});
+    return s;
+}
+
+// The design window with the tutorial board and a menu of the menu bar open.
+forms::PictureRef withMenu(Stage stage, const std::string& title, const std::vector<std::string>& items,
+                           int highlighted)
+{
+    return Shot::host(stage).menu(title, items, highlighted).done();
+}
+
+// The design window with notes naming its parts; the cross-hair stands on U6
+// and the status bar shows where it is.
+forms::PictureRef windowParts()
+{
+    Shot s = Shot::host(Stage::PartlyRouted);
+    s.board().cursor = Point{2450, 1700};
+    s.status("X 2450  Y 1700   Top   Grid 25");
+    s.note("Title bar", {7300, 345, 1300, 240}, {7950, 180})
+        .note("Menu bar", {6300, 660, 1300, 240}, {5900, 460})
+        .note("Toolbar", {5500, 1020, 1300, 240}, {5100, 800})
+        .note("Design area", {8400, 2400, 1500, 300})
+        .note("Status bar", {900, 5250, 1600, 300}, {2550, 6300});
+    return s.done();
+}
+
+forms::PictureRef toolbar()
+{
+    return Shot::host(Stage::PartlyRouted)
+        .tool(ComponentButton)
+        .status("Select, move and place parts")
+        .note("Component button", {150, 1500, 1700, 300}, ComponentButtonAt)
+        .note("Zoom button", {2300, 1500, 1500, 300}, ZoomButtonAt)
+        .note("The status bar describes the button", {150, 4700, 2400, 480}, {900, 6300})
+        .done();
+}
+
+forms::PictureRef designArea()
+{
+    Shot s = Shot::host(Stage::PartlyRouted);
+    const forms::Board& b = s.board();
+    s.note("Component U4 and its reference designator", {8250, 1230, 1700, 700}, onSlide(b, {4950, 800}))
+        .note("Track", {150, 1500, 1500, 300}, onSlide(b, {1875, 950}))
+        .note("Via", {150, 2250, 1500, 300}, onSlide(b, {940, 950}))
+        .note("Connection still to be routed", {8250, 2500, 1700, 480}, onSlide(b, {4950, 2300}));
+    return s.done();
+}
+
+forms::PictureRef popupMenu()
+{
+    Shot s = Shot::host(Stage::PartlyRouted);
+    select(s.board(), {"U4"});
+    s.board().cursor = Point{4950, 800};
+    const Point at = onSlide(s.board(), {4950, 800});
+    popup(s, {at.x + 45, at.y + 15}, ComponentPopup, 0);
+    s.note("Right-click U4", {5300, 1020, 1500, 240}, at);
+    return s.done();
+}
+
+forms::PictureRef layerColors()
+{
+    Shot s = Shot::host(Stage::Routed);
+    const forms::Board& b = s.board();
+    // U1 to U2 runs on the top layer; U5 to U9 turns down to the bottom layer through a via.
+    s.note("Top layer: red", {150, 1900, 1600, 300}, onSlide(b, {1950, 950}))
+        .note("Via: joins the layers", {150, 2600, 1600, 300}, onSlide(b, {940, 1850}))
+        .note("Bottom layer: blue", {150, 3300, 1600, 300}, onSlide(b, {940, 2300}));
+    return s.done();
+}
+
+forms::PictureRef zoomWindow()
+{
+    Shot s = Shot::host(Stage::PartlyRouted);
+    s.board().selection = Area{1900, 1350, 2400, 1000};
+    s.board().cursor = Point{4300, 2350};
+    s.tool(ZoomButton).status("Drag a window to zoom into");
+    s.note("Zoom button", {150, 1500, 1500, 300}, ZoomButtonAt);
+    return s.done();
+}
+
+} // namespace
 
 LessonPictures lesson1Pictures()
 {
-    LessonPictureList list(22);
-    for (int screen = 1; screen <= 22; ++screen)
-        list.add("Image" + std::to_string(screen), Shot::host(Stage::Placed).done(), {screen});
-    return list.done();
+    Shot sessionStart = session();
+    sessionStart.note("Session frame (TRZFRAME.EXE)", {2500, 1500, 2800, 300}, {2400, 180});
+    Shot exit = session();
+    exit.menu("File", SessionFileMenu, 5);
+
+    return LessonPictureList(22)
+        .add("Image1", Shot::host(Stage::Routed).status("Routed: 35 of 35 connections").done(), {1}, 0)
+        .add("Image1", sessionStart.done(), {3, 5}, 1)
+        .add("Image1", session().menu("File", SessionFileMenu, 1).done(), {4}, 2)
+        .add("Image1", windowParts(), {6, 7, 12}, 3)
+        .add("Image1", withMenu(Stage::PartlyRouted, "Place", PlaceMenu, 0), {8}, 4)
+        .add("Image1", toolbar(), {9, 10}, 5)
+        .add("Image1", designArea(), {11}, 6)
+        .add("Image1", popupMenu(), {13}, 7)
+        .add("Image1", layerColors(), {14}, 8)
+        .add("Image1", withMenu(Stage::Routed, "Setup", SetupMenu, 7), {15}, 9)
+        .add("Image1", withMenu(Stage::PartlyRouted, "View", ViewMenu, 0), {16}, 10)
+        .add("Image1", zoomWindow(), {17}, 11)
+        .add("Image1", withMenu(Stage::PartlyRouted, "Window", WindowMenu, 0), {18}, 12)
+        .add("Image1", withMenu(Stage::PartlyRouted, "Help", HelpMenu, 0), {19}, 13)
+        .add("Image1", withMenu(Stage::PartlyRouted, "File", FileMenu, 4), {20}, 14)
+        .add("Image1", exit.done(), {21}, 31)
+        .add("Image1", Shot::host(Stage::Planes).status("Routed: 35 of 35 connections").done(), {22}, 32)
+        .done();
 }
 
 } // namespace lt

@@ -1,16 +1,385 @@
-// Lesson 5: the screen pictures.
+// Lesson 5, Manual routing: the screen pictures. The lesson routes one
+// connection, pin 7 of U1 to pin 16 of U5 (net CLK), step by step.
+#include <algorithm>
+#include <cmath>
+
 #include "lessons/pictures/picture_kit.h"
 
 namespace lt {
 
 using namespace pictures;
+using forms::Area;
+using forms::Figure;
+using forms::Layer;
+using forms::Point;
+
+namespace {
+
+constexpr unsigned rgb(unsigned r, unsigned g, unsigned b) { return r | g << 8 | b << 16; }
+
+// Where a board point lies on the slide: the design window fits the board,
+// and anything beside it, into its design area (pixels at 96 dpi; 15 twips each).
+Point onSlide(const forms::Board& b, Point p)
+{
+    int left = b.outline.left, top = b.outline.top;
+    int right = left + b.outline.width, bottom = top + b.outline.height;
+    for (const forms::Component& c : b.components) {
+        left = std::min(left, c.at.x - c.width / 2 - 100);
+        top = std::min(top, c.at.y - c.height / 2 - 100);
+        right = std::max(right, c.at.x + c.width / 2 + 100);
+        bottom = std::max(bottom, c.at.y + c.height / 2 + 100);
+    }
+    constexpr double AreaLeft = 3, AreaTop = 66, AreaWidth = 666, AreaHeight = 345, Margin = 14;
+    const double w = right - left, h = bottom - top;
+    const double availableW = AreaWidth - 2 * Margin, availableH = AreaHeight - 2 * Margin;
+    const double scale = std::min(availableW / w, availableH / h);
+    const int ox = static_cast<int>(AreaLeft + Margin + (availableW - w * scale) / 2);
+    const int oy = static_cast<int>(AreaTop + Margin + (availableH - h * scale) / 2);
+    return {15 * static_cast<int>(ox + (p.x - left) * scale), 15 * static_cast<int>(oy + (p.y - top) * scale)};
+}
+
+// The example connection's ends and the corners of its finished route.
+constexpr Point Start = {1643, 950};   // U1 pin 7
+constexpr Point Corner = {1643, 1350}; // where the track drops to the Bottom layer
+constexpr Point Bend = {1593, 1400};
+constexpr Point Return = {950, 1400}; // where it climbs back to the Top layer
+constexpr Point End = {950, 1550};    // U5 pin 16
+
+bool same(Point a, Point b) { return a.x == b.x && a.y == b.y; }
+
+// The placed board with the example connection drawn pad to pad.
+forms::Board placedBoard()
+{
+    forms::Board b = tutorialBoard(Stage::Placed);
+    // The kit joins U1 and U5 at the ends of their pad rows; this lesson routes pin 7 to pin 16.
+    std::erase_if(b.connections, [](const forms::Connection& c) {
+        return same(c.from, {1660, 950}) && same(c.to, {940, 1850});
+    });
+    b.connections.push_back({Start, End});
+    return b;
+}
+
+// The design window zoomed in on U1 and U5 and their neighbours.
+forms::Board zoomed(forms::Board b)
+{
+    const Area window = {850, 450, 3350, 1600};
+    std::erase_if(b.components, [&](const forms::Component& c) {
+        return c.at.x < window.left || c.at.x > window.left + window.width || c.at.y < window.top ||
+               c.at.y > window.top + window.height;
+    });
+    // The board's edge lies outside the view: the view is the components' extent.
+    b.outline = {b.components.front().at.x, b.components.front().at.y, 0, 0};
+    return b;
+}
+
+void addSegment(forms::Board& b, Layer layer, std::vector<Point> points, bool selected = false)
+{
+    b.tracks.push_back({layer, std::move(points), 12, selected});
+}
+
+// Takes the example connection's yellow line away once its track is being drawn.
+void dropConnection(forms::Board& b)
+{
+    std::erase_if(b.connections, [](const forms::Connection& c) { return same(c.from, Start); });
+}
+
+// The route while it is being drawn: fixed segments, then the segment that follows the cursor.
+forms::Board routing(std::vector<Point> fixed, std::vector<Point> following, Layer layer = Layer::Top)
+{
+    forms::Board b = zoomed(placedBoard());
+    dropConnection(b);
+    if (fixed.size() > 1)
+        addSegment(b, Layer::Top, fixed);
+    addSegment(b, layer, following);
+    b.connections.push_back({following.back(), End});
+    b.cursor = following.back();
+    return b;
+}
+
+// The finished route: Top, a via, Bottom, a via, Top.
+forms::Board routed(bool selected = false)
+{
+    forms::Board b = zoomed(placedBoard());
+    dropConnection(b);
+    addSegment(b, Layer::Top, {Start, Corner}, selected);
+    addSegment(b, Layer::Bottom, {Corner, Bend}, selected);
+    addSegment(b, Layer::Bottom, {Bend, Return}, selected);
+    addSegment(b, Layer::Top, {Return, End}, selected);
+    b.vias = {{Corner, selected}, {Return, selected}};
+    return b;
+}
+
+const std::string RoutingStatus = "Net: CLK   Layer: Top   Width: 12 mil   X: 1300   Y: 1400";
+
+forms::Board midRoute() { return routing({Start, Corner}, {Corner, Bend, {1300, 1400}}); }
+
+const std::vector<std::string> RouteMenu = {"Add Track\tA",  "Add Via\tV",   "Change Layer\tL",      "Width...\tW",
+                                            "Corner Style", "-",            "Move Segment",         "Stretch Track",
+                                            "Delete Segment\tDel",         "-",                    "Unroute\tU"};
+
+forms::PictureRef routeMenu(forms::Board b, int highlighted, std::vector<std::string> submenu = {}, int sub = -1)
+{
+    return Shot::host(std::move(b)).menu("Route", RouteMenu, highlighted, std::move(submenu), sub).done();
+}
+
+forms::PictureRef designRules(bool onlineCheck)
+{
+    using namespace item;
+    return Shot::host(placedBoard())
+        .dialog("Design Rules", {300, 650, 4600, 5500},
+                {group("Tracks", {150, 60, 4150, 1050}),
+                 field("Default width", "12 mil", {350, 350, 3750, 300}, !onlineCheck),
+                 field("Minimum width", "8 mil", {350, 720, 3750, 300}),
+                 group("Clearances", {150, 1200, 4150, 1800}),
+                 field("Track to track", "10 mil", {350, 1490, 3750, 300}, !onlineCheck),
+                 field("Track to pad", "10 mil", {350, 1860, 3750, 300}, !onlineCheck),
+                 field("Pad to pad", "10 mil", {350, 2230, 3750, 300}),
+                 field("Zone to copper", "20 mil", {350, 2600, 3750, 300}),
+                 group("Vias", {150, 3090, 4150, 1050}),
+                 field("Via diameter", "40 mil", {350, 3380, 3750, 300}, !onlineCheck),
+                 field("Drill", "20 mil", {350, 3750, 3750, 300}),
+                 check("Check rules while routing", true, {350, 4270, 3750, 285}, onlineCheck),
+                 button("OK", {1000, 4700, 1100, 360}), button("Cancel", {2400, 4700, 1100, 360})})
+        .done();
+}
+
+// A thick line drawn as a bundle of parallel strokes.
+void thickLine(Shot& s, Point from, Point to, int strokes, unsigned color)
+{
+    const int dx = to.x - from.x, dy = to.y - from.y;
+    const double length = std::max(1.0, std::sqrt(static_cast<double>(dx) * dx + static_cast<double>(dy) * dy));
+    const double nx = -dy / length * 14, ny = dx / length * 14;
+    for (int k = -strokes / 2; k <= strokes / 2; ++k)
+        s.figure({Figure::Kind::Line,
+                  {from.x + static_cast<int>(nx * k), from.y + static_cast<int>(ny * k), dx, dy}, "", color, false, true});
+}
+
+forms::PictureRef cornerStyles()
+{
+    Shot s = Shot::diagram();
+    const unsigned copper = rgb(230, 60, 60);
+    const char* names[] = {"90 degree corners", "45 degree corners"};
+    for (int i = 0; i < 2; ++i) {
+        const int l = 500 + i * 4800, t = 500;
+        const auto at = [&](int x, int y) { return Point{l + x, t + y}; };
+        std::vector<Point> path = i == 0 ? std::vector<Point>{at(500, 500), at(2200, 500), at(2200, 2700), at(3800, 2700)}
+                                         : std::vector<Point>{at(500, 500), at(1700, 500), at(2200, 1000), at(2200, 2200),
+                                                              at(2700, 2700), at(3800, 2700)};
+        s.box("", {l, t, 4300, 3200}, rgb(128, 128, 128));
+        for (std::size_t k = 1; k < path.size(); ++k)
+            thickLine(s, path[k - 1], path[k], 5, copper);
+        s.box("", {l + 350, t + 380, 300, 240}, copper, true);
+        s.box("", {l + 3650, t + 2580, 300, 240}, copper, true);
+        s.text(names[i], {l, t + 3300, 4300, 300}, true);
+    }
+    return s.done();
+}
+
+forms::PictureRef shortcutKeys()
+{
+    Shot s = Shot::diagram();
+    const std::pair<const char*, const char*> keys[] = {
+        {"A", "Add Track: start a new track"},
+        {"V", "Add Via: place a via at the cursor"},
+        {"L", "Change Layer: add a via and continue on the other layer"},
+        {"W", "Width: change the width of the next segments"},
+        {"BACKSPACE", "Remove the last segment you added"},
+        {"DELETE", "Delete the selected segment"},
+        {"U", "Unroute: remove a whole route"},
+        {"ESC", "Stop routing"},
+    };
+    s.text("Routing shortcut keys", {900, 250, 6000, 300}, true);
+    int top = 700;
+    for (const auto& [key, command] : keys) {
+        s.box("", {900, top, 1500, 360}, rgb(96, 96, 96));
+        s.text(key, {1000, top + 60, 1350, 260}, true);
+        s.text(command, {2600, top + 60, 6000, 300});
+        top += 440;
+    }
+    return s.done();
+}
+
+// A note with a white arrow from its nearest edge to what it names; the
+// arrow stands out from the red and blue tracks of a zoomed board.
+void pointAt(Shot& s, const std::string& text, Area note, Point target)
+{
+    s.note(text, note);
+    const Point from = {std::clamp(target.x, note.left, note.left + note.width),
+                        std::clamp(target.y, note.top, note.top + note.height)};
+    s.arrow(from, target, rgb(255, 255, 255));
+}
+
+// A clearance marker as Trazel draws it: a ring with a cross.
+void marker(Shot& s, Point at)
+{
+    const unsigned color = rgb(0, 255, 255);
+    s.figure({Figure::Kind::Ellipse, {at.x - 180, at.y - 180, 360, 360}, "", color});
+    s.figure({Figure::Kind::Line, {at.x - 130, at.y - 130, 260, 260}, "", color, false, true});
+    s.figure({Figure::Kind::Line, {at.x - 130, at.y + 130, 260, -260}, "", color, false, true});
+}
+
+forms::PictureRef clearanceConflict()
+{
+    Shot s = Shot::host(routing({Start, {1643, 1300}}, {{1643, 1300}, {1380, 1300}}));
+    const Point conflict = onSlide(s.board(), {1355, 1300});
+    marker(s, conflict);
+    pointAt(s, "Too close to R1 pin 2", {2900, 2950, 1900, 300}, {conflict.x + 190, conflict.y - 60});
+    return s.status("Clearance violation: 3 mil from R1 pin 2 (rule: 10 mil)").done();
+}
+
+forms::PictureRef trackButton()
+{
+    forms::Board b = placedBoard();
+    b.cursor = {2000, 1250};
+    return Shot::host(std::move(b))
+        .tool(2)
+        .note("Track button", {200, 1500, 1400, 300}, {945, 810})
+        .status("Add Track: click the pad where the track starts")
+        .done();
+}
+
+forms::PictureRef firstSegment()
+{
+    Shot s = Shot::host(routing({}, {Start, {1643, 1200}}));
+    const Point pin = onSlide(s.board(), Start);
+    pointAt(s, "Pin 7 of U1", {2900, 2950, 1500, 300}, {pin.x + 60, pin.y + 30});
+    pointAt(s, "Connection to pin 16 of U5", {2900, 3550, 1800, 500}, onSlide(s.board(), {1450, 1297}));
+    return s.status("Add Track: click to fix a corner").done();
+}
+
+forms::PictureRef corners()
+{
+    Shot s = Shot::host(midRoute());
+    const Point corner = onSlide(s.board(), Corner);
+    pointAt(s, "Corner fixed by a click", {2900, 3650, 1600, 500}, {corner.x + 60, corner.y});
+    return s.status(RoutingStatus).done();
+}
+
+forms::PictureRef statusBar()
+{
+    Shot s = Shot::host(midRoute());
+    pointAt(s, "Net, layer, width and cursor position", {600, 5350, 3400, 300}, {1500, 6290});
+    return s.status(RoutingStatus).done();
+}
+
+forms::PictureRef widthDialog()
+{
+    using namespace item;
+    return Shot::host(midRoute())
+        .status(RoutingStatus)
+        .dialog("Track Width", {4200, 1000, 3900, 2100},
+                {label("Width of the segments you add next:", {200, 120, 3400, 300}),
+                 field("Width", "12 mil", {200, 520, 3400, 300}, true),
+                 label("Power and ground: 25 mil or more", {200, 920, 3400, 300}),
+                 button("OK", {700, 1350, 1100, 360}), button("Cancel", {2100, 1350, 1100, 360})})
+        .done();
+}
+
+forms::PictureRef viaAdded()
+{
+    forms::Board b = routing({Start, Corner}, {Corner, Bend, {1150, 1400}}, Layer::Bottom);
+    b.vias.push_back({Corner});
+    Shot s = Shot::host(std::move(b));
+    const Point via = onSlide(s.board(), Corner);
+    pointAt(s, "Via added at the corner", {2850, 2950, 2000, 300}, {via.x + 40, via.y - 60});
+    pointAt(s, "Bottom layer track", {200, 2950, 1300, 500}, onSlide(s.board(), {1250, 1390}));
+    return s.status("Net: CLK   Layer: Bottom   Width: 12 mil   X: 1150   Y: 1400").done();
+}
+
+forms::PictureRef finished()
+{
+    Shot s = Shot::host(routed());
+    const Point via = onSlide(s.board(), Return);
+    pointAt(s, "Via back to the Top layer", {150, 2950, 2200, 300}, {via.x, via.y - 60});
+    return s.status("Routed: 1 of 35 connections").done();
+}
+
+forms::PictureRef moved()
+{
+    forms::Board b = routed();
+    const Point bend = {1513, 1480}, back = {950, 1480};
+    b.tracks[1].points = {Corner, bend};
+    b.tracks[2] = {Layer::Bottom, {bend, back}, 12, true};
+    b.tracks[3].points = {back, End};
+    b.vias[1].at = back;
+    Shot s = Shot::host(std::move(b));
+    const Point from = onSlide(s.board(), {1100, 1400}), to = onSlide(s.board(), {1100, 1480});
+    return s.arrow({from.x, from.y - 400}, {to.x, to.y - 60}, rgb(255, 255, 255))
+        .note("Segment dragged down", {150, 3000, 1250, 500})
+        .status("Move Segment: drag the segment to its new place")
+        .done();
+}
+
+forms::PictureRef stretched()
+{
+    forms::Board b = routed();
+    const Point corner = {1470, 1490};
+    b.tracks[1] = {Layer::Bottom, {Corner, corner}, 12, true};
+    b.tracks[2] = {Layer::Bottom, {corner, Return}, 12, true};
+    Shot s = Shot::host(std::move(b));
+    const Point from = onSlide(s.board(), Bend), to = onSlide(s.board(), corner);
+    return s.arrow(from, to, rgb(255, 255, 255))
+        .note("Corner dragged", {2750, 3000, 1400, 300})
+        .status("Stretch Track: drag a corner to its new place")
+        .done();
+}
+
+forms::PictureRef deleted()
+{
+    forms::Board b = routed();
+    b.tracks.erase(b.tracks.begin() + 2);
+    b.connections.push_back({Bend, Return});
+    Shot s = Shot::host(std::move(b));
+    pointAt(s, "Gap to route again", {2900, 2950, 1700, 300}, onSlide(s.board(), {1500, 1400}));
+    return s.status("Segment deleted: 1 connection unrouted").done();
+}
+
+forms::PictureRef lockTracks()
+{
+    return Shot::host(routed(true))
+        .menu("Edit", {"Undo\tCtrl+Z", "Redo\tCtrl+Y", "-", "Copy\tCtrl+C", "Delete\tDel", "-", "Select All\tCtrl+A",
+                       "Lock", "Unlock", "-", "Properties..."},
+              7)
+        .status("Selected: 4 segments, 2 vias (net CLK)")
+        .done();
+}
+
+} // namespace
 
 LessonPictures lesson5Pictures()
 {
-    LessonPictureList list(24);
-    for (int screen = 1; screen <= 24; ++screen)
-        list.add("Image" + std::to_string(screen), Shot::host(Stage::Placed).done(), {screen});
-    return list.done();
+    Shot connection = Shot::host(placedBoard());
+    connection.note("Connection to route: pin 7 of U1 to pin 16 of U5", {150, 1700, 1700, 900},
+                    onSlide(connection.board(), {1470, 1100}));
+    return LessonPictureList(24)
+        .add("Image1", Shot::host(Stage::PartlyRouted).status("Routed: 17 of 35 connections").done(), {1, 24})
+        .add("Image2", connection.status("Routed: 0 of 35 connections").done(), {2})
+        .add("Image3",
+             Shot::host(placedBoard())
+                 .menu("Setup", {"Board...", "Layers...", "Design Rules...", "Grids...", "-", "Display Colors..."}, 2)
+                 .done(),
+             {3})
+        .add("Image4", designRules(false), {4})
+        .add("Image5", routeMenu(placedBoard(), 0), {5})
+        .add("Image6", trackButton(), {6})
+        .add("Image7", firstSegment(), {7})
+        .add("Image8", corners(), {8})
+        .add("Image9", cornerStyles(), {9})
+        .add("Image10", routeMenu(midRoute(), 4, {"90 Degrees", "45 Degrees", "Any Angle"}, 1), {10})
+        .add("Image11", statusBar(), {11})
+        .add("Image12", widthDialog(), {12})
+        .add("Image13", routeMenu(midRoute(), 2), {13})
+        .add("Image14", viaAdded(), {14})
+        .add("Image15", finished(), {15})
+        .add("Image16", moved(), {16})
+        .add("Image17", stretched(), {17})
+        .add("Image18", deleted(), {18})
+        .add("Image19", routeMenu(routed(), 10), {19})
+        .add("Image20", clearanceConflict(), {20})
+        .add("Image21", designRules(true), {21})
+        .add("Image22", shortcutKeys(), {22})
+        .add("Image23", lockTracks(), {23})
+        .done();
 }
 
 } // namespace lt

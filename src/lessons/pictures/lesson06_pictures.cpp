@@ -70,7 +70,9 @@ LessonPictures lesson6Pictures()
         .add("Image3", routingKinds(), {3, 4})
         .add("Image4",
              Shot::host(Stage::Placed)
-                 .menu("Setup", {"Board...", "Layers...", "Design Rules...", "Grids...", "-", "Display Colors..."}, 2)
+                 .menu("Setup", {"Board...", "Layers...", "Design Rules...", "Grids...", "Origin", "Pad Stacks...", "-",
+                                 "Display Colors..."},
+                       2)
                  .done(),
              {5})
         .add("Image5", locked.done(), {6})

@@ -1,16 +1,332 @@
-// Lesson 7: the screen pictures.
+// Lesson 7, Resolving problems: the screen pictures.
+#include <algorithm>
+
 #include "lessons/pictures/picture_kit.h"
 
 namespace lt {
 
 using namespace pictures;
+using forms::Area;
+using forms::Figure;
+using forms::Layer;
+using forms::Point;
+
+namespace {
+
+constexpr unsigned rgb(unsigned r, unsigned g, unsigned b) { return r | g << 8 | b << 16; }
+
+// Where a board point lies on the slide: the design window fits the board,
+// and anything beside it, into its design area (pixels at 96 dpi; 15 twips each).
+Point onSlide(const forms::Board& b, Point p)
+{
+    int left = b.outline.left, top = b.outline.top;
+    int right = left + b.outline.width, bottom = top + b.outline.height;
+    for (const forms::Component& c : b.components) {
+        left = std::min(left, c.at.x - c.width / 2 - 100);
+        top = std::min(top, c.at.y - c.height / 2 - 100);
+        right = std::max(right, c.at.x + c.width / 2 + 100);
+        bottom = std::max(bottom, c.at.y + c.height / 2 + 100);
+    }
+    constexpr double AreaLeft = 3, AreaTop = 66, AreaWidth = 666, AreaHeight = 345, Margin = 14;
+    const double w = right - left, h = bottom - top;
+    const double availableW = AreaWidth - 2 * Margin, availableH = AreaHeight - 2 * Margin;
+    const double scale = std::min(availableW / w, availableH / h);
+    const int ox = static_cast<int>(AreaLeft + Margin + (availableW - w * scale) / 2);
+    const int oy = static_cast<int>(AreaTop + Margin + (availableH - h * scale) / 2);
+    return {15 * static_cast<int>(ox + (p.x - left) * scale), 15 * static_cast<int>(oy + (p.y - top) * scale)};
+}
+
+// A clearance marker as Trazel draws it: a ring with a cross.
+void marker(Shot& s, Point at)
+{
+    const unsigned color = rgb(0, 255, 255);
+    s.figure({Figure::Kind::Ellipse, {at.x - 180, at.y - 180, 360, 360}, "", color});
+    s.figure({Figure::Kind::Line, {at.x - 130, at.y - 130, 260, 260}, "", color, false, true});
+    s.figure({Figure::Kind::Line, {at.x - 130, at.y + 130, 260, -260}, "", color, false, true});
+}
+
+// A note with a white arrow from its nearest edge to what it names; the
+// arrow stands out from the red and blue tracks of a zoomed board.
+void pointAt(Shot& s, const std::string& text, Area note, Point target)
+{
+    s.note(text, note);
+    const Point from = {std::clamp(target.x, note.left, note.left + note.width),
+                        std::clamp(target.y, note.top, note.top + note.height)};
+    s.arrow(from, target, rgb(255, 255, 255));
+}
+
+void markAll(Shot& s, std::initializer_list<Point> places)
+{
+    for (const Point& p : places)
+        marker(s, onSlide(s.board(), p));
+}
+
+// Takes the tracks of the connection from `from` to `to` off the board again.
+void unroute(forms::Board& b, Point from, Point to)
+{
+    const Point corner = {to.x, from.y};
+    const auto same = [](Point a, Point z) { return a.x == z.x && a.y == z.y; };
+    std::erase_if(b.tracks, [&](const forms::Track& t) {
+        return t.points.size() == 2 && ((same(t.points[0], from) && same(t.points[1], corner)) ||
+                                        (same(t.points[0], corner) && same(t.points[1], to)));
+    });
+    std::erase_if(b.vias, [&](const forms::Via& v) { return same(v.at, corner) && !same(corner, to); });
+    b.connections.push_back({from, to});
+}
+
+// The ends of two connections the routing screens leave open: U5 to U6, and U1 to U5.
+constexpr Point U5Out = {1660, 1850}, U6In = {2090, 1850}, U1Out = {1660, 950}, U5In = {940, 1850};
+
+// The RD track that runs past pin 2 of R2: at first too close, then moved clear.
+forms::Track readTrack(int run, bool selected = false)
+{
+    return {Layer::Top, {{2793, 950}, {2793, run - 50}, {2743, run}, {2150, run}, {2100, run + 50}, {2100, 1550}}, 12,
+            selected};
+}
+
+// Where the design rule check finds its three errors.
+constexpr Point TooClose = {2500, 1365}, TrackToTrack = {1840, 3000}, Unrouted = {1875, 1850};
+
+// The routed board as the design rule check finds it.
+forms::Board checkedBoard(bool fixed = false)
+{
+    forms::Board b = tutorialBoard(Stage::Routed);
+    b.tracks.push_back(readTrack(fixed ? 1420 : 1365));
+    if (!fixed)
+        unroute(b, U5Out, U6In);
+    return b;
+}
+
+Shot withErrors()
+{
+    Shot s = Shot::host(checkedBoard());
+    markAll(s, {TooClose, TrackToTrack, Unrouted});
+    s.status("Design rule check complete: 3 errors");
+    return s;
+}
+
+const std::vector<std::string> ToolsMenu = {"Design Rule Check...", "Error List...", "-", "Pour Zones", "-",
+                                            "Libraries...", "Footprint Editor...", "-", "Relinx...", "Reports..."};
+
+const std::vector<std::string> ErrorLines = {"1  Clearance: track to pad, 6 mil  (2520, 1365)",
+                                             "2  Clearance: track to track, 8 mil  (1840, 3000)",
+                                             "3  Unrouted: U5 pin 8 to U6 pin 1  (1875, 1850)"};
+
+void errorList(Shot& s, Area at, bool goTo)
+{
+    using namespace item;
+    s.dialog("Error List - 3 errors", at,
+             {list(ErrorLines, ErrorLines[0], {120, 100, at.width - 300, 750}),
+              button("Go To", {120, 950, 1200, 360}, goTo), button("Check Again", {1450, 950, 1400, 360}),
+              button("Close", {2980, 950, 1200, 360})});
+}
+
+forms::PictureRef importErrors()
+{
+    using namespace item;
+    return Shot::host(Stage::Unplaced)
+        .dialog("Import Errors - TUTORBD2.NET", {300, 700, 6000, 3200},
+                {label("Trazel found 3 errors and 1 warning while importing the netlist:", {150, 100, 5600, 300}),
+                 list({"Error: U16: footprint DIP16W not found in the libraries",
+                       "Error: Net CLK: pin U3.21 is not in footprint DIP20",
+                       "Error: Reference designator R3 is used twice", "Warning: Net SPARE has only one pin"},
+                      "", {150, 450, 5600, 1500}),
+                 button("Save Report...", {2350, 2200, 1600, 360}), button("Close", {4150, 2200, 1600, 360})})
+        .status("Import complete: 3 errors, 1 warning")
+        .done();
+}
+
+forms::PictureRef libraries()
+{
+    using namespace item;
+    return Shot::host(Stage::Unplaced)
+        .dialog("Libraries", {300, 700, 4900, 3500},
+                {label("Footprint libraries, searched in this order:", {150, 100, 4500, 300}),
+                 list({"STANDARD.LLB", "CONNECT.LLB", "TUTOR.LLB"}, "TUTOR.LLB", {150, 450, 2900, 1500}),
+                 button("Add...", {3250, 450, 1350, 360}, true), button("Remove", {3250, 900, 1350, 360}),
+                 button("Move Up", {3250, 1350, 1350, 360}), button("Move Down", {3250, 1800, 1350, 360}),
+                 button("OK", {1000, 2450, 1200, 360}), button("Cancel", {2500, 2450, 1200, 360})})
+        .done();
+}
+
+forms::PictureRef pinMismatch()
+{
+    Shot s = Shot::diagram();
+    const unsigned red = rgb(200, 0, 0), pad = rgb(70, 130, 255);
+    // The symbol's pins, as Quarn Skemora numbers them.
+    s.text("Schematic symbol U3 (Quarn Skemora)", {500, 300, 4000, 300}, true);
+    s.box("U3", {900, 800, 1500, 2800});
+    for (int i = 0; i < 5; ++i) {
+        const int pin = 17 + i, y = 1100 + i * 500;
+        const unsigned color = pin == 21 ? red : 0;
+        s.figure({Figure::Kind::Line, {2400, y, 700, 0}, "", color, false, pin == 21});
+        s.text(std::to_string(pin), {2550, y - 280, 500, 260}, pin == 21, color);
+        s.text(pin == 21 ? "CLK" : "", {1700, y - 130, 600, 260}, true, color);
+    }
+    // The footprint's pads: two rows of ten.
+    s.text("Footprint DIP20 (TUTOR.LLB)", {5300, 300, 4200, 300}, true);
+    s.box("", {5300, 1200, 4100, 1600}, rgb(128, 128, 128));
+    for (int i = 0; i < 10; ++i) {
+        const int x = 5500 + i * 390;
+        s.figure({Figure::Kind::Pad, {x, 2350, 240, 240}, "", pad});
+        s.figure({Figure::Kind::Pad, {x, 1400, 240, 240}, "", pad});
+        s.text(std::to_string(i + 1), {x - 20, 2620, 400, 260});
+        s.text(std::to_string(20 - i), {x - 20, 1130, 400, 260});
+    }
+    s.arrow({3150, 3100}, {5200, 3100}, red);
+    s.text("Pin 21 has no pad to go to", {5300, 2980, 4000, 300}, true, red);
+    return s.done();
+}
+
+forms::PictureRef overlap(bool fixed)
+{
+    forms::Board b = tutorialBoard(Stage::Placed);
+    const int dx = -500;
+    if (!fixed) {
+        // U10 dropped 500 mil to the left, onto U9; its connections follow it.
+        for (forms::Component& c : b.components)
+            if (c.reference == "U10")
+                c.at.x += dx;
+        for (forms::Connection& n : b.connections)
+            for (Point* end : {&n.from, &n.to})
+                if (end->x > 2000 && end->x < 2900 && end->y > 2400 && end->y < 2800)
+                    end->x += dx;
+    } else {
+        select(b, {"U10"});
+    }
+    Shot s = Shot::host(std::move(b));
+    if (!fixed) {
+        markAll(s, {{1625, 2600}});
+        return s.note("U10 overlaps U9", {2300, 5000, 1600, 300}, onSlide(s.board(), {1625, 2760}))
+            .status("Clearance violation: U10 overlaps U9")
+            .done();
+    }
+    const Point from = onSlide(s.board(), {1950, 2850}), to = onSlide(s.board(), {2450, 2850});
+    return s.tool(1).arrow(from, to, rgb(255, 255, 255)).status("Component U10 moved to X 2450 Y 2600").done();
+}
+
+forms::PictureRef unrouted(bool autoMenu)
+{
+    forms::Board b = tutorialBoard(Stage::Routed);
+    unroute(b, U5Out, U6In);
+    unroute(b, U1Out, U5In);
+    Shot s = Shot::host(std::move(b));
+    s.status("Routed: 33 of 35 connections (94%)");
+    if (autoMenu)
+        return s.menu("Auto", {"Autoroute", "Strategy...", "Route Setup...", "-", "Fanout...", "Autoplace...", "-", "Stop\tEsc"},
+                      0, {"Board", "Net", "Component", "Window"}, 1)
+            .done();
+    return s.note("Unrouted connections", {150, 1400, 1650, 500}, onSlide(s.board(), {1300, 1400})).done();
+}
+
+forms::PictureRef checkDialog()
+{
+    using namespace item;
+    return Shot::host(checkedBoard())
+        .dialog("Design Rule Check", {300, 700, 4500, 4300},
+                {group("Check", {150, 60, 4050, 2300}),
+                 check("Clearances", true, {400, 380, 3600, 285}),
+                 check("Unrouted connections", true, {400, 760, 3600, 285}),
+                 check("Component overlaps", true, {400, 1140, 3600, 285}),
+                 check("Track widths", true, {400, 1520, 3600, 285}),
+                 check("Zones and thermal reliefs", true, {400, 1900, 3600, 285}),
+                 field("Report file", "TUTORBD2.DRC", {150, 2600, 4050, 300}),
+                 button("Run", {900, 3250, 1200, 360}, true), button("Cancel", {2400, 3250, 1200, 360})})
+        .done();
+}
+
+forms::PictureRef report()
+{
+    using namespace item;
+    Shot s = withErrors();
+    return s
+        .dialog("TUTORBD2.DRC - Report", {200, 600, 4500, 4000},
+                {list({"Design rule check of TUTORBD2.MAX", "", "1  Clearance violation", "   Track to pad: 6 mil, rule 10 mil",
+                       "   Net RD track and R2 pin 2", "   At X 2520  Y 1365", "2  Clearance violation",
+                       "   Track to track: 8 mil, rule 10 mil", "   At X 1840  Y 3000", "3  Unrouted connection",
+                       "   U5 pin 8 to U6 pin 1", "", "Total: 3 errors"},
+                      "", {100, 100, 4200, 3400})})
+        .done();
+}
+
+forms::PictureRef errorListScreen()
+{
+    Shot s = withErrors();
+    errorList(s, {300, 700, 4600, 1900}, false);
+    return s.done();
+}
+
+// The design window zoomed in on the first error, around R2.
+forms::Board aroundR2(forms::Board b)
+{
+    const Area window = {850, 450, 3350, 1600};
+    std::erase_if(b.components, [&](const forms::Component& c) {
+        return c.at.x < window.left || c.at.x > window.left + window.width || c.at.y < window.top ||
+               c.at.y > window.top + window.height;
+    });
+    b.outline = {b.components.front().at.x, b.components.front().at.y, 0, 0};
+    return b;
+}
+
+forms::PictureRef goTo()
+{
+    forms::Board b = aroundR2(checkedBoard());
+    b.tracks.back().selected = true;
+    select(b, {"R2"});
+    Shot s = Shot::host(std::move(b));
+    marker(s, onSlide(s.board(), TooClose));
+    errorList(s, {150, 1000, 4600, 1900}, true);
+    return s.status("Error 1 of 3: track to pad clearance 6 mil (rule 10 mil)").done();
+}
+
+forms::PictureRef fixedTrack()
+{
+    forms::Board b = aroundR2(checkedBoard(true));
+    b.tracks.back().selected = true;
+    Shot s = Shot::host(std::move(b));
+    pointAt(s, "Segment moved clear of R2", {5300, 3400, 2500, 300}, onSlide(s.board(), {2600, 1420}));
+    return s.status("Move Segment: clearance to R2 pin 2 is now 60 mil").done();
+}
+
+forms::PictureRef checkedAgain()
+{
+    using namespace item;
+    return Shot::host(checkedBoard(true))
+        .dialog("Design Rule Check", {2000, 2000, 4600, 1500},
+                {label("Design rule check complete. No errors found.", {300, 200, 4000, 300}),
+                 button("OK", {1700, 650, 1200, 360}, true)})
+        .done();
+}
+
+} // namespace
 
 LessonPictures lesson7Pictures()
 {
-    LessonPictureList list(18);
-    for (int screen = 1; screen <= 18; ++screen)
-        list.add("Image" + std::to_string(screen), Shot::host(Stage::Placed).done(), {screen});
-    return list.done();
+    return LessonPictureList(18)
+        .add("Image1", withErrors().done(), {1, 12})
+        .add("Image2",
+             Shot::host(Stage::Outline)
+                 .menu("File", {"New\tCtrl+N", "Open...\tCtrl+O", "Save\tCtrl+S", "Save As...", "-", "Import Netlist...", "-",
+                                "Print...", "-", "Exit"},
+                       5)
+                 .done(),
+             {2})
+        .add("Image3", importErrors(), {3})
+        .add("Image4", libraries(), {4})
+        .add("Image5", pinMismatch(), {5})
+        .add("Image6", overlap(false), {6})
+        .add("Image7", overlap(true), {7})
+        .add("Image8", unrouted(false), {8})
+        .add("Image9", unrouted(true), {9})
+        .add("Image10", Shot::host(checkedBoard()).menu("Tools", ToolsMenu, 0).done(), {10})
+        .add("Image11", checkDialog(), {11})
+        .add("Image12", report(), {13})
+        .add("Image13", errorListScreen(), {14})
+        .add("Image14", goTo(), {15})
+        .add("Image15", fixedTrack(), {16})
+        .add("Image16", checkedAgain(), {17})
+        .add("Image17", Shot::host(checkedBoard(true)).status("Design rule check complete: 0 errors").done(), {18})
+        .done();
 }
 
 } // namespace lt

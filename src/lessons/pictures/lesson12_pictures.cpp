@@ -1,16 +1,419 @@
-// Lesson 12: the screen pictures.
+// Lesson 12, Intertool communication: the screen pictures. Quarn Skemora's
+// schematic TUTOR.SCH and the tutorial board describe the same circuit, so a
+// component or net picked in one program is highlighted in the other.
+#include <algorithm>
+#include <cmath>
+#include <memory>
+
 #include "lessons/pictures/picture_kit.h"
 
 namespace lt {
 
 using namespace pictures;
+using forms::Area;
+using forms::Board;
+using forms::Point;
+
+namespace {
+
+constexpr unsigned rgb(unsigned r, unsigned g, unsigned b) { return r | g << 8 | b << 16; }
+
+constexpr unsigned Black = rgb(0, 0, 0), White = rgb(255, 255, 255), Face = rgb(192, 192, 192),
+                   Navy = rgb(0, 0, 128), Ink = rgb(0, 0, 160), Probe = rgb(220, 30, 30),
+                   Silk = rgb(230, 230, 90), TopCopper = rgb(230, 60, 60), BottomCopper = rgb(70, 130, 255),
+                   WireColor = rgb(0, 128, 0);
+
+// The design area of a host window on the slide, in twips.
+constexpr Area DesignArea = {45, 990, 9990, 5175};
+
+const std::vector<std::string> ToolsMenu = {"Relinx...", "Cross Probe", "Cross Probe Options...", "-",
+                                            "Design Rule Check...", "Reports...", "-", "Options..."};
+
+// The schematic sheet TUTOR.SCH, in sheet units of 1000 across by 600 down.
+struct Symbol {
+    const char* ref;
+    const char* part;
+    Area at;
+};
+
+constexpr Symbol Symbols[] = {
+    {"J1", "HEADER 20", {40, 100, 60, 280}}, {"U1", "74HC14", {240, 30, 130, 140}},
+    {"U2", "74HC74", {520, 30, 130, 140}},   {"U7", "6116 RAM", {800, 30, 140, 200}},
+    {"U5", "74HC138", {240, 220, 130, 140}}, {"U6", "74HC595", {520, 220, 130, 140}},
+    {"U9", "74HC04", {240, 410, 130, 140}},  {"R1", "10K", {410, 62, 70, 24}},
+    {"C1", "100N", {415, 440, 30, 40}},
+};
+
+struct Wire {
+    std::vector<Point> points;
+    bool clock = false; // a wire of the net CLK
+};
+
+const std::vector<Wire>& wires()
+{
+    static const std::vector<Wire> all = {
+        {{{100, 195}, {200, 195}}, true},
+        {{{200, 195}, {200, 100}, {240, 100}}, true},
+        {{{200, 195}, {200, 450}, {240, 450}}, true},
+        {{{200, 280}, {240, 280}}, true},
+        {{{370, 74}, {410, 74}}},
+        {{{480, 74}, {520, 74}}},
+        {{{650, 100}, {800, 100}}},
+        {{{370, 290}, {520, 290}}},
+        {{{650, 290}, {720, 290}, {720, 180}, {800, 180}}},
+        {{{370, 430}, {430, 430}, {430, 440}}},
+        {{{430, 480}, {430, 510}}},
+    };
+    return all;
+}
+
+constexpr Point Junctions[] = {{200, 195}, {200, 280}};
+
+// Sheet units to twips of the area the sheet is drawn in.
+Point onSheet(Area sheet, Point p) { return {sheet.left + p.x * sheet.width / 1000, sheet.top + p.y * sheet.height / 600}; }
+
+Area sheetArea(Area sheet, Area a)
+{
+    const Point from = onSheet(sheet, Point{a.left, a.top}), to = onSheet(sheet, Point{a.left + a.width, a.top + a.height});
+    return {from.x, from.y, to.x - from.x, to.y - from.y};
+}
+
+// Draws the schematic into `sheet`: symbols, wires, the CLK label and, on a
+// big sheet, part names and the title block. The probed symbol and net are red.
+void schematic(Shot& s, Area sheet, const std::string& probed, bool clockProbed)
+{
+    const bool big = sheet.width > 6000;
+    for (const Wire& w : wires())
+        for (std::size_t i = 1; i < w.points.size(); ++i) {
+            const Point a = onSheet(sheet, w.points[i - 1]), b = onSheet(sheet, w.points[i]);
+            const bool hot = w.clock && clockProbed;
+            s.figure({forms::Figure::Kind::Line, {a.x, a.y, b.x - a.x, b.y - a.y}, "", hot ? Probe : WireColor,
+                      false, hot});
+        }
+    for (Point j : Junctions) {
+        const Point at = onSheet(sheet, j);
+        s.figure({forms::Figure::Kind::Ellipse, {at.x - 45, at.y - 45, 90, 90}, "", clockProbed ? Probe : WireColor,
+                  true});
+    }
+    const Point label = onSheet(sheet, Point{112, 160});
+    s.text("CLK", {label.x, label.y, 700, 240}, true, clockProbed ? Probe : WireColor);
+    for (const Symbol& sym : Symbols) {
+        const Area a = sheetArea(sheet, sym.at);
+        const bool hot = probed == sym.ref;
+        if (hot)
+            s.box("", a, rgb(255, 210, 210), true);
+        s.box("", a, hot ? Probe : Ink);
+        // Small symbols carry their designator above (lying down) or beside (standing up).
+        const bool small = sym.at.width < 100;
+        const Area refAt = !small                      ? Area{a.left + 60, a.top + 40, a.width, 240}
+                           : sym.at.width > sym.at.height ? Area{a.left, a.top - 260, 600, 240}
+                                                          : Area{a.left + a.width + 40, a.top - 30, 600, 240};
+        s.text(sym.ref, refAt, true, hot ? Probe : Ink);
+        if (big && !small)
+            s.text(sym.part, {a.left + 60, a.top + 280, a.width - 60, 240}, false, hot ? Probe : Ink);
+    }
+    const Point ground = onSheet(sheet, Point{430, 510});
+    s.figure({forms::Figure::Kind::Line, {ground.x - 150, ground.y, 300, 0}, "", WireColor, false, true});
+    if (big) {
+        s.box("", sheetArea(sheet, Area{5, 5, 990, 590}), Ink);
+        const Area block = sheetArea(sheet, Area{700, 480, 285, 105});
+        s.box("", block, Ink);
+        s.text("TUTOR.SCH\nTutorial controller card\nSheet 1 of 1", {block.left + 80, block.top + 60, block.width - 100, block.height - 80},
+               false, Ink);
+    }
+}
+
+// Where a board point appears on the small board drawn into `body`.
+struct MiniBoard {
+    double scale;
+    int left, top;
+    Point at(Point p) const
+    {
+        return {left + static_cast<int>(p.x * scale), top + static_cast<int>(p.y * scale)};
+    }
+};
+
+MiniBoard miniFit(Area body)
+{
+    const double scale = std::min((body.width - 300) / 5800.0, (body.height - 300) / 4400.0);
+    return {scale, body.left + (body.width - static_cast<int>(5800 * scale)) / 2,
+            body.top + (body.height - static_cast<int>(4400 * scale)) / 2};
+}
+
+// The first six tracks of the partly routed board form the net CLK: from the
+// connector J1 to U1, U5 and U9.
+constexpr std::size_t ClockTracks = 6, ClockVias = 3;
+
+// The partly routed tutorial board, drawn small inside a Trazel window; the
+// probed part and net are white.
+void miniBoard(Shot& s, Area body, const std::string& probed, bool clockProbed)
+{
+    const MiniBoard m = miniFit(body);
+    const Board b = tutorialBoard(Stage::PartlyRouted);
+    const Point corner = m.at({5800, 4400}), origin = m.at({0, 0});
+    s.box("", {origin.x, origin.y, corner.x - origin.x, corner.y - origin.y}, Silk);
+    auto drawTrack = [&](const forms::Track& t, bool hot) {
+        for (std::size_t i = 1; i < t.points.size(); ++i) {
+            const Point a = m.at(t.points[i - 1]), z = m.at(t.points[i]);
+            s.figure({forms::Figure::Kind::Line, {a.x, a.y, z.x - a.x, z.y - a.y}, "",
+                      hot ? White : t.layer == forms::Layer::Top ? TopCopper : BottomCopper, false, hot});
+        }
+    };
+    for (const forms::Track& t : b.tracks)
+        drawTrack(t, false);
+    if (clockProbed)
+        for (std::size_t i = 0; i < ClockTracks; ++i)
+            drawTrack(b.tracks[i], true);
+    for (const forms::Component& c : b.components) {
+        const Point a = m.at({c.at.x - c.width / 2, c.at.y - c.height / 2});
+        const Point z = m.at({c.at.x + c.width / 2, c.at.y + c.height / 2});
+        const bool hot = probed == c.reference;
+        const Area at = {a.x, a.y, std::max(30, z.x - a.x), std::max(30, z.y - a.y)};
+        s.box("", at, hot ? White : Silk, hot);
+        if (c.width >= 500)
+            s.text(c.reference, {at.left + at.width / 2 - 150, at.top + at.height / 2 - 110, 600, 240}, hot,
+                   hot ? Black : Silk);
+    }
+}
+
+// A small window of either program, drawn as part of a diagram. Returns the
+// area of its body.
+Area window(Shot& s, Area at, const std::string& title, const std::string& menus, unsigned body)
+{
+    s.box("", at, Face, true);
+    s.figure({forms::Figure::Kind::Box, {at.left + 30, at.top + 30, at.width - 60, 270}, title, Navy, true, true});
+    s.text(menus, {at.left + 90, at.top + 320, at.width - 120, 240});
+    const Area inside = {at.left + 30, at.top + 570, at.width - 60, at.height - 600};
+    s.box("", inside, body, true);
+    s.box("", at, Black);
+    return inside;
+}
+
+// Skemora's window returns the area of its sheet, Trazel's the area of its design window's body.
+Area skemoraWindow(Shot& s, Area at, const std::string& probed = "", bool clockProbed = false)
+{
+    const Area body = window(s, at, "Quarn Skemora - TUTOR.SCH", "File  Edit  View  Place  Tools  Window  Help", White);
+    const Area sheet = {body.left + 60, body.top + 60, body.width - 120, body.height - 120};
+    schematic(s, sheet, probed, clockProbed);
+    return sheet;
+}
+
+Area trazelWindow(Shot& s, Area at, const std::string& probed = "", bool clockProbed = false)
+{
+    const Area body = window(s, at, "Trazel - TUTORBD2.MAX", "File  Edit  View  Setup  Place  Route  Auto  Tools", Black);
+    miniBoard(s, body, probed, clockProbed);
+    return body;
+}
+
+// The centre of a symbol on a sheet, and of a part on a small board.
+Point symbolIn(Area sheet, const char* ref)
+{
+    for (const Symbol& sym : Symbols)
+        if (std::string(sym.ref) == ref)
+            return onSheet(sheet, Point{sym.at.left + sym.at.width / 2, sym.at.top + sym.at.height / 2});
+    return {sheet.left, sheet.top};
+}
+
+Point partIn(Area body, const char* ref)
+{
+    for (const forms::Component& c : tutorialBoard(Stage::Placed).components)
+        if (c.reference == ref)
+            return miniFit(body).at(c.at);
+    return {body.left, body.top};
+}
+
+constexpr Area LeftWindow = {120, 200, 4850, 3800}, RightWindow = {5110, 200, 4850, 3800};
+
+forms::PictureRef bothPrograms()
+{
+    Shot s = Shot::diagram();
+    const Area trazel = trazelWindow(s, {300, 3150, 5200, 3200}, "U6");
+    const Area skemora = skemoraWindow(s, {4500, 200, 5400, 3500}, "U6");
+    // Two arrows side by side between the symbol and the part: probing works both ways.
+    const Point from = symbolIn(skemora, "U6"), to = partIn(trazel, "U6");
+    const double dx = to.x - from.x, dy = to.y - from.y, length = std::hypot(dx, dy);
+    const double ux = dx / length, uy = dy / length;
+    auto along = [&](Point p, double ahead, double aside) {
+        return Point{static_cast<int>(p.x + ux * ahead - uy * aside), static_cast<int>(p.y + uy * ahead + ux * aside)};
+    };
+    s.arrow(along(from, 500, 120), along(to, -350, 120), Probe);
+    s.arrow(along(to, -350, -120), along(from, 500, -120), Probe);
+    s.note("Cross probing", {6300, 4300, 1600, 300});
+    return s.done();
+}
+
+forms::PictureRef sameCircuit()
+{
+    Shot s = Shot::diagram();
+    skemoraWindow(s, LeftWindow, "U6", true);
+    trazelWindow(s, RightWindow, "U6", true);
+    s.note("In red: symbol U6 and net CLK in TUTOR.SCH", {300, 4300, 4400, 300})
+        .note("In white: footprint U6 and net CLK on the board", {300, 4750, 4400, 300});
+    return s.done();
+}
+
+forms::PictureRef sideBySide()
+{
+    Shot s = Shot::diagram();
+    skemoraWindow(s, LeftWindow);
+    trazelWindow(s, RightWindow);
+    return s.done();
+}
+
+forms::PictureRef probedFromBoard()
+{
+    Shot s = Shot::diagram();
+    const Area skemora = skemoraWindow(s, LeftWindow, "U7");
+    const Area trazel = trazelWindow(s, RightWindow, "U7");
+    const Point from = partIn(trazel, "U7"), to = symbolIn(skemora, "U7");
+    s.arrow({from.x - 300, from.y}, {to.x + 500, to.y}, Probe);
+    s.note("1. Select U7 on the board", {300, 4300, 3300, 300})
+        .note("2. Skemora highlights symbol U7", {300, 4750, 3300, 300});
+    return s.done();
+}
+
+// Trazel's design window made into Skemora's: its own title and menus, the sheet in the design area.
+forms::PictureRef asSkemora(const Shot& s)
+{
+    forms::Picture p = *s.done();
+    p.title = "Quarn Skemora - TUTOR.SCH";
+    p.menuBar = {"File", "Edit", "View", "Place", "Tools", "Window", "Help"};
+    p.board.reset();
+    return std::make_shared<const forms::Picture>(std::move(p));
+}
+
+// Skemora's sheet when it fills the design area.
+constexpr Area FullSheet = {DesignArea.left + 105, DesignArea.top + 90, DesignArea.width - 210, DesignArea.height - 180};
+
+Shot skemoraScreen(const std::string& probed)
+{
+    Shot s = Shot::host(Stage::Outline, "TUTOR.SCH");
+    s.box("", DesignArea, White, true);
+    schematic(s, FullSheet, probed, false);
+    return s;
+}
+
+// The partly routed board with the net CLK highlighted, drawn over the
+// tracks it shares a course with.
+Board withClockNet()
+{
+    Board b = tutorialBoard(Stage::PartlyRouted);
+    std::vector<forms::Track> clock(b.tracks.begin(), b.tracks.begin() + ClockTracks);
+    b.tracks.erase(b.tracks.begin(), b.tracks.begin() + ClockTracks);
+    for (forms::Track& t : clock) {
+        t.selected = true;
+        t.width = 25; // Trazel draws the tracks of a probed net bold
+        b.tracks.push_back(t);
+    }
+    for (std::size_t i = 0; i < ClockVias; ++i)
+        b.vias[i].selected = true;
+    return b;
+}
+
+// Where a board point appears on the slide, in twips: the board (with any
+// parts beside it) fitted into the design area as Trazel's window draws it.
+Point onSlide(const Board& b, Point p)
+{
+    int left = b.outline.left, top = b.outline.top;
+    int right = left + b.outline.width, bottom = top + b.outline.height;
+    for (const forms::Component& c : b.components) {
+        left = std::min(left, c.at.x - c.width / 2 - 100);
+        top = std::min(top, c.at.y - c.height / 2 - 100);
+        right = std::max(right, c.at.x + c.width / 2 + 100);
+        bottom = std::max(bottom, c.at.y + c.height / 2 + 100);
+    }
+    // The design area in pixels at 96 dpi, less its margin; 15 twips a pixel.
+    const double areaLeft = 17, areaTop = 80, areaWidth = 638, areaHeight = 317;
+    const double scale = std::min(areaWidth / (right - left), areaHeight / (bottom - top));
+    const int ox = static_cast<int>(areaLeft + (areaWidth - (right - left) * scale) / 2);
+    const int oy = static_cast<int>(areaTop + (areaHeight - (bottom - top) * scale) / 2);
+    return {15 * static_cast<int>(ox + (p.x - left) * scale), 15 * static_cast<int>(oy + (p.y - top) * scale)};
+}
+
+// The row of U5, U6 and U7 as Trazel shows it zoomed in on a probed U6: the
+// parts wholly in view, and the tracks and connections that lie in it. The
+// outline shrinks to a point inside U6, so the window fits the parts in view.
+Board zoomedOnU6()
+{
+    constexpr Area view = {800, 1100, 3450, 1200};
+    auto inView = [&](Point p) {
+        return p.x >= view.left && p.x <= view.left + view.width && p.y >= view.top && p.y <= view.top + view.height;
+    };
+    Board b = tutorialBoard(Stage::PartlyRouted);
+    select(b, {"U6"});
+    Board z;
+    for (const forms::Component& c : b.components)
+        if (inView({c.at.x - c.width / 2, c.at.y - c.height / 2}) && inView({c.at.x + c.width / 2, c.at.y + c.height / 2}))
+            z.components.push_back(c);
+    z.outline = {2450, 1700, 0, 0};
+    for (const forms::Track& t : b.tracks)
+        if (std::all_of(t.points.begin(), t.points.end(), inView))
+            z.tracks.push_back(t);
+    for (const forms::Via& v : b.vias)
+        if (inView(v.at))
+            z.vias.push_back(v);
+    for (const forms::Connection& n : b.connections)
+        if (inView(n.from) && inView(n.to))
+            z.connections.push_back(n);
+    return z;
+}
+
+forms::PictureRef zoomOptions()
+{
+    using namespace item;
+    return Shot::host(zoomedOnU6())
+        .dialog("Cross Probe Options", {200, 1150, 3300, 3000},
+                {group("When an item is probed", {120, 60, 2950, 1500}),
+                 check("Highlight Probed Item", true, {260, 400, 2700, 285}),
+                 check("Zoom to Probed Item", true, {260, 780, 2700, 285}, true),
+                 check("Probe Nets", true, {260, 1160, 2700, 285}),
+                 field("Zoom Margin", "200 mil", {120, 1750, 2950, 300}),
+                 button("OK", {500, 2250, 1000, 360}, true), button("Cancel", {1700, 2250, 1000, 360})})
+        .status("Cross probe from Skemora: U6 (SO16), zoomed in")
+        .done();
+}
+
+const forms::Component& part(const Board& b, const char* ref)
+{
+    return *std::find_if(b.components.begin(), b.components.end(),
+                         [&](const forms::Component& c) { return c.reference == ref; });
+}
+
+} // namespace
 
 LessonPictures lesson12Pictures()
 {
-    LessonPictureList list(9);
-    for (int screen = 1; screen <= 9; ++screen)
-        list.add("Image" + std::to_string(screen), Shot::host(Stage::Placed).done(), {screen});
-    return list.done();
+    Board probedU6 = tutorialBoard(Stage::PartlyRouted);
+    select(probedU6, {"U6"});
+    const forms::Component& u6 = part(probedU6, "U6");
+    const Board clock = withClockNet();
+
+    return LessonPictureList(9)
+        .add("Image1", bothPrograms(), {1})
+        .add("Image2", sameCircuit(), {2})
+        .add("Image3", Shot::host(Stage::PartlyRouted).menu("Tools", ToolsMenu, 1).done(), {3})
+        .add("Image4", sideBySide(), {4})
+        .add("Image5",
+             asSkemora(skemoraScreen("U6")
+                           .note("Click U6", {5250, 2540, 1300, 300}, symbolIn(FullSheet, "U6"))
+                           .status("U6  74HC595  selected; sent to Trazel")),
+             {5})
+        .add("Image6",
+             Shot::host(probedU6)
+                 .note("U6, highlighted by the cross probe", {900, 4500, 3300, 300},
+                       onSlide(probedU6, {u6.at.x - u6.width / 2, u6.at.y + u6.height / 2}))
+                 .status("Cross probe from Skemora: U6 (SO16) selected")
+                 .done(),
+             {6})
+        .add("Image7", probedFromBoard(), {7})
+        .add("Image8",
+             Shot::host(clock)
+                 .note("Net CLK: J1 to U1, U5 and U9", {150, 1250, 1750, 480}, onSlide(clock, {940, 1300}))
+                 .status("Cross probe from Skemora: net CLK, 4 pins, 3 connections")
+                 .done(),
+             {8})
+        .add("Image9", zoomOptions(), {9})
+        .done();
 }
 
 } // namespace lt
