@@ -14,69 +14,68 @@ namespace {
 using forms::Area;
 using forms::Figure;
 
-constexpr int ChartWidth = 9360, ChartHeight = 4680, PointerWidth = 315, PointerHeight = 240, BoxHeight = 360;
+constexpr int ChartWidth = 9360, ChartHeight = 4680, PointerWidth = 315, PointerHeight = 240, BoxHeight = 420;
 constexpr int FirstDescription = 1150;
 
 struct Stage {
     const char* name;
-    Area box;                     // the stage's box and its click area, in the chart
+    Area box;                            // the stage's box and its click area, in the chart
     std::optional<forms::Point> pointer; // where the pointer goes; none: not described
 };
 
-// Indexed like the click areas. The pointer stands just left of its stage.
+// Indexed like the click areas. The pointer stands just left of its stage,
+// level with the middle of the box.
 const std::array<Stage, 13> Stages = {{
-    {"Schematic capture", {1725, 1005, 1800, BoxHeight}, forms::Point{1395, 1065}},
-    {"Symbol libraries", {1590, 1950, 1800, BoxHeight}, forms::Point{1260, 2010}},
-    {"Netlist", {1590, 2580, 1800, BoxHeight}, std::nullopt},
-    {"Simulation models", {1680, 3170, 1800, BoxHeight}, forms::Point{1350, 3230}},
-    {"Footprint libraries", {4350, 1685, 1500, BoxHeight}, forms::Point{4020, 1745}},
-    {"Component placement", {4575, 2805, 1500, BoxHeight}, forms::Point{4245, 2865}},
-    {"Manual routing", {6510, 555, 1170, BoxHeight}, forms::Point{6180, 615}},
-    {"Autorouting", {6450, 1350, 1170, BoxHeight}, forms::Point{6120, 1410}},
-    {"Design checks", {6630, 2385, 1170, BoxHeight}, forms::Point{6300, 2445}},
-    {"Relinx changes", {6765, 3360, 1170, BoxHeight}, forms::Point{6435, 3420}},
-    {"Post processing", {8190, 1125, 1080, BoxHeight}, forms::Point{7860, 1185}},
-    {"Cross probing", {8310, 2430, 1000, BoxHeight}, forms::Point{7980, 2490}},
-    {"Board setup", {4455, 750, 1500, BoxHeight}, forms::Point{4125, 810}},
+    {"Schematic capture", {1725, 975, 1800, BoxHeight}, forms::Point{1395, 1065}},
+    {"Symbol libraries", {1590, 1920, 1800, BoxHeight}, forms::Point{1260, 2010}},
+    {"Netlist", {1590, 2520, 1800, BoxHeight}, std::nullopt},
+    {"Simulation models", {1680, 3140, 1800, BoxHeight}, forms::Point{1350, 3230}},
+    {"Footprint libraries", {4350, 1655, 1500, BoxHeight}, forms::Point{4020, 1745}},
+    {"Component placement", {4575, 2775, 1500, BoxHeight}, forms::Point{4245, 2865}},
+    {"Manual routing", {6510, 525, 1170, BoxHeight}, forms::Point{6180, 615}},
+    {"Autorouting", {6450, 1320, 1170, BoxHeight}, forms::Point{6120, 1410}},
+    {"Design checks", {6630, 2355, 1170, BoxHeight}, forms::Point{6300, 2445}},
+    {"Relinx changes", {6765, 3330, 1170, BoxHeight}, forms::Point{6435, 3420}},
+    {"Post processing", {8190, 1095, 1080, BoxHeight}, forms::Point{7860, 1185}},
+    {"Cross probing", {8310, 2400, 1000, BoxHeight}, forms::Point{7980, 2490}},
+    {"Board setup", {4455, 720, 1500, BoxHeight}, forms::Point{4125, 810}},
 }};
 
-// The arrows between stages: from one stage's box edge to another's.
-struct Flow {
-    int from, to;
+// How the work flows from stage to stage: paths that keep clear of the
+// boxes, each ending in an arrow.
+const std::vector<std::vector<forms::Point>> Flows = {
+    {{2490, 1920}, {2490, 1395}},                                 // symbols into the schematic
+    {{3525, 1185}, {3620, 1185}, {3620, 2610}, {3390, 2610}},     // the schematic gives the netlist
+    {{2490, 3140}, {2490, 2940}},                                 // models with the netlist
+    {{3390, 2850}, {3850, 2850}, {3850, 930}, {4455, 930}},       // the netlist sets up the board
+    {{5955, 930}, {6030, 930}, {6030, 2560}, {5325, 2560}, {5325, 2775}}, // the board is ready to place
+    {{5100, 2075}, {5100, 2775}},                                 // footprints for placing
+    {{6075, 2985}, {6270, 2985}, {6270, 735}, {6510, 735}},       // placed parts are routed
+    {{7095, 945}, {7095, 1320}},                                  // by hand, then automatically
+    {{7035, 1740}, {7035, 2355}},                                 // routes are checked
+    {{7800, 2450}, {8100, 2450}, {8100, 1800}, {8730, 1800}, {8730, 1515}}, // checked boards give output
+    {{6765, 3540}, {5325, 3540}, {5325, 3195}},                   // schematic changes come back to the board
+    {{7800, 2660}, {8310, 2660}},                                 // checks with the schematic beside
 };
-constexpr Flow Flows[] = {{1, 0}, {0, 2}, {3, 0}, {2, 12}, {12, 5}, {4, 5}, {5, 6}, {5, 7},
-                          {6, 8}, {7, 8}, {8, 10}, {9, 5}, {11, 0}};
-
-forms::Point centre(const Area& a) { return {a.left + a.width / 2, a.top + a.height / 2}; }
-
-// Where the line between two boxes leaves the first one.
-forms::Point edgeToward(const Area& a, forms::Point target)
-{
-    const forms::Point c = centre(a);
-    const int dx = target.x - c.x, dy = target.y - c.y;
-    if (std::abs(dx) * a.height > std::abs(dy) * a.width)
-        return {dx > 0 ? a.left + a.width : a.left, c.y + (dx ? dy * (a.width / 2) / std::abs(dx) : 0)};
-    return {c.x + (dy ? dx * (a.height / 2) / std::abs(dy) : 0), dy > 0 ? a.top + a.height : a.top};
-}
 
 forms::PictureRef chartPicture()
 {
     auto p = std::make_shared<forms::Picture>();
     p->background = 0xFFFFFF;
-    constexpr unsigned Ink = 0x000000, Heading = 0x800000, Arrow = 0x808080, Stage_ = 0xF0E0C0;
+    constexpr unsigned Ink = 0x000000, Heading = 0x800000, Flow = 0x808080, StageFill = 0xF0E0C0;
     p->figures.push_back({Figure::Kind::Box, {0, 0, ChartWidth, ChartHeight}, "", Ink});
     const std::pair<int, const char*> headings[] = {
-        {1590, "Design entry"}, {4350, "Board layout"}, {6450, "Routing and checks"}, {8190, "Output"}};
+        {1590, "Design entry"}, {4350, "Board layout"}, {6450, "Routing"}, {8190, "Output"}};
     for (const auto& [left, text] : headings)
-        p->figures.push_back({Figure::Kind::Text, {left, 150, 1800, 300}, text, Heading, false, true});
-    for (const Flow& f : Flows) {
-        const Area& a = Stages[static_cast<std::size_t>(f.from)].box;
-        const Area& b = Stages[static_cast<std::size_t>(f.to)].box;
-        const forms::Point from = edgeToward(a, centre(b)), to = edgeToward(b, centre(a));
-        p->figures.push_back({Figure::Kind::Arrow, {from.x, from.y, to.x - from.x, to.y - from.y}, "", Arrow});
-    }
+        p->figures.push_back({Figure::Kind::Text, {left, 150, 1700, 300}, text, Heading, false, true});
+    for (const auto& path : Flows)
+        for (std::size_t i = 1; i < path.size(); ++i) {
+            const forms::Point a = path[i - 1], b = path[i];
+            const auto kind = i + 1 == path.size() ? Figure::Kind::Arrow : Figure::Kind::Line;
+            p->figures.push_back({kind, {a.x, a.y, b.x - a.x, b.y - a.y}, "", Flow, false, true});
+        }
     for (const Stage& s : Stages) {
-        p->figures.push_back({Figure::Kind::Box, s.box, "", Stage_, true});
+        p->figures.push_back({Figure::Kind::Box, s.box, "", StageFill, true});
         p->figures.push_back({Figure::Kind::Box, s.box, s.name, Ink});
     }
     return p;

@@ -99,26 +99,6 @@ const Component& part(const Board& b, const std::string& reference)
                          [&](const Component& c) { return c.reference == reference; });
 }
 
-// Where a board point (mils) is drawn on the slide (twips): the board and any
-// part beside it are fitted into the design area, keeping a small margin.
-Point onSlide(const Board& b, Point mils)
-{
-    constexpr double Left = 45, Top = 990, Width = 9990, Height = 5175, Margin = 210;
-    int left = b.outline.left, top = b.outline.top;
-    int right = left + b.outline.width, bottom = top + b.outline.height;
-    for (const Component& c : b.components) {
-        left = std::min(left, c.at.x - c.width / 2 - 100);
-        top = std::min(top, c.at.y - c.height / 2 - 100);
-        right = std::max(right, c.at.x + c.width / 2 + 100);
-        bottom = std::max(bottom, c.at.y + c.height / 2 + 100);
-    }
-    const double w = right - left, h = bottom - top;
-    const double scale = std::min((Width - 2 * Margin) / w, (Height - 2 * Margin) / h);
-    const double x0 = Left + Margin + (Width - 2 * Margin - w * scale) / 2;
-    const double y0 = Top + Margin + (Height - 2 * Margin - h * scale) / 2;
-    return {static_cast<int>(x0 + (mils.x - left) * scale), static_cast<int>(y0 + (mils.y - top) * scale)};
-}
-
 Point slideAt(const Board& b, const std::string& reference) { return onSlide(b, part(b, reference).at); }
 
 // A pop-up menu with its top left corner at `at`.

@@ -13,32 +13,11 @@ using forms::Point;
 
 namespace {
 
-constexpr unsigned rgb(unsigned r, unsigned g, unsigned b) { return r | g << 8 | b << 16; }
+using forms::rgb;
 
 // Colours of the close-up drawings: the Bottom layer's copper as Trazel shows it.
 constexpr unsigned Copper = rgb(70, 130, 255), Gap = rgb(255, 255, 255), Drill = rgb(0, 0, 0),
                    OtherNet = rgb(40, 80, 200), Grey = rgb(96, 96, 96);
-
-// Where a board point lies on the slide: the design window fits the board,
-// and anything beside it, into its design area (pixels at 96 dpi; 15 twips each).
-Point onSlide(const forms::Board& b, Point p)
-{
-    int left = b.outline.left, top = b.outline.top;
-    int right = left + b.outline.width, bottom = top + b.outline.height;
-    for (const forms::Component& c : b.components) {
-        left = std::min(left, c.at.x - c.width / 2 - 100);
-        top = std::min(top, c.at.y - c.height / 2 - 100);
-        right = std::max(right, c.at.x + c.width / 2 + 100);
-        bottom = std::max(bottom, c.at.y + c.height / 2 + 100);
-    }
-    constexpr double AreaLeft = 3, AreaTop = 66, AreaWidth = 666, AreaHeight = 345, Margin = 14;
-    const double w = right - left, h = bottom - top;
-    const double availableW = AreaWidth - 2 * Margin, availableH = AreaHeight - 2 * Margin;
-    const double scale = std::min(availableW / w, availableH / h);
-    const int ox = static_cast<int>(AreaLeft + Margin + (availableW - w * scale) / 2);
-    const int oy = static_cast<int>(AreaTop + Margin + (availableH - h * scale) / 2);
-    return {15 * static_cast<int>(ox + (p.x - left) * scale), 15 * static_cast<int>(oy + (p.y - top) * scale)};
-}
 
 // The board zoomed in on a window: only the components whose centres lie in
 // it, so that the design window fits them into its design area. The board's

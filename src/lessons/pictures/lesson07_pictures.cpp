@@ -13,28 +13,7 @@ using forms::Point;
 
 namespace {
 
-constexpr unsigned rgb(unsigned r, unsigned g, unsigned b) { return r | g << 8 | b << 16; }
-
-// Where a board point lies on the slide: the design window fits the board,
-// and anything beside it, into its design area (pixels at 96 dpi; 15 twips each).
-Point onSlide(const forms::Board& b, Point p)
-{
-    int left = b.outline.left, top = b.outline.top;
-    int right = left + b.outline.width, bottom = top + b.outline.height;
-    for (const forms::Component& c : b.components) {
-        left = std::min(left, c.at.x - c.width / 2 - 100);
-        top = std::min(top, c.at.y - c.height / 2 - 100);
-        right = std::max(right, c.at.x + c.width / 2 + 100);
-        bottom = std::max(bottom, c.at.y + c.height / 2 + 100);
-    }
-    constexpr double AreaLeft = 3, AreaTop = 66, AreaWidth = 666, AreaHeight = 345, Margin = 14;
-    const double w = right - left, h = bottom - top;
-    const double availableW = AreaWidth - 2 * Margin, availableH = AreaHeight - 2 * Margin;
-    const double scale = std::min(availableW / w, availableH / h);
-    const int ox = static_cast<int>(AreaLeft + Margin + (availableW - w * scale) / 2);
-    const int oy = static_cast<int>(AreaTop + Margin + (availableH - h * scale) / 2);
-    return {15 * static_cast<int>(ox + (p.x - left) * scale), 15 * static_cast<int>(oy + (p.y - top) * scale)};
-}
+using forms::rgb;
 
 // A clearance marker as Trazel draws it: a ring with a cross.
 void marker(Shot& s, Point at)

@@ -17,7 +17,7 @@ using forms::Point;
 
 namespace {
 
-constexpr unsigned rgb(unsigned r, unsigned g, unsigned b) { return r | g << 8 | b << 16; }
+using forms::rgb;
 
 constexpr unsigned Black = rgb(0, 0, 0), TopCopper = rgb(230, 60, 60), Gnd = rgb(40, 190, 80), Vcc = rgb(230, 150, 40),
                    BottomCopper = rgb(70, 130, 255), Grey = rgb(128, 128, 128), Body = rgb(60, 60, 60);
@@ -28,26 +28,6 @@ const std::vector<std::string> AutoMenu = {"Autoroute", "Strategy...", "Route Se
                                            "Autoplace...", "-", "Stop\tEsc"};
 
 constexpr int FanoutLength = 100; // mils from a pad to its via
-
-// Where a board point appears on the slide, in twips: the board (with any
-// parts beside it) fitted into the design area as Trazel's window draws it.
-Point onSlide(const Board& b, Point p)
-{
-    int left = b.outline.left, top = b.outline.top;
-    int right = left + b.outline.width, bottom = top + b.outline.height;
-    for (const Component& c : b.components) {
-        left = std::min(left, c.at.x - c.width / 2 - 100);
-        top = std::min(top, c.at.y - c.height / 2 - 100);
-        right = std::max(right, c.at.x + c.width / 2 + 100);
-        bottom = std::max(bottom, c.at.y + c.height / 2 + 100);
-    }
-    // The design area in pixels at 96 dpi, less its margin; 15 twips a pixel.
-    const double areaLeft = 17, areaTop = 80, areaWidth = 638, areaHeight = 317;
-    const double scale = std::min(areaWidth / (right - left), areaHeight / (bottom - top));
-    const int ox = static_cast<int>(areaLeft + (areaWidth - (right - left) * scale) / 2);
-    const int oy = static_cast<int>(areaTop + (areaHeight - (bottom - top) * scale) / 2);
-    return {15 * static_cast<int>(ox + (p.x - left) * scale), 15 * static_cast<int>(oy + (p.y - top) * scale)};
-}
 
 bool contains(Area v, Point p)
 {

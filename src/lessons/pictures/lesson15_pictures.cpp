@@ -16,7 +16,7 @@ using forms::Point;
 
 namespace {
 
-constexpr unsigned rgb(unsigned r, unsigned g, unsigned b) { return r | g << 8 | b << 16; }
+using forms::rgb;
 
 constexpr unsigned Black = rgb(0, 0, 0), Copper = rgb(230, 60, 60), Pushed = rgb(70, 130, 255),
                    Ghost = rgb(190, 190, 190), PadColor = rgb(60, 60, 60);
@@ -81,26 +81,6 @@ Board withVias()
     route(b, BackUp);
     b.vias = {{DownUnder.back()}, {Under.back()}};
     return b;
-}
-
-// Where a board point appears on the slide, in twips: the board fitted into
-// the design area as Trazel's window draws it.
-Point onSlide(const Board& b, Point p)
-{
-    int left = b.outline.left, top = b.outline.top;
-    int right = left + b.outline.width, bottom = top + b.outline.height;
-    for (const Component& c : b.components) {
-        left = std::min(left, c.at.x - c.width / 2 - 100);
-        top = std::min(top, c.at.y - c.height / 2 - 100);
-        right = std::max(right, c.at.x + c.width / 2 + 100);
-        bottom = std::max(bottom, c.at.y + c.height / 2 + 100);
-    }
-    // The design area in pixels at 96 dpi, less its margin; 15 twips a pixel.
-    const double areaLeft = 17, areaTop = 80, areaWidth = 638, areaHeight = 317;
-    const double scale = std::min(areaWidth / (right - left), areaHeight / (bottom - top));
-    const int ox = static_cast<int>(areaLeft + (areaWidth - (right - left) * scale) / 2);
-    const int oy = static_cast<int>(areaTop + (areaHeight - (bottom - top) * scale) / 2);
-    return {15 * static_cast<int>(ox + (p.x - left) * scale), 15 * static_cast<int>(oy + (p.y - top) * scale)};
 }
 
 // A numbered click of the mouse, drawn as a ring with its number beside it.

@@ -99,6 +99,11 @@ Board tutorialBoard(Stage stage)
     return b;
 }
 
+Point onSlide(const Board& board, Point mils)
+{
+    return forms::BoardFit(board, forms::hostLayout({0, 0, SlideWidth, SlideHeight}).design).toPicture(mils);
+}
+
 void select(Board& board, std::initializer_list<const char*> references)
 {
     for (const char* r : references)

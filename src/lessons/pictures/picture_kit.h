@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "forms/host_view.h"
 #include "forms/picture.h"
 #include "lessons/lesson_content.h"
 
@@ -26,6 +27,10 @@ enum class Stage {
 };
 
 forms::Board tutorialBoard(Stage stage);
+
+// Where a point of the board of a host screen lies on the slide, so a note
+// can point at it.
+forms::Point onSlide(const forms::Board& board, forms::Point mils);
 
 // Marks the named components of a board as selected (or locked).
 void select(forms::Board& board, std::initializer_list<const char*> references);

@@ -32,30 +32,13 @@ COLORREF dim(COLORREF c) { return RGB(GetRValue(c) / 3, GetGValue(c) / 3, GetBVa
 
 constexpr COLORREF Selected_ = RGB(255, 255, 255), Outline = RGB(230, 230, 90), Ratsnest = RGB(250, 250, 120);
 
-// Board mils to pixels of the design area, keeping the board's proportions.
+// Board mils to pixels of the canvas, by the design area's fitting.
 struct Fit {
-    double scale;
-    double x0, y0;
-    int ox, oy;
-    POINT at(forms::Point p) const
-    {
-        return {static_cast<LONG>(ox + (p.x - x0) * scale), static_cast<LONG>(oy + (p.y - y0) * scale)};
-    }
-    int len(int mils) const { return std::max(1, static_cast<int>(std::lround(mils * scale))); }
+    const Canvas& c;
+    forms::BoardFit fit;
+    POINT at(forms::Point p) const { return c.point(fit.toPicture(p)); }
+    int len(int mils) const { return std::max(1, c.px(fit.length(mils))); }
 };
-
-Fit fitting(const forms::Area& board, const RECT& area, int margin)
-{
-    const double w = std::max(1, board.width), h = std::max(1, board.height);
-    const double availableW = area.right - area.left - 2 * margin, availableH = area.bottom - area.top - 2 * margin;
-    Fit f;
-    f.scale = std::min(availableW / w, availableH / h);
-    f.x0 = board.left;
-    f.y0 = board.top;
-    f.ox = static_cast<int>(area.left + margin + (availableW - w * f.scale) / 2);
-    f.oy = static_cast<int>(area.top + margin + (availableH - h * f.scale) / 2);
-    return f;
-}
 
 std::vector<POINT> mapped(const Fit& f, const std::vector<forms::Point>& points)
 {
@@ -134,25 +117,18 @@ void paintComponent(const Canvas& c, const Fit& f, const forms::Component& part,
     }
 }
 
-// The outline and anything that lies beside it, such as unplaced parts.
-forms::Area extent(const forms::Board& b)
-{
-    int left = b.outline.left, top = b.outline.top;
-    int right = left + b.outline.width, bottom = top + b.outline.height;
-    for (const forms::Component& part : b.components) {
-        left = std::min(left, part.at.x - part.width / 2 - 100);
-        top = std::min(top, part.at.y - part.height / 2 - 100);
-        right = std::max(right, part.at.x + part.width / 2 + 100);
-        bottom = std::max(bottom, part.at.y + part.height / 2 + 100);
-    }
-    return {left, top, right - left, bottom - top};
-}
-
 } // namespace
 
 void paintBoard(const Canvas& c, const forms::Board& b, const RECT& area)
 {
-    const Fit f = fitting(extent(b), area, c.sc(14));
+    paintBoard(c, b,
+               forms::Area{MulDiv(area.left - c.area.left, 1440, c.dpi), MulDiv(area.top - c.area.top, 1440, c.dpi),
+                           MulDiv(area.right - area.left, 1440, c.dpi), MulDiv(area.bottom - area.top, 1440, c.dpi)});
+}
+
+void paintBoard(const Canvas& c, const forms::Board& b, const forms::Area& area)
+{
+    const Fit f{c, forms::BoardFit(b, area)};
     for (const forms::Zone& z : b.zones)
         paintZone(c.dc, f, z, c.sc(1));
     const POINT tl = f.at({b.outline.left, b.outline.top});

@@ -15,16 +15,10 @@ struct Bars {
     RECT title, menu, toolbar, design, status;
 };
 
-Bars layout(const Canvas& c, const RECT& r)
+Bars layout(const Canvas& c)
 {
-    const int edge = c.sc(3), title = c.sc(18), menu = c.sc(19), tool = c.sc(26), status = c.sc(18);
-    Bars b;
-    b.title = {r.left + edge, r.top + edge, r.right - edge, r.top + edge + title};
-    b.menu = {b.title.left, b.title.bottom, b.title.right, b.title.bottom + menu};
-    b.toolbar = {b.title.left, b.menu.bottom, b.title.right, b.menu.bottom + tool};
-    b.status = {b.title.left, r.bottom - edge - status, b.title.right, r.bottom - edge};
-    b.design = {b.title.left, b.toolbar.bottom, b.title.right, b.status.top};
-    return b;
+    const forms::HostLayout l = forms::hostLayout(c.twips());
+    return {c.rect(l.title), c.rect(l.menu), c.rect(l.toolbar), c.rect(l.design), c.rect(l.status)};
 }
 
 // The left edge of each menu bar entry.
@@ -262,7 +256,7 @@ void paintHostWindow(const Canvas& c, const forms::Picture& p)
     const RECT r = c.area;
     fill(c.dc, r, Face);
     bevel(c.dc, r, true);
-    const Bars bars = layout(c, r);
+    const Bars bars = layout(c);
     paintTitleBar(c, bars.title, p.title);
     paintMenuBar(c, p, bars.menu);
     paintToolbar(c, p, bars.toolbar);
@@ -270,7 +264,7 @@ void paintHostWindow(const Canvas& c, const forms::Picture& p)
     if (p.board) {
         const int save = SaveDC(c.dc);
         IntersectClipRect(c.dc, bars.design.left, bars.design.top, bars.design.right, bars.design.bottom);
-        paintBoard(c, *p.board, bars.design);
+        paintBoard(c, *p.board, forms::hostLayout(c.twips()).design);
         RestoreDC(c.dc, save);
     }
     fill(c.dc, bars.status, Face);
@@ -284,7 +278,7 @@ void paintHostWindow(const Canvas& c, const forms::Picture& p)
 void paintOpenMenu(const Canvas& c, const forms::Picture& p)
 {
     if (p.hostWindow && p.menu)
-        paintMenu(c, p, layout(c, c.area));
+        paintMenu(c, p, layout(c));
 }
 
 } // namespace lt::win32

@@ -40,6 +40,15 @@ void text(const Canvas& c, const std::string& s, RECT r, COLORREF color, UINT fl
     DrawTextW(c.dc, w.c_str(), static_cast<int>(w.size()), &r, flags | DT_NOPREFIX);
 }
 
+int textHeight(const Canvas& c, const std::string& s, int width, int points, bool bold)
+{
+    Selected font(c.dc, fontFor({"MS Sans Serif", static_cast<double>(points), bold}, c.dpi), false);
+    const std::wstring w = widen(s);
+    RECT r = {0, 0, width, 0};
+    DrawTextW(c.dc, w.c_str(), static_cast<int>(w.size()), &r, DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX);
+    return r.bottom;
+}
+
 int textWidth(const Canvas& c, const std::string& s, int points, bool bold)
 {
     Selected font(c.dc, fontFor({"MS Sans Serif", static_cast<double>(points), bold}, c.dpi), false);
@@ -76,9 +85,13 @@ void paintFigure(const Canvas& c, const forms::Figure& f)
             fill(c.dc, r, f.color);
         else
             frame(c.dc, r, f.color, c.sc(1));
-        if (!f.text.empty())
-            text(c, f.text, r, f.filled ? RGB(255, 255, 255) : RGB(0, 0, 0), DT_CENTER | DT_VCENTER | DT_WORDBREAK,
-                 8, f.bold);
+        if (!f.text.empty()) {
+            // Wrapped text centred in the box: measure it, then move it down.
+            RECT inside = {r.left + c.sc(2), r.top, r.right - c.sc(2), r.bottom};
+            const int height = textHeight(c, f.text, inside.right - inside.left, 8, f.bold);
+            inside.top += std::max(0, static_cast<int>(r.bottom - r.top) - height) / 2;
+            text(c, f.text, inside, f.filled ? RGB(255, 255, 255) : RGB(0, 0, 0), DT_CENTER | DT_WORDBREAK, 8, f.bold);
+        }
         break;
     case K::Ellipse: {
         Selected pen(c.dc, CreatePen(PS_SOLID, c.sc(1), f.color));

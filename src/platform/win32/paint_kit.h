@@ -5,6 +5,7 @@
 
 #include <string>
 
+#include "forms/host_view.h"
 #include "forms/picture.h"
 
 namespace lt::win32 {
@@ -20,6 +21,12 @@ struct Canvas {
     {
         return RECT{area.left + px(a.left), area.top + px(a.top), area.left + px(a.left + a.width),
                     area.top + px(a.top + a.height)};
+    }
+    POINT point(forms::Point p) const { return {area.left + px(p.x), area.top + px(p.y)}; }
+    // The area itself, in twips from its own corner.
+    forms::Area twips() const
+    {
+        return {0, 0, MulDiv(area.right - area.left, 1440, dpi), MulDiv(area.bottom - area.top, 1440, dpi)};
     }
 };
 
@@ -49,12 +56,17 @@ void bevel(HDC dc, const RECT& r, bool raised);
 // Text in the UI font; flags as for DrawText.
 void text(const Canvas& c, const std::string& s, RECT r, COLORREF color, UINT flags, int points = 8, bool bold = false,
           const char* face = "MS Sans Serif");
+// Height of a text wrapped to `width` pixels, in pixels.
+int textHeight(const Canvas& c, const std::string& s, int width, int points = 8, bool bold = false);
 // Width of a text in the UI font, in pixels.
 int textWidth(const Canvas& c, const std::string& s, int points = 8, bool bold = false);
 
 void paintHostWindow(const Canvas& c, const forms::Picture& p);
 // A dropped-down menu lies in front of everything else on the screen.
 void paintOpenMenu(const Canvas& c, const forms::Picture& p);
+// A board fitted into the design area (twips inside the canvas).
+void paintBoard(const Canvas& c, const forms::Board& board, const forms::Area& designArea);
+// The same for a design area given in pixels.
 void paintBoard(const Canvas& c, const forms::Board& board, const RECT& designArea);
 void paintDialog(const Canvas& c, const forms::Dialog& d);
 void paintFigure(const Canvas& c, const forms::Figure& f);

@@ -1,0 +1,59 @@
+#include "forms/host_view.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace lt::forms {
+
+namespace {
+// Heights of the window's bars, in twips (pixels at 96 dots an inch times 15).
+constexpr int Edge = 45, TitleBar = 270, MenuBar = 285, ToolBar = 390, StatusBar = 270;
+constexpr int BoardMargin = 210;
+} // namespace
+
+HostLayout hostLayout(const Area& w)
+{
+    HostLayout l;
+    const int left = w.left + Edge, width = w.width - 2 * Edge;
+    l.title = {left, w.top + Edge, width, TitleBar};
+    l.menu = {left, l.title.top + TitleBar, width, MenuBar};
+    l.toolbar = {left, l.menu.top + MenuBar, width, ToolBar};
+    l.status = {left, w.top + w.height - Edge - StatusBar, width, StatusBar};
+    l.design = {left, l.toolbar.top + ToolBar, width, l.status.top - (l.toolbar.top + ToolBar)};
+    return l;
+}
+
+Area boardExtent(const Board& b)
+{
+    int left = b.outline.left, top = b.outline.top;
+    int right = left + b.outline.width, bottom = top + b.outline.height;
+    for (const Component& part : b.components) {
+        left = std::min(left, part.at.x - part.width / 2 - 100);
+        top = std::min(top, part.at.y - part.height / 2 - 100);
+        right = std::max(right, part.at.x + part.width / 2 + 100);
+        bottom = std::max(bottom, part.at.y + part.height / 2 + 100);
+    }
+    return {left, top, right - left, bottom - top};
+}
+
+BoardFit::BoardFit(const Board& board, const Area& design)
+{
+    const Area e = boardExtent(board);
+    const double w = std::max(1, e.width), h = std::max(1, e.height);
+    const double availableW = design.width - 2 * BoardMargin, availableH = design.height - 2 * BoardMargin;
+    scale_ = std::min(availableW / w, availableH / h);
+    x0_ = e.left;
+    y0_ = e.top;
+    left_ = design.left + BoardMargin + (availableW - w * scale_) / 2;
+    top_ = design.top + BoardMargin + (availableH - h * scale_) / 2;
+}
+
+Point BoardFit::toPicture(Point p) const
+{
+    return {static_cast<int>(std::lround(left_ + (p.x - x0_) * scale_)),
+            static_cast<int>(std::lround(top_ + (p.y - y0_) * scale_))};
+}
+
+int BoardFit::length(int mils) const { return static_cast<int>(std::lround(mils * scale_)); }
+
+} // namespace lt::forms

@@ -1,0 +1,33 @@
+// Where the parts of the host's design window lie in a picture of it, and
+// how a board is fitted into its design area. The painter draws by these
+// rules and the lessons use them to point at things on a board.
+#pragma once
+
+#include "forms/picture.h"
+
+namespace lt::forms {
+
+// Colours as the pictures write them, as COLORREF values.
+constexpr unsigned rgb(unsigned r, unsigned g, unsigned b) { return r | g << 8 | b << 16; }
+
+struct HostLayout {
+    Area title, menu, toolbar, design, status; // twips inside the picture
+};
+
+HostLayout hostLayout(const Area& window);
+
+// The board outline and anything beside it, such as parts not yet placed.
+Area boardExtent(const Board& board);
+
+// A board's mils mapped onto a picture's twips, keeping its proportions.
+class BoardFit {
+public:
+    BoardFit(const Board& board, const Area& designArea);
+    Point toPicture(Point mils) const;
+    int length(int mils) const;
+
+private:
+    double scale_ = 1, x0_ = 0, y0_ = 0, left_ = 0, top_ = 0;
+};
+
+} // namespace lt::forms

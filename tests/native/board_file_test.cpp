@@ -1,0 +1,475 @@
+// The stand-in Trazel's design files and key names: what its reader makes of
+// good files, how it refuses bad ones, and the tutorial's six shipped files.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <fstream>
+#include <iterator>
+#include <sstream>
+
+#include "standin/board_file.h"
+#include "standin/key_names.h"
+
+namespace standin {
+namespace {
+
+using lt::forms::Layer;
+using lt::forms::Point;
+
+// ---- Key names ---------------------------------------------------------
+
+struct KeyCase {
+    unsigned vk;
+    const char* name;
+};
+
+TEST(StandinKeyNames, EveryKindOfKey)
+{
+    const KeyCase cases[] = {
+        {'A', "A"},         {'Z', "Z"},          {'0', "0"},         {'9', "9"},        {0x1B, "Esc"},
+        {0x0D, "Enter"},    {0x08, "Backspace"}, {0x09, "Tab"},      {0x20, "Space"},   {0x24, "Home"},
+        {0x23, "End"},      {0x25, "Left"},      {0x27, "Right"},    {0x26, "Up"},      {0x28, "Down"},
+        {0x21, "PageUp"},   {0x22, "PageDown"},  {0x2D, "Insert"},   {0x2E, "Delete"},  {0x70, "F1"},
+        {0x7B, "F12"},      {0x87, "F24"},       {0xBA, ";"},        {0xBB, "="},       {0xBC, ","},
+        {0xBD, "-"},        {0xBE, "."},         {0xBF, "/"},        {0xC0, "`"},       {0xDB, "["},
+        {0xDC, "\\"},       {0xDD, "]"},         {0xDE, "'"},
+        // Everything else by number: numeric pad, Windows keys, Pause.
+        {0x60, "0x60"},     {0x61, "0x61"},      {0x5B, "0x5B"},     {0x13, "0x13"},    {0x88, "0x88"},
+        {0x07, "0x07"},     {0x40, "0x40"},
+    };
+    for (const KeyCase& c : cases)
+        EXPECT_EQ(keyName(c.vk), c.name) << "vk " << c.vk;
+}
+
+TEST(StandinKeyNames, OnlyShiftCtrlAndAltAreModifiers)
+{
+    for (unsigned vk : {0x10u, 0x11u, 0x12u, 0xA0u, 0xA1u, 0xA2u, 0xA3u, 0xA4u, 0xA5u})
+        EXPECT_TRUE(isModifierKey(vk)) << "vk " << vk;
+    for (unsigned vk : {0x0Fu, 0x13u, 0x14u, 0x5Bu, 0x9Fu, 0xA6u, 0x1Bu, 0x41u})
+        EXPECT_FALSE(isModifierKey(vk)) << "vk " << vk;
+}
+
+TEST(StandinKeyNames, LogLinesNameTheClassThenModifiersInOrder)
+{
+    struct Case {
+        Modifiers held;
+        unsigned vk;
+        const char* line;
+    };
+    const Case cases[] = {
+        {{}, 0x1B, "MaxFrame Esc"},
+        {{false, true, false}, 'F', "MaxFrame Alt+F"},
+        {{true, false, false}, 'O', "MaxFrame Ctrl+O"},
+        {{false, false, true}, 0x24, "MaxFrame Shift+Home"},
+        {{true, true, true}, 0x2E, "MaxFrame Ctrl+Alt+Shift+Delete"},
+        {{true, false, true}, 0xBF, "MaxFrame Ctrl+Shift+/"},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(keyLogLine("MaxFrame", c.held, c.vk), c.line);
+    EXPECT_EQ(keyLogLine("QaTrazelFrame", {false, true, false}, 'N'), "QaTrazelFrame Alt+N");
+}
+
+// ---- Good files --------------------------------------------------------
+
+const char* layerName(Layer l)
+{
+    switch (l) {
+    case Layer::Top:
+        return "TOP";
+    case Layer::Bottom:
+        return "BOTTOM";
+    case Layer::Inner1:
+        return "INNER1";
+    case Layer::Inner2:
+        return "INNER2";
+    case Layer::Silk:
+        return "SILK";
+    case Layer::Keepout:
+        return "KEEPOUT";
+    }
+    return "?";
+}
+
+std::string at(Point p) { return std::to_string(p.x) + "," + std::to_string(p.y); }
+
+// What was read, one item a line, to compare with a table.
+std::string summary(const DesignFile& file)
+{
+    std::ostringstream out;
+    if (const auto* b = std::get_if<BoardFile>(&file)) {
+        const auto& o = b->board.outline;
+        out << "board " << b->name << " " << o.left << "," << o.top << " " << o.width << "x" << o.height << "\n";
+        for (std::size_t i = 0; i < b->board.components.size(); ++i) {
+            const auto& c = b->board.components[i];
+            out << "part " << c.reference << " " << b->footprints[i] << " " << at(c.at) << " " << c.width << "x"
+                << c.height << " " << c.pins << (c.surfaceMount ? " smd" : " th") << "\n";
+        }
+        for (const auto& t : b->board.tracks) {
+            out << "track " << layerName(t.layer) << " " << t.width;
+            for (Point p : t.points)
+                out << " " << at(p);
+            out << "\n";
+        }
+        for (const auto& v : b->board.vias)
+            out << "via " << at(v.at) << "\n";
+        for (std::size_t i = 0; i < b->board.zones.size(); ++i) {
+            const auto& z = b->board.zones[i];
+            out << "zone " << layerName(z.layer) << " " << b->zoneNets[i] << (z.hatched ? " hatched" : " solid")
+                << (z.reliefs ? " reliefs" : " direct");
+            for (Point p : z.outline)
+                out << " " << at(p);
+            out << "\n";
+        }
+        for (const auto& c : b->board.connections)
+            out << "connect " << at(c.from) << " " << at(c.to) << "\n";
+    } else if (const auto* l = std::get_if<LibraryFile>(&file)) {
+        out << "library " << l->name << "\n";
+        for (const Footprint& f : l->footprints)
+            out << "footprint " << f.name << " " << f.pins << " " << f.width << "x" << f.height
+                << (f.surfaceMount ? " smd" : " th") << "\n";
+    } else if (const auto* s = std::get_if<SupportFile>(&file)) {
+        out << "support grid " << s->grid << "\n";
+        for (const std::string& d : s->designs)
+            out << "design " << d << "\n";
+        for (const std::string& l : s->libraries)
+            out << "library " << l << "\n";
+    }
+    return out.str();
+}
+
+struct GoodCase {
+    const char* name;
+    std::string text;
+    std::string read;
+};
+
+void PrintTo(const GoodCase& c, std::ostream* os) { *os << c.name; }
+
+class StandinGoodFile : public ::testing::TestWithParam<GoodCase> {};
+
+TEST_P(StandinGoodFile, Reads) { EXPECT_EQ(summary(readDesignFile(GetParam().text)), GetParam().read); }
+
+INSTANTIATE_TEST_SUITE_P(
+    Files, StandinGoodFile,
+    ::testing::Values(
+        GoodCase{"SmallestBoard", "TRAZEL BOARD\nNAME B\nOUTLINE 0 0 6000 5000\nEND\n", "board B 0,0 6000x5000\n"},
+        GoodCase{"EveryBoardRecord",
+                 "TRAZEL BOARD\r\n"
+                 "; a comment\r\n"
+                 "\r\n"
+                 "NAME TUTORBD9\r\n"
+                 "OUTLINE -100 -50 3000 2000\r\n"
+                 "PART U16 DIP20 2250 3800 1050 400 20 th\r\n"
+                 "PART R1\tR0805   10 -20 160 100 2 smd\r\n"
+                 "TRACK TOP 12 0,0 100,0 100,-100\r\n"
+                 "TRACK INNER2 25 5,5 6,6\r\n"
+                 "VIA 100 -100\r\n"
+                 "ZONE BOTTOM GND solid reliefs 0,0 10,0 10,10\r\n"
+                 "ZONE KEEPOUT NONE hatched direct 0,0 10,0 10,10 0,10\r\n"
+                 "CONNECT 1,2 3,4\r\n"
+                 "END\r\n"
+                 "; said and done\r\n",
+                 "board TUTORBD9 -100,-50 3000x2000\n"
+                 "part U16 DIP20 2250,3800 1050x400 20 th\n"
+                 "part R1 R0805 10,-20 160x100 2 smd\n"
+                 "track TOP 12 0,0 100,0 100,-100\n"
+                 "track INNER2 25 5,5 6,6\n"
+                 "via 100,-100\n"
+                 "zone BOTTOM GND solid reliefs 0,0 10,0 10,10\n"
+                 "zone KEEPOUT NONE hatched direct 0,0 10,0 10,10 0,10\n"
+                 "connect 1,2 3,4\n"},
+        GoodCase{"EveryLayer",
+                 "TRAZEL BOARD\nNAME L\nOUTLINE 0 0 10 10\nTRACK TOP 1 0,0 1,1\nTRACK BOTTOM 1 0,0 1,1\n"
+                 "TRACK INNER1 1 0,0 1,1\nTRACK INNER2 1 0,0 1,1\nTRACK SILK 1 0,0 1,1\nTRACK KEEPOUT 1 0,0 1,1\nEND",
+                 "board L 0,0 10x10\ntrack TOP 1 0,0 1,1\ntrack BOTTOM 1 0,0 1,1\ntrack INNER1 1 0,0 1,1\n"
+                 "track INNER2 1 0,0 1,1\ntrack SILK 1 0,0 1,1\ntrack KEEPOUT 1 0,0 1,1\n"},
+        GoodCase{"ByteOrderMarkAndNoFinalLineEnd", "\xEF\xBB\xBFTRAZEL LIBRARY\nNAME TUTOR\nEND",
+                 "library TUTOR\n"},
+        GoodCase{"Library",
+                 "TRAZEL LIBRARY\nNAME TUTOR\nFOOTPRINT SOIC8 8 250 240 smd\nFOOTPRINT CONN20 20 250 1050 th\nEND\n",
+                 "library TUTOR\nfootprint SOIC8 8 250x240 smd\nfootprint CONN20 20 250x1050 th\n"},
+        GoodCase{"Support",
+                 "TRAZEL SUPPORT\nDESIGNS TUTORBD1 TUTORBD2\nLIBRARY TUTOR.LLB\nLIBRARY MINE.LLB\nGRID 50\nEND\n",
+                 "support grid 50\ndesign TUTORBD1\ndesign TUTORBD2\nlibrary TUTOR.LLB\nlibrary MINE.LLB\n"},
+        GoodCase{"SupportGridDefaultsTo25", "TRAZEL SUPPORT\nDESIGNS ONE\nEND\n", "support grid 25\ndesign ONE\n"}),
+    [](const ::testing::TestParamInfo<GoodCase>& info) { return std::string(info.param.name); });
+
+TEST(StandinFileKinds, TheHeaderDecidesTheKind)
+{
+    EXPECT_TRUE(std::holds_alternative<BoardFile>(readDesignFile("TRAZEL BOARD\nNAME B\nOUTLINE 0 0 1 1\nEND\n")));
+    EXPECT_TRUE(std::holds_alternative<LibraryFile>(readDesignFile("TRAZEL LIBRARY\nNAME L\nEND\n")));
+    EXPECT_TRUE(std::holds_alternative<SupportFile>(readDesignFile("TRAZEL SUPPORT\nDESIGNS B\nEND\n")));
+}
+
+TEST(StandinFileKinds, TheMessageNamesTheLine)
+{
+    try {
+        readDesignFile("TRAZEL BOARD\nNAME B\nOUTLINE 0 0 0 10\nEND\n");
+        FAIL() << "a board without width was read";
+    } catch (const BadFile& bad) {
+        EXPECT_STREQ(bad.what(), "line 3: width must be more than 0");
+    }
+}
+
+// ---- Malformed files ---------------------------------------------------
+
+struct BadCase {
+    const char* name;
+    std::string text;
+    int line;
+    std::string reason;
+};
+
+void PrintTo(const BadCase& c, std::ostream* os) { *os << c.name; }
+
+class StandinBadFile : public ::testing::TestWithParam<BadCase> {};
+
+TEST_P(StandinBadFile, IsRefusedWithItsLine)
+{
+    try {
+        readDesignFile(GetParam().text);
+        FAIL() << "the file was read";
+    } catch (const BadFile& bad) {
+        EXPECT_EQ(bad.line(), GetParam().line);
+        EXPECT_EQ(bad.reason(), GetParam().reason);
+    }
+}
+
+const std::string Head = "TRAZEL BOARD\nNAME B\nOUTLINE 0 0 6000 5000\n"; // lines 1 to 3
+const std::string NotTrazel =
+    "not a Trazel design file: the first line must be TRAZEL BOARD, TRAZEL LIBRARY or TRAZEL SUPPORT";
+
+BadCase board(const char* name, const std::string& line4, const std::string& reason)
+{
+    return {name, Head + line4 + "\nEND\n", 4, reason};
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Header, StandinBadFile,
+    ::testing::Values(BadCase{"Empty", "", 1, NotTrazel}, BadCase{"NoHeader", "NAME B\nEND\n", 1, NotTrazel},
+                      BadCase{"HeaderNotOnTheFirstLine", "\nTRAZEL BOARD\nNAME B\nEND\n", 1, NotTrazel},
+                      BadCase{"HeaderWithMore", "TRAZEL BOARD 2\nEND\n", 1, NotTrazel},
+                      BadCase{"UnknownKind", "TRAZEL PICTURE\nEND\n", 1,
+                              "TRAZEL PICTURE is not a kind of design file"}),
+    [](const ::testing::TestParamInfo<BadCase>& info) { return std::string(info.param.name); });
+
+INSTANTIATE_TEST_SUITE_P(
+    Board, StandinBadFile,
+    ::testing::Values(
+        board("UnknownRecord", "HOLE 1 2", "'HOLE' is not a record of a board"),
+        board("RecordOfALibrary", "FOOTPRINT SOIC8 8 250 240 smd", "'FOOTPRINT' is not a record of a board"),
+        board("KeywordInLowerCase", "via 1 2", "'via' is not a record of a board"),
+        board("SecondName", "NAME C", "NAME was given on line 2 already"),
+        board("SecondOutline", "OUTLINE 0 0 1 1", "OUTLINE was given on line 3 already"),
+        BadCase{"NameWithTwoWords", "TRAZEL BOARD\nNAME MY BOARD\n", 2, "NAME needs one name"},
+        BadCase{"OutlineShort", "TRAZEL BOARD\nNAME B\nOUTLINE 0 0 6000\nEND\n", 3,
+                "OUTLINE needs left top width height"},
+        BadCase{"OutlineNotANumber", "TRAZEL BOARD\nNAME B\nOUTLINE 0 0 6k 5000\nEND\n", 3,
+                "'6k' is not a whole number"},
+        BadCase{"OutlineWithoutHeight", "TRAZEL BOARD\nNAME B\nOUTLINE 0 0 6000 0\nEND\n", 3,
+                "height must be more than 0"},
+        BadCase{"NoOutline", "TRAZEL BOARD\nNAME B\n\nEND\n", 4, "OUTLINE is missing"},
+        BadCase{"NoName", "TRAZEL BOARD\nOUTLINE 0 0 1 1\nEND\n", 3, "NAME is missing"},
+        board("PartShort", "PART U1 SOIC8 1 2 250 240 8", "PART needs ref footprint x y width height pins smd|th"),
+        board("ReferenceNumberFirst", "PART 16U DIP20 1 2 3 4 20 th",
+              "'16U' is not a reference designator (letters, then a number)"),
+        board("ReferenceWithoutNumber", "PART U DIP20 1 2 3 4 20 th",
+              "'U' is not a reference designator (letters, then a number)"),
+        board("ReferenceInLowerCase", "PART u1 DIP20 1 2 3 4 20 th",
+              "'u1' is not a reference designator (letters, then a number)"),
+        BadCase{"ReferenceTwice", Head + "PART U1 SOIC8 1 2 3 4 8 smd\n\nPART U1 DIP14 5 6 7 8 14 th\nEND\n", 6,
+                "U1 is already on line 4"},
+        board("PartPositionNotANumber", "PART U1 SOIC8 1.5 2 3 4 8 smd", "'1.5' is not a whole number"),
+        board("PartTooFar", "PART U1 SOIC8 99999999999 2 3 4 8 smd", "'99999999999' is not a whole number"),
+        board("PartWithoutWidth", "PART U1 SOIC8 1 2 0 4 8 smd", "width must be more than 0"),
+        board("PartWithoutPins", "PART U1 SOIC8 1 2 3 4 0 smd", "pins must be more than 0"),
+        board("PartMountingUnknown", "PART U1 SOIC8 1 2 3 4 8 SMD", "'SMD' must be smd or th"),
+        board("TrackOnePoint", "TRACK TOP 12 0,0", "TRACK needs a layer, a width and two or more points x,y"),
+        board("TrackUnknownLayer", "TRACK MIDDLE 12 0,0 1,1", "'MIDDLE' is not a layer"),
+        board("TrackWithoutWidth", "TRACK TOP 0 0,0 1,1", "width must be more than 0"),
+        board("TrackPointWithSemicolon", "TRACK TOP 12 0,0 10;20", "'10;20' is not a point x,y"),
+        board("TrackPointWithoutY", "TRACK TOP 12 0,0 10,", "'10,' is not a point x,y"),
+        board("TrackPointOfThree", "TRACK TOP 12 0,0 1,2,3", "'1,2,3' is not a point x,y"),
+        board("ViaAsPoint", "VIA 1,2", "VIA needs x y"),
+        board("ZoneTwoCorners", "ZONE BOTTOM GND solid reliefs 0,0 1,1",
+              "ZONE needs a layer, a net, hatched|solid, reliefs|direct and three or more corners x,y"),
+        board("ZoneFillUnknown", "ZONE BOTTOM GND open reliefs 0,0 1,0 1,1", "'open' must be hatched or solid"),
+        board("ZoneReliefsUnknown", "ZONE BOTTOM GND solid spokes 0,0 1,0 1,1", "'spokes' must be reliefs or direct"),
+        board("ConnectOnePoint", "CONNECT 1,2", "CONNECT needs two points x,y"),
+        board("ConnectBadPoint", "CONNECT 1,2 3", "'3' is not a point x,y")),
+    [](const ::testing::TestParamInfo<BadCase>& info) { return std::string(info.param.name); });
+
+INSTANTIATE_TEST_SUITE_P(
+    End, StandinBadFile,
+    ::testing::Values(BadCase{"NoEnd", Head, 3, "the file ends without END"},
+                      BadCase{"NoEndTrailingComment", Head + "; more to come\n\n", 5, "the file ends without END"},
+                      BadCase{"EndWithMore", Head + "END NOW\n", 4, "END stands alone"},
+                      BadCase{"RecordAfterEnd", Head + "END\n\nVIA 1 2\n", 6, "nothing may follow END"}),
+    [](const ::testing::TestParamInfo<BadCase>& info) { return std::string(info.param.name); });
+
+INSTANTIATE_TEST_SUITE_P(
+    LibraryAndSupport, StandinBadFile,
+    ::testing::Values(
+        BadCase{"LibraryPart", "TRAZEL LIBRARY\nNAME L\nPART U1 SOIC8 1 2 3 4 8 smd\nEND\n", 3,
+                "'PART' is not a record of a library"},
+        BadCase{"FootprintShort", "TRAZEL LIBRARY\nNAME L\nFOOTPRINT SOIC8 8 250 240\nEND\n", 3,
+                "FOOTPRINT needs name pins width height smd|th"},
+        BadCase{"FootprintWithoutPins", "TRAZEL LIBRARY\nNAME L\nFOOTPRINT SOIC8 0 250 240 smd\nEND\n", 3,
+                "pins must be more than 0"},
+        BadCase{"FootprintTwice",
+                "TRAZEL LIBRARY\nNAME L\nFOOTPRINT SOIC8 8 250 240 smd\nFOOTPRINT SOIC8 8 250 240 th\nEND\n", 4,
+                "SOIC8 is already on line 3"},
+        BadCase{"LibraryWithoutName", "TRAZEL LIBRARY\nFOOTPRINT SOIC8 8 250 240 smd\nEND\n", 3, "NAME is missing"},
+        BadCase{"SupportWithoutDesigns", "TRAZEL SUPPORT\nGRID 25\nEND\n", 3, "DESIGNS is missing"},
+        BadCase{"DesignsEmpty", "TRAZEL SUPPORT\nDESIGNS\nEND\n", 2, "DESIGNS needs one or more names"},
+        BadCase{"DesignsTwice", "TRAZEL SUPPORT\nDESIGNS A\nDESIGNS B\nEND\n", 3,
+                "DESIGNS was given on line 2 already"},
+        BadCase{"GridZero", "TRAZEL SUPPORT\nDESIGNS A\nGRID 0\nEND\n", 3, "GRID must be more than 0"},
+        BadCase{"GridTwice", "TRAZEL SUPPORT\nDESIGNS A\nGRID 25\nGRID 50\nEND\n", 4,
+                "GRID was given on line 3 already"},
+        BadCase{"LibraryOfTwoFiles", "TRAZEL SUPPORT\nDESIGNS A\nLIBRARY A.LLB B.LLB\nEND\n", 3,
+                "LIBRARY needs one file name"},
+        BadCase{"SupportName", "TRAZEL SUPPORT\nNAME S\nDESIGNS A\nEND\n", 2,
+                "'NAME' is not a record of a support file"}),
+    [](const ::testing::TestParamInfo<BadCase>& info) { return std::string(info.param.name); });
+
+// ---- The shipped tutorial files ----------------------------------------
+
+// A shipped file of the expected kind.
+template <class Kind>
+Kind shipped(const std::string& name)
+{
+    std::ifstream in(LT_SOURCE_DIR "/res/boards/" + name, std::ios::binary);
+    if (!in)
+        throw std::runtime_error("missing " + name);
+    const std::string text{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    return std::get<Kind>(readDesignFile(text));
+}
+
+const Footprint* footprintNamed(const LibraryFile& library, const std::string& name)
+{
+    for (const Footprint& f : library.footprints)
+        if (f.name == name)
+            return &f;
+    return nullptr;
+}
+
+bool contains(const lt::forms::Area& a, Point p)
+{
+    return p.x >= a.left && p.x <= a.left + a.width && p.y >= a.top && p.y <= a.top + a.height;
+}
+
+lt::forms::Area body(const lt::forms::Component& c)
+{
+    return {c.at.x - c.width / 2, c.at.y - c.height / 2, c.width, c.height};
+}
+
+// The component whose body covers the point; empty if none does.
+std::string partAt(const lt::forms::Board& b, Point p)
+{
+    for (const auto& c : b.components)
+        if (contains(body(c), p))
+            return c.reference;
+    return "";
+}
+
+const char* const Boards[] = {"SRCTRZ1.MA$", "SRCTRZ2.MA$", "SRCTRZ3.MA$", "SRCTRZ4.MA$"};
+
+TEST(StandinShippedFiles, NamesAndKinds)
+{
+    for (int i = 0; i < 4; ++i)
+        EXPECT_EQ(shipped<BoardFile>(Boards[i]).name, "TUTORBD" + std::to_string(i + 1));
+    EXPECT_EQ(shipped<LibraryFile>("SRCTRZ7.LL$").name, "TUTOR");
+    const SupportFile s = shipped<SupportFile>("SRCTRZ6.S$");
+    EXPECT_EQ(s.designs, (std::vector<std::string>{"TUTORBD1", "TUTORBD2", "TUTORBD3", "TUTORBD4"}));
+    EXPECT_EQ(s.libraries, std::vector<std::string>{"TUTOR.LLB"});
+}
+
+TEST(StandinShippedFiles, EveryPartIsAFootprintOfTheTutorialLibrary)
+{
+    const LibraryFile library = shipped<LibraryFile>("SRCTRZ7.LL$");
+    for (const char* name : {"SOIC8", "SOIC14", "SOIC16", "DIP14", "DIP16", "DIP20", "DIP24", "R0805", "C0805",
+                             "CONN20"})
+        EXPECT_TRUE(footprintNamed(library, name)) << name;
+    for (const char* file : Boards) {
+        const BoardFile b = shipped<BoardFile>(file);
+        for (std::size_t i = 0; i < b.board.components.size(); ++i) {
+            const auto& c = b.board.components[i];
+            const Footprint* f = footprintNamed(library, b.footprints[i]);
+            ASSERT_TRUE(f) << file << " " << c.reference << " " << b.footprints[i];
+            EXPECT_EQ(c.pins, f->pins) << file << " " << c.reference;
+            EXPECT_EQ(c.surfaceMount, f->surfaceMount) << file << " " << c.reference;
+            const bool asDrawn = c.width == f->width && c.height == f->height;
+            const bool turned = c.width == f->height && c.height == f->width;
+            EXPECT_TRUE(asDrawn || turned) << file << " " << c.reference << " is not the size of " << f->name;
+        }
+    }
+}
+
+// The exercises send Trazel's cursor to these places.
+TEST(StandinShippedFiles, TheExercisesFindAPartWhereTheyPoint)
+{
+    struct Spot {
+        const char* file;
+        Point at;
+        const char* part; // nullptr: any part
+    };
+    const Spot spots[] = {
+        {"SRCTRZ1.MA$", {2250, 3800}, "U16"}, {"SRCTRZ1.MA$", {2200, 1650}, nullptr},
+        {"SRCTRZ2.MA$", {1550, 1050}, nullptr}, {"SRCTRZ2.MA$", {2100, 2700}, nullptr},
+        {"SRCTRZ2.MA$", {5050, 1500}, nullptr}, {"SRCTRZ2.MA$", {4725, 1500}, nullptr},
+        {"SRCTRZ2.MA$", {4025, 1150}, nullptr}, {"SRCTRZ3.MA$", {1025, 4525}, nullptr},
+        {"SRCTRZ4.MA$", {1050, 1325}, nullptr},
+    };
+    for (const Spot& s : spots) {
+        const std::string found = partAt(shipped<BoardFile>(s.file).board, s.at);
+        EXPECT_FALSE(found.empty()) << s.file << " has no part at " << at(s.at);
+        if (s.part) {
+            EXPECT_EQ(found, s.part) << s.file << " at " << at(s.at);
+        }
+    }
+}
+
+TEST(StandinShippedFiles, EachBoardIsAtItsStage)
+{
+    struct Stage {
+        const char* file;
+        bool partsWaiting;
+        bool tracks;
+        bool connectionsLeft;
+        bool groundZone;
+    };
+    const Stage stages[] = {
+        {"SRCTRZ1.MA$", true, false, true, false},
+        {"SRCTRZ2.MA$", false, true, true, true},
+        {"SRCTRZ3.MA$", false, true, false, false},
+        {"SRCTRZ4.MA$", false, true, true, false},
+    };
+    for (const Stage& s : stages) {
+        const BoardFile f = shipped<BoardFile>(s.file);
+        const lt::forms::Board& b = f.board;
+        const auto inside = [&](const lt::forms::Component& c) {
+            const lt::forms::Area a = body(c);
+            return contains(b.outline, {a.left, a.top}) && contains(b.outline, {a.left + a.width, a.top + a.height});
+        };
+        const auto waiting = std::count_if(b.components.begin(), b.components.end(),
+                                           [&](const auto& c) { return !inside(c); });
+        EXPECT_EQ(waiting > 0, s.partsWaiting) << s.file << ": " << waiting << " parts outside the board";
+        EXPECT_LT(static_cast<std::size_t>(waiting), b.components.size()) << s.file << " has parts placed";
+        EXPECT_EQ(!b.tracks.empty(), s.tracks) << s.file;
+        EXPECT_EQ(!b.connections.empty(), s.connectionsLeft) << s.file;
+        const bool ground = std::any_of(b.zones.begin(), b.zones.end(), [&](const lt::forms::Zone& z) {
+            return z.layer == Layer::Bottom && z.reliefs && !z.hatched &&
+                   f.zoneNets[static_cast<std::size_t>(&z - b.zones.data())] == "GND";
+        });
+        EXPECT_EQ(ground, s.groundZone) << s.file;
+        for (const auto& t : b.tracks)
+            for (Point p : t.points)
+                EXPECT_TRUE(contains(b.outline, p)) << s.file << " track point " << at(p) << " is off the board";
+        for (const auto& v : b.vias)
+            EXPECT_TRUE(contains(b.outline, v.at)) << s.file << " via " << at(v.at) << " is off the board";
+    }
+}
+
+} // namespace
+} // namespace standin
