@@ -6,7 +6,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 tools/setup.sh
 cmake --preset windows >/dev/null
-cmake --build --preset windows -j "$(nproc)" --target learning-trazel
+cmake --build --preset windows -j "$(nproc)" --target learning-trazel trzframe trazel lesson-tour
 
 demo=$PWD/build/demo
 source tools/wine-env.sh
@@ -22,13 +22,17 @@ if [ -z "${DISPLAY:-}" ]; then
 fi
 
 make_prefix
+# A learner's machine: Trazel Ultor installed, the tutorial below its directory.
+wine reg add 'HKCR\QuarnTrazelUltor9.20' /f >/dev/null 2>&1
 cmake --install build/windows --prefix "$host" --component tutorial >/dev/null
+cmake --install build/windows --prefix "$host" --component standin >/dev/null
 
 if [ -z "$xvfb_pid" ]; then
     wine "$host/TUTOR/learning-trazel.exe" "$@"
 else
-    wine "$host/TUTOR/learning-trazel.exe" "$@" >/dev/null 2>&1 &
-    sleep 6
-    import -window root "$demo/screen.png"
-    echo "No display: the tutorial ran on Xvfb; its first screen is in $demo/screen.png"
+    rm -f "$demo"/screen*.png
+    wine build/windows/lesson-tour.exe --start "$(winpath "$host/TUTOR/learning-trazel.exe")" "$(winpath "$demo/screen")"
+    for bmp in "$demo"/screen*.bmp; do convert "$bmp" "${bmp%.bmp}.png" && rm "$bmp"; done
+    echo "No display: the tutorial ran on Xvfb; its screens are in $demo:"
+    ls "$demo"/screen*.png
 fi

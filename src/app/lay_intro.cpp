@@ -36,22 +36,22 @@ LayIntro::LayIntro(forms::FormsRuntime& runtime, Tutorial& t)
       Label1(*this, ControlKind::Label, "Label1"),
       t(t)
 {
-    designClientSize(7440, 5160);
-    Background.move(0, 0, 7440, 5160);
+    designClientSize(7440, 5760);
+    Background.move(0, 0, 7440, 5760);
     Background.setPicture("intro");
     Title_Frame.move(240, 240, 6960, 960);
     Product_Name.move(60, 60, 6840, 840);
     Product_Name.setPicture("banner");
-    Intro_Frame.move(240, 1320, 6960, 2640);
-    Intro_Dialogbox.move(120, 120, 6720, 2400);
+    Intro_Frame.move(240, 1320, 6960, 3240);
+    Intro_Dialogbox.move(120, 120, 6720, 3000);
     Intro_Dialog.move(180, 180, 540, 540);
     Intro_Dialog.setPicture("definition");
-    Intro_Dialog_Label.move(900, 180, 5640, 2100);
-    HintHelp_Frame.move(240, 4080, 4560, 840);
+    Intro_Dialog_Label.move(900, 180, WelcomeWidth, WelcomeHeight);
+    HintHelp_Frame.move(240, 4680, 4560, 840);
     Cmd_Desc.move(60, 60, 4440, 720);
     Cmd_Desc_Label.move(150, 210, 4140, 300);
-    Continue.move(5040, 4110, 2160, 375);
-    Exit_Sel.move(5040, 4545, 2160, 375);
+    Continue.move(5040, 4710, 2160, 375);
+    Exit_Sel.move(5040, 5145, 2160, 375);
     Label1.move(0, 0, 0, 0);
     Label1.setVisible(false);
 

@@ -9,6 +9,9 @@ namespace lt {
 
 class LayIntro : public forms::Form {
 public:
+    // The welcome text's label, in twips; its font is 9.75-point MS Sans Serif.
+    static constexpr int WelcomeWidth = 5640, WelcomeHeight = 2700;
+
     LayIntro(forms::FormsRuntime& runtime, Tutorial& t);
 
     forms::Control Background;

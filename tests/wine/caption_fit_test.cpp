@@ -6,6 +6,7 @@
 
 #include <cstdlib>
 
+#include "app/lay_intro.h"
 #include "forms/control.h"
 #include "lessons/lesson_content.h"
 #include "platform/win32/gdi_cache.h"
@@ -79,5 +80,22 @@ TEST_P(LessonTexts, FitTheirBoxes)
 }
 
 INSTANTIATE_TEST_SUITE_P(Lessons, LessonTexts, ::testing::Range(1, 16));
+
+TEST_F(LessonTexts, TheIntrosWelcomeFitsInEveryForm)
+{
+    ASSERT_TRUE(module_);
+    const lt::win32::ResourceStrings strings(module_);
+    const auto text = [&](int id) { return strings.find(id).value_or(""); };
+    const std::string p = "\r\n\r\n", l = "\r\n";
+    const std::string forms[] = {
+        text(601) + p + text(602) + text(603) + p + text(607),
+        text(601) + p + text(602) + l + text(604) + p + text(607),
+        text(601) + p + text(602) + p + text(605) + l + text(607),
+    };
+    for (const std::string& welcome : forms)
+        EXPECT_LE(heightOf(welcome, {"MS Sans Serif", 9.75, false}, lt::LayIntro::WelcomeWidth),
+                  lt::LayIntro::WelcomeHeight)
+            << welcome;
+}
 
 } // namespace

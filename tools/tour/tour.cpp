@@ -1,6 +1,9 @@
 // Plays one lesson of the installed tutorial and saves a picture of every
 // screen: lesson-tour.exe PROGRAM WORKDIR "LESSON CAPTION" OUTPUT-PREFIX
 // writes OUTPUT-PREFIX01.bmp, OUTPUT-PREFIX02.bmp, ... one per screen.
+// lesson-tour.exe --start PROGRAM OUTPUT-PREFIX goes through start-up as a
+// learner would (opening Trazel when asked) and saves the whole screen at
+// each step: the question, the intro in front of Trazel, the lesson menu.
 #include <windows.h>
 
 #include <cstdio>
@@ -49,10 +52,41 @@ int fail(const char* why)
     return 1;
 }
 
+// The start of the tutorial as the demo shows it.
+int startUp(const std::wstring& program, const std::wstring& prefix)
+{
+    uia::Program tutorial(program, L"");
+    HWND screen = GetDesktopWindow();
+    auto question = uia::waitMessageBox(L"Learning Trazel", 20000);
+    if (!question)
+        return fail("start-up asked nothing");
+    Sleep(300);
+    saveWindow(screen, prefix + L"1-question.bmp");
+    uia::answer(*question, L"Yes");
+    HWND intro = uia::waitWindowOf(tutorial.pid(), L"LearningTrazelForm", L"Learning Trazel", 30000);
+    if (!intro)
+        return fail("the intro did not appear");
+    Sleep(800);
+    saveWindow(screen, prefix + L"2-intro.bmp");
+    uia::clickButton(intro, L"Lesson Menu");
+    HWND menu = uia::waitWindowOf(tutorial.pid(), L"LearningTrazelForm", L"Learning Trazel - Lesson menu", 10000);
+    if (!menu)
+        return fail("the lesson menu did not appear");
+    Sleep(500);
+    saveWindow(screen, prefix + L"3-lesson-menu.bmp");
+    if (uia::clickButton(menu, L"Quit"))
+        if (auto box = uia::waitMessageBox(L"Learning Trazel", 5000))
+            uia::answer(*box, L"Yes");
+    tutorial.waitExit(10000);
+    return 0;
+}
+
 } // namespace
 
 int wmain(int argc, wchar_t** argv)
 {
+    if (argc == 4 && std::wstring(argv[1]) == L"--start")
+        return startUp(argv[2], argv[3]);
     if (argc != 5)
         return fail("usage: lesson-tour PROGRAM WORKDIR \"LESSON CAPTION\" OUTPUT-PREFIX");
     const std::wstring program = argv[1], workDir = argv[2], lesson = argv[3], prefix = argv[4];
