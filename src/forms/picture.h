@@ -81,6 +81,14 @@ struct Menu {
     int submenuHighlighted = -1;
 };
 
+// A pop-up menu opened with the right mouse button, its corner at a point
+// of the picture (twips).
+struct PopupMenu {
+    Point at;
+    std::vector<std::string> items;
+    int highlighted = -1;
+};
+
 struct DialogItem {
     enum class Kind { Label, Field, CheckBox, Option, Button, List, Group };
     Kind kind = Kind::Label;
@@ -126,6 +134,7 @@ struct Picture {
     std::string title = "Trazel";
     std::vector<std::string> menuBar = {"File", "Edit", "View", "Setup", "Place", "Route", "Auto", "Tools", "Window", "Help"};
     std::optional<Menu> menu;
+    std::optional<PopupMenu> popup;
     std::optional<int> toolbarHighlight; // index of a highlighted toolbar button
     std::optional<Board> board;
     std::vector<Dialog> dialogs;

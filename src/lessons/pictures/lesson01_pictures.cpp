@@ -23,8 +23,6 @@ const std::vector<std::string> PlaceMenu = {"Component...", "Keepout", "Copper Z
 const std::vector<std::string> WindowMenu = {"Session Frame", "-", "1 TUTORBD1.MAX", "2 TUTORBD2.MAX"};
 const std::vector<std::string> HelpMenu = {"Help Topics\tF1", "Commands", "Keyboard Shortcuts", "-",
                                            "Learning Trazel", "-",        "About Trazel..."};
-const std::vector<std::string> ComponentPopup = {"Move",   "Rotate 90", "Flip Side", "-",
-                                                 "Lock",   "Unlock",    "-",         "Delete", "Properties..."};
 const std::vector<std::string> OpenDesigns = {"TUTORBD1.MAX", "TUTORBD2.MAX"};
 
 constexpr unsigned Face = 0xC0C0C0, Navy = 0x800000, White = 0xFFFFFF, Grey = 0x808080;
@@ -33,31 +31,6 @@ constexpr unsigned Face = 0xC0C0C0, Navy = 0x800000, White = 0xFFFFFF, Grey = 0x
 // of the toolbar and the status bar's text, in slide twips.
 constexpr int ComponentButton = 1, ZoomButton = 5;
 constexpr Point ComponentButtonAt = {600, 795}, ZoomButtonAt = {2100, 795};
-
-// A pop-up menu opened with the right mouse button, its top left corner at `at`.
-void popup(Shot& s, Point at, const std::vector<std::string>& items, int highlighted)
-{
-    constexpr int Row = 255, Separator = 120, Width = 1650;
-    int height = 60;
-    for (const std::string& item : items)
-        height += item == "-" ? Separator : Row;
-    s.box("", {at.x + 60, at.y + 60, Width, height}, 0x404040, true);
-    s.box("", {at.x, at.y, Width, height}, Face, true);
-    s.box("", {at.x, at.y, Width, height}, 0x000000);
-    int top = at.y + 30;
-    for (std::size_t i = 0; i < items.size(); ++i) {
-        if (items[i] == "-") {
-            s.figure({forms::Figure::Kind::Line, {at.x + 45, top + Separator / 2, Width - 90, 0}, "", Grey});
-            top += Separator;
-            continue;
-        }
-        const bool hot = static_cast<int>(i) == highlighted;
-        if (hot)
-            s.box("", {at.x + 45, top, Width - 90, Row}, Navy, true);
-        s.text(items[i], {at.x + 240, top + 30, Width - 300, Row - 30}, false, hot ? White : 0x000000);
-        top += Row;
-    }
-}
 
 // The session frame, with its Designs list at the right naming the designs
 // open in the session.
@@ -134,7 +107,7 @@ forms::PictureRef popupMenu()
     select(s.board(), {"U4"});
     s.board().cursor = Point{4950, 800};
     const Point at = onSlide(s.board(), {4950, 800});
-    popup(s, {at.x + 45, at.y + 15}, ComponentPopup, 0);
+    s.popup({at.x + 45, at.y + 15}, ComponentPopup, 0);
     s.note("Right-click U4", {5300, 1020, 1500, 240}, at);
     return s.done();
 }

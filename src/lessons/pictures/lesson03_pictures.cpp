@@ -20,14 +20,11 @@ const std::string File = "TUTORBD1.MAX";
 const std::vector<std::string> PlaceMenu = {"Component...", "Keepout", "Copper Zone", "-", "Text...", "Dimension"};
 const std::vector<std::string> ToolsMenu = {"Design Check...", "Reports...", "Post Process...", "-",
                                             "Relinx...",       "Cross Probe", "-",              "Library Manager..."};
-const std::vector<std::string> ComponentPopup = {"Move", "Rotate 90", "Flip Side", "-",
-                                                 "Lock", "Unlock",    "-",         "Delete", "Properties..."};
 enum PopupItem { Move, Rotate, Lock = 4, None = -1 };
 enum PlaceItem { PlaceComponent, PlaceKeepout };
 
 constexpr int ComponentButton = 1;
 constexpr Point ComponentButtonAt = {600, 795};
-constexpr unsigned Face = 0xC0C0C0, Navy = 0x800000, White = 0xFFFFFF, Grey = 0x808080;
 
 bool isPreplaced(const Component& c) { return c.reference == "J1" || c.reference == "U16"; }
 
@@ -101,31 +98,6 @@ const Component& part(const Board& b, const std::string& reference)
 
 Point slideAt(const Board& b, const std::string& reference) { return onSlide(b, part(b, reference).at); }
 
-// A pop-up menu with its top left corner at `at`.
-void popup(Shot& s, Point at, int highlighted)
-{
-    constexpr int Row = 255, Separator = 120, Width = 1650;
-    int height = 60;
-    for (const std::string& item : ComponentPopup)
-        height += item == "-" ? Separator : Row;
-    s.box("", {at.x + 60, at.y + 60, Width, height}, 0x404040, true);
-    s.box("", {at.x, at.y, Width, height}, Face, true);
-    s.box("", {at.x, at.y, Width, height}, 0x000000);
-    int top = at.y + 30;
-    for (std::size_t i = 0; i < ComponentPopup.size(); ++i) {
-        if (ComponentPopup[i] == "-") {
-            s.figure({forms::Figure::Kind::Line, {at.x + 45, top + Separator / 2, Width - 90, 0}, "", Grey});
-            top += Separator;
-            continue;
-        }
-        const bool hot = static_cast<int>(i) == highlighted;
-        if (hot)
-            s.box("", {at.x + 45, top, Width - 90, Row}, Navy, true);
-        s.text(ComponentPopup[i], {at.x + 240, top + 30, Width - 300, Row - 30}, false, hot ? White : 0x000000);
-        top += Row;
-    }
-}
-
 Shot host(Board b) { return Shot::host(std::move(b), File); }
 
 forms::PictureRef fromSchematic()
@@ -174,7 +146,7 @@ forms::PictureRef selectU16(int highlighted)
     select(s.board(), {"U16"});
     s.board().cursor = part(s.board(), "U16").at;
     s.tool(ComponentButton).status("U16 selected");
-    popup(s, {slideAt(s.board(), "U16").x + 450, 3000}, highlighted);
+    s.popup({slideAt(s.board(), "U16").x + 450, 3000}, ComponentPopup, highlighted);
     s.note("Component button", {4300, 1400, 1700, 300}, ComponentButtonAt);
     return s.done();
 }
@@ -233,7 +205,7 @@ forms::PictureRef componentMenu(const std::string& reference, PopupItem item, bo
     // The menu opens beside the component, no lower than the description box allows.
     const Component& c = part(s.board(), reference);
     const Point right = onSlide(s.board(), {c.at.x + c.width / 2, c.at.y});
-    popup(s, {right.x + 90, std::min(right.y, 2050)}, item);
+    s.popup({right.x + 90, std::min(right.y, 2050)}, ComponentPopup, item);
     s.status(reference + " selected");
     return s.done();
 }

@@ -53,6 +53,9 @@ Point pinOf(const PartSpec& p, int side)
 
 } // namespace
 
+const std::vector<std::string> ComponentPopup = {"Move", "Rotate 90", "Flip Side", "-",
+                                                 "Lock", "Unlock",    "-",         "Delete", "Properties..."};
+
 Board tutorialBoard(Stage stage)
 {
     Board b;
@@ -188,6 +191,12 @@ Shot& Shot::menu(const std::string& title, std::vector<std::string> items, int h
     if (!submenu.empty())
         m.submenu = std::move(submenu);
     picture_.menu = std::move(m);
+    return *this;
+}
+
+Shot& Shot::popup(Point at, std::vector<std::string> items, int highlighted)
+{
+    picture_.popup = forms::PopupMenu{at, std::move(items), highlighted};
     return *this;
 }
 

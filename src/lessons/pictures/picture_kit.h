@@ -32,6 +32,9 @@ forms::Board tutorialBoard(Stage stage);
 // can point at it.
 forms::Point onSlide(const forms::Board& board, forms::Point mils);
 
+// The pop-up menu of a component, as the right mouse button opens it.
+extern const std::vector<std::string> ComponentPopup;
+
 // Marks the named components of a board as selected (or locked).
 void select(forms::Board& board, std::initializer_list<const char*> references);
 void lock(forms::Board& board, std::initializer_list<const char*> references);
@@ -60,6 +63,8 @@ public:
     // The menu bar entry `title` dropped open with the item `highlighted`.
     Shot& menu(const std::string& title, std::vector<std::string> items, int highlighted,
                  std::vector<std::string> submenu = {}, int submenuHighlighted = -1);
+    // A pop-up menu with its corner at `at`.
+    Shot& popup(forms::Point at, std::vector<std::string> items, int highlighted);
     Shot& dialog(const std::string& title, forms::Area at, std::vector<forms::DialogItem> items);
     Shot& note(const std::string& text, forms::Area at);
     Shot& note(const std::string& text, forms::Area at, forms::Point pointsTo);

@@ -107,50 +107,59 @@ void paintToolbar(const Canvas& c, const forms::Picture& p, const RECT& r)
     }
 }
 
+struct DropDown {
+    RECT box;
+    std::vector<int> tops; // of each item
+};
+
+// A menu's items in a raised box with its corner at x, y.
+DropDown paintDropDown(const Canvas& c, const std::vector<std::string>& items, int highlighted, int x, int y)
+{
+    const int row = c.sc(17), sep = c.sc(8);
+    int width = c.sc(90), height = c.sc(4);
+    for (const std::string& item : items) {
+        width = std::max(width, textWidth(c, item) + c.sc(50));
+        height += item == "-" ? sep : row;
+    }
+    DropDown d{{x, y, x + width, y + height}, {}};
+    RECT shadow = d.box;
+    OffsetRect(&shadow, c.sc(3), c.sc(3));
+    fill(c.dc, shadow, Shadow);
+    fill(c.dc, d.box, Face);
+    bevel(c.dc, d.box, true);
+    int top = y + c.sc(2);
+    for (std::size_t i = 0; i < items.size(); ++i) {
+        d.tops.push_back(top);
+        if (items[i] == "-") {
+            line(c.dc, {x + c.sc(3), top + sep / 2}, {d.box.right - c.sc(3), top + sep / 2}, Shadow);
+            top += sep;
+            continue;
+        }
+        RECT itemRect = {x + c.sc(3), top, d.box.right - c.sc(3), top + row};
+        const bool hot = static_cast<int>(i) == highlighted;
+        if (hot)
+            fill(c.dc, itemRect, Highlight);
+        const std::string& label = items[i];
+        const auto tab = label.find('\t');
+        RECT t = {itemRect.left + c.sc(16), itemRect.top, itemRect.right - c.sc(8), itemRect.bottom};
+        text(c, label.substr(0, tab), t, hot ? White : Black, DT_SINGLELINE | DT_VCENTER);
+        if (tab != std::string::npos)
+            text(c, label.substr(tab + 1), t, hot ? White : Black, DT_SINGLELINE | DT_VCENTER | DT_RIGHT);
+        top += row;
+    }
+    return d;
+}
+
 void paintMenu(const Canvas& c, const forms::Picture& p, const Bars& bars)
 {
     const forms::Menu& menu = *p.menu;
     const std::vector<int> lefts = menuLefts(c, p, bars.menu);
     const auto entry = std::find(p.menuBar.begin(), p.menuBar.end(), menu.title);
     const int left = entry == p.menuBar.end() ? bars.menu.left : lefts[static_cast<std::size_t>(entry - p.menuBar.begin())] - c.sc(4);
-    const int row = c.sc(17), sep = c.sc(8);
-
-    auto drop = [&](const std::vector<std::string>& items, int highlighted, int x, int y) {
-        int width = c.sc(90), height = c.sc(4);
-        for (const std::string& item : items) {
-            width = std::max(width, textWidth(c, item) + c.sc(50));
-            height += item == "-" ? sep : row;
-        }
-        RECT box = {x, y, x + width, y + height};
-        fill(c.dc, box, Face);
-        bevel(c.dc, box, true);
-        int top = y + c.sc(2);
-        std::vector<int> tops;
-        for (std::size_t i = 0; i < items.size(); ++i) {
-            tops.push_back(top);
-            if (items[i] == "-") {
-                line(c.dc, {x + c.sc(3), top + sep / 2}, {box.right - c.sc(3), top + sep / 2}, Shadow);
-                top += sep;
-                continue;
-            }
-            RECT itemRect = {x + c.sc(3), top, box.right - c.sc(3), top + row};
-            const bool hot = static_cast<int>(i) == highlighted;
-            if (hot)
-                fill(c.dc, itemRect, Highlight);
-            const std::string& label = items[i];
-            const auto tab = label.find('\t');
-            RECT t = {itemRect.left + c.sc(16), itemRect.top, itemRect.right - c.sc(8), itemRect.bottom};
-            text(c, label.substr(0, tab), t, hot ? White : Black, DT_SINGLELINE | DT_VCENTER);
-            if (tab != std::string::npos)
-                text(c, label.substr(tab + 1), t, hot ? White : Black, DT_SINGLELINE | DT_VCENTER | DT_RIGHT);
-            top += row;
-        }
-        return std::make_pair(box, tops);
-    };
-
-    const auto [box, tops] = drop(menu.items, menu.highlighted, left, bars.menu.bottom);
-    if (menu.submenu && menu.highlighted >= 0 && menu.highlighted < static_cast<int>(tops.size()))
-        drop(*menu.submenu, menu.submenuHighlighted, box.right - c.sc(4), tops[static_cast<std::size_t>(menu.highlighted)]);
+    const DropDown d = paintDropDown(c, menu.items, menu.highlighted, left, bars.menu.bottom);
+    if (menu.submenu && menu.highlighted >= 0 && menu.highlighted < static_cast<int>(d.tops.size()))
+        paintDropDown(c, *menu.submenu, menu.submenuHighlighted, d.box.right - c.sc(4),
+                      d.tops[static_cast<std::size_t>(menu.highlighted)]);
 }
 
 } // namespace
@@ -279,6 +288,10 @@ void paintOpenMenu(const Canvas& c, const forms::Picture& p)
 {
     if (p.hostWindow && p.menu)
         paintMenu(c, p, layout(c));
+    if (p.popup) {
+        const POINT at = c.point(p.popup->at);
+        paintDropDown(c, p.popup->items, p.popup->highlighted, at.x, at.y);
+    }
 }
 
 } // namespace lt::win32
