@@ -2,25 +2,11 @@
 // the host start and the keys that reach it, and keys that must not.
 #include "installed.h"
 
-#include <sstream>
-
 #include "host/send_keys.h"
 #include "platform/win32/key_sender.h"
 
 namespace e2e {
 namespace {
-
-constexpr wchar_t FrameClass[] = L"QaTrazelFrame", DesignClass[] = L"MaxFrame";
-
-std::vector<std::string> lines(const std::string& text)
-{
-    std::vector<std::string> out;
-    std::istringstream in(text);
-    for (std::string line; std::getline(in, line);)
-        if (!line.empty())
-            out.push_back(line.back() == '\r' ? line.substr(0, line.size() - 1) : line);
-    return out;
-}
 
 std::vector<std::string> repeated(const std::string& line, int times) { return std::vector<std::string>(times, line); }
 
@@ -30,33 +16,8 @@ std::vector<std::string> operator+(std::vector<std::string> a, const std::vector
     return a;
 }
 
-class WithTrazel : public InstalledTutorial {
+class WithTrazel : public WithHost {
 protected:
-    void SetUp() override
-    {
-        InstalledTutorial::SetUp();
-        keyLog_ = scratch(L"keys.log");
-        DeleteFileW(keyLog_.c_str());
-        SetEnvironmentVariableW(L"TRAZEL_KEYLOG", keyLog_.c_str());
-    }
-    void TearDown() override
-    {
-        // The tutorial never closes Trazel; the test does.
-        for (const wchar_t* cls : {DesignClass, FrameClass})
-            while (HWND w = FindWindowW(cls, nullptr)) {
-                DWORD pid = 0;
-                GetWindowThreadProcessId(w, &pid);
-                if (HANDLE p = OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, pid)) {
-                    TerminateProcess(p, 0);
-                    WaitForSingleObject(p, 5000);
-                    CloseHandle(p);
-                }
-                uia::waitGone(w, 5000);
-            }
-        SetEnvironmentVariableW(L"TRAZEL_KEYLOG", nullptr);
-        InstalledTutorial::TearDown();
-    }
-    std::vector<std::string> keyLog() const { return lines(readFile(keyLog_)); }
     HWND intro() { return uia::waitWindowOf(program().pid(), FormClass, AppTitle, 20000); }
     // Quits from the intro window.
     void quitFromIntro(HWND window)
@@ -65,7 +26,6 @@ protected:
         ASSERT_TRUE(uia::answer(box(), L"Yes"));
         ASSERT_TRUE(program().waitExit());
     }
-    std::wstring keyLog_;
 };
 
 TEST_F(WithTrazel, NotRunningAsksToOpenItAndOpensTheStandIn)

@@ -237,4 +237,44 @@ void InstalledTutorial::quitFromMenu(HWND menu)
     ASSERT_TRUE(program_->waitExit(10000)) << "the program did not end after Quit";
 }
 
+void WithHost::SetUp()
+{
+    InstalledTutorial::SetUp();
+    keyLog_ = scratch(L"keys.log");
+    DeleteFileW(keyLog_.c_str());
+    // The tutorial and the programs it starts inherit the variable.
+    SetEnvironmentVariableW(L"TRAZEL_KEYLOG", keyLog_.c_str());
+}
+
+void WithHost::TearDown()
+{
+    for (const wchar_t* cls : {DesignClass, FrameClass})
+        for (int i = 0; i < 10; ++i) {
+            HWND w = FindWindowW(cls, nullptr);
+            DWORD pid = 0;
+            if (!w || !GetWindowThreadProcessId(w, &pid))
+                break;
+            if (HANDLE p = OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, pid)) {
+                TerminateProcess(p, 1);
+                WaitForSingleObject(p, 5000);
+                CloseHandle(p);
+            }
+            uia::waitGone(w, 5000);
+        }
+    SetEnvironmentVariableW(L"TRAZEL_KEYLOG", nullptr);
+    InstalledTutorial::TearDown();
+}
+
+std::vector<std::string> WithHost::keyLog() const
+{
+    std::vector<std::string> lines;
+    const std::string text = readFile(keyLog_);
+    for (std::size_t start = 0; start < text.size();) {
+        const std::size_t end = std::min(text.find("\r\n", start), text.size());
+        lines.push_back(text.substr(start, end - start));
+        start = end + 2;
+    }
+    return lines;
+}
+
 } // namespace e2e

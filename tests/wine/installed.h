@@ -8,6 +8,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "uia.h"
 
@@ -65,6 +66,21 @@ protected:
 private:
     std::wstring root_, hostDir_;
     std::unique_ptr<uia::Program> program_;
+};
+
+// Tests with the stand-in Trazel: its key log goes to a file of the test,
+// and the Trazel programs still running are ended afterwards, since the
+// tutorial never closes the host.
+class WithHost : public InstalledTutorial {
+protected:
+    static constexpr wchar_t FrameClass[] = L"QaTrazelFrame", DesignClass[] = L"MaxFrame";
+    void SetUp() override;
+    void TearDown() override;
+    // The key log's lines: "<class> <modifiers><key>".
+    std::vector<std::string> keyLog() const;
+
+private:
+    std::wstring keyLog_;
 };
 
 } // namespace e2e

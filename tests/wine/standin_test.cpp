@@ -12,19 +12,6 @@
 namespace e2e {
 namespace {
 
-constexpr wchar_t FrameClass[] = L"QaTrazelFrame", DesignClass[] = L"MaxFrame";
-
-std::vector<std::string> linesOf(const std::string& text)
-{
-    std::vector<std::string> lines;
-    for (std::size_t start = 0; start < text.size();) {
-        const std::size_t end = std::min(text.find("\r\n", start), text.size());
-        lines.push_back(text.substr(start, end - start));
-        start = end + 2;
-    }
-    return lines;
-}
-
 UINT keyFor(char c)
 {
     if (c == '.')
@@ -55,33 +42,12 @@ void letFocusSettle(HWND w)
     settle(w);
 }
 
-class Standin : public InstalledTutorial {
+class Standin : public WithHost {
 protected:
-    void SetUp() override
-    {
-        InstalledTutorial::SetUp();
-        keyLog_ = scratch(L"keys.log");
-        DeleteFileW(keyLog_.c_str());
-        SetEnvironmentVariableW(L"TRAZEL_KEYLOG", keyLog_.c_str());
-    }
-
     void TearDown() override
     {
-        // Design programs started by a frame are not the test's children.
-        for (int i = 0; i < 10; ++i) {
-            HWND design = FindWindowW(DesignClass, nullptr);
-            DWORD pid = 0;
-            if (!design || !GetWindowThreadProcessId(design, &pid))
-                break;
-            if (HANDLE p = OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, pid)) {
-                TerminateProcess(p, 1);
-                WaitForSingleObject(p, 5000);
-                CloseHandle(p);
-            }
-        }
         programs_.clear();
-        SetEnvironmentVariableW(L"TRAZEL_KEYLOG", nullptr);
-        InstalledTutorial::TearDown();
+        WithHost::TearDown();
     }
 
     uia::Program& run(const std::wstring& exe, const std::wstring& arguments = L"")
@@ -107,7 +73,6 @@ protected:
         return design;
     }
 
-    std::vector<std::string> keyLog() const { return linesOf(readFile(keyLog_)); }
 
     // The log once it has at least `lines` lines.
     std::vector<std::string> keyLogOf(std::size_t lines) const
@@ -154,7 +119,6 @@ protected:
     }
 
 private:
-    std::wstring keyLog_;
     std::vector<std::unique_ptr<uia::Program>> programs_;
 };
 
