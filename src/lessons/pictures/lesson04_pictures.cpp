@@ -248,7 +248,8 @@ forms::PictureRef pourZones() { return Shot::host(withOutline(Stage::Routed)).me
 forms::PictureRef poured()
 {
     Shot s = Shot::host(Stage::Planes);
-    const Point pad = onSlide(s.board(), {4607, 650});
+    // A pad of U3, a through-hole part: its pads reach the plane through reliefs.
+    const Point pad = onSlide(s.board(), {3300, 590});
     return s.note("Pads join the zone through thermal reliefs", {8250, 1300, 1700, 900}, pad)
         .note("Ground zone poured on the Bottom layer", {8250, 3300, 1700, 900}, onSlide(s.board(), {5700, 2500}))
         .status("Pour complete: 1 zone, GND")
@@ -260,11 +261,12 @@ forms::PictureRef viewReliefs() { return Shot::host(Stage::Planes).menu("View", 
 forms::PictureRef closeUp()
 {
     Shot s = Shot::host(zoomed(tutorialBoard(Stage::Planes), {3000, 400, 2800, 1400}));
-    const Point pad = onSlide(s.board(), {4607, 650});
+    // A pad of U3, a through-hole part: its pads reach the plane through reliefs.
+    const Point pad = onSlide(s.board(), {3300, 590});
     // The board's right edge, which lies in this view.
     const Point edge = onSlide(s.board(), {5800, 0});
     s.figure({Figure::Kind::Line, {edge.x, 1000, 0, 5150}, "", rgb(230, 230, 90)});
-    return s.note("Clearance gap and four spokes", {7700, 3300, 2250, 500}, pad)
+    return s.note("Clearance gap and four spokes", {4700, 2650, 2250, 500}, pad)
         .status("Zoom 3:1   Thermal reliefs shown")
         .done();
 }

@@ -18,10 +18,10 @@ const std::vector<std::string> PlaceMenu = {"Component...", "Pad...", "Pad Array
 const std::vector<std::string> ToolsMenu = {"Library Manager...", "-", "Renumber...", "Relinx...", "Cross Probe",
                                             "-", "Design Rule Check...", "Reports...", "-", "Options..."};
 
-const std::vector<std::string> TutorFootprints = {"CONN20", "DIP16", "DIP20", "DIP24", "SMD0603",
-                                                  "SMD0805", "SO8",    "SO14",  "SO16"};
-const std::vector<std::string> WithDip8 = {"CONN20",  "DIP8", "DIP16", "DIP20", "DIP24",
-                                           "SMD0603", "SMD0805", "SO8", "SO14",  "SO16"};
+const std::vector<std::string> TutorFootprints = {"C0805", "CONN20", "DIP16", "DIP20", "DIP24",
+                                                  "R0805", "SOIC8", "SOIC14", "SOIC16"};
+const std::vector<std::string> WithDip8 = {"C0805", "CONN20", "DIP8",  "DIP16",  "DIP20",
+                                           "DIP24", "R0805",  "SOIC8", "SOIC14", "SOIC16"};
 
 // Layer colours as the design window draws them.
 constexpr unsigned Silk = 0x5AE6E6, ThroughPad = 0x2896E6, Black = 0x000000, White = 0xFFFFFF;
@@ -142,8 +142,8 @@ forms::PictureRef footprintsOnBoard()
 {
     Shot s = Shot::host(Stage::Placed);
     select(s.board(), {"U1", "U3", "R1"});
-    return s.note("U1 uses SO14", {180, 1150, 1600, 330}, {2700, 2150})
-        .note("R1 uses SMD0805", {180, 2750, 1650, 330}, {3150, 2560})
+    return s.note("U1 uses SOIC14", {180, 1150, 1600, 330}, {2700, 2150})
+        .note("R1 uses R0805", {180, 2750, 1650, 330}, {3150, 2560})
         .note("U3 uses DIP20", {8300, 1450, 1650, 330}, {6390, 2065})
         .done();
 }
@@ -348,7 +348,7 @@ forms::PictureRef assignFootprint()
                 {field("Reference", "U16", {120, 120, 4100, 300}),
                  field("Value", "74HC138", {120, 510, 4100, 300}),
                  label("Footprint:", {120, 900, 1500, 240}),
-                 list({"DIP8", "DIP16", "DIP20", "SO16"}, "DIP16", {1760, 900, 2460, 960}),
+                 list({"DIP8", "DIP16", "DIP20", "SOIC16"}, "DIP16", {1760, 900, 2460, 960}),
                  field("Library", "TUTOR.LLB", {120, 1980, 4100, 300}),
                  button("OK", {1100, 2520, 1000, 330}, true), button("Cancel", {2300, 2520, 1000, 330})})
         .note("U16", {1300, 4500, 800, 330}, {3850, 5300})

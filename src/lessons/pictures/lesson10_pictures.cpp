@@ -191,16 +191,16 @@ forms::PictureRef bomReport()
     };
     const Line lines[] = {{"Qty", "Value", "Footprint", "Reference designators"},
                           {"1", "HEADER 2X10", "CONN20", "J1"},
-                          {"2", "74HC04", "SO14", "U1, U2"},
+                          {"2", "74HC04", "SOIC14", "U1, U2"},
                           {"2", "74HC245", "DIP20", "U3, U11"},
-                          {"2", "74HC08", "SO14", "U4, U8"},
-                          {"2", "74HC595", "SO16", "U5, U6"},
+                          {"2", "74HC08", "SOIC14", "U4, U8"},
+                          {"2", "74HC595", "SOIC16", "U5, U6"},
                           {"1", "GAL22V10", "DIP24", "U7"},
-                          {"3", "74HC74", "SO14", "U9, U10, U12"},
+                          {"3", "74HC74", "SOIC14", "U9, U10, U12"},
                           {"1", "74HC138", "DIP16", "U13"},
-                          {"2", "24LC256", "SO8", "U14, U15"},
-                          {"4", "10k", "SMD0805", "R1, R2, R3, R4"},
-                          {"6", "100nF", "SMD0603", "C1, C2, C3, C4, C5, C6"}};
+                          {"2", "24LC256", "SOIC8", "U14, U15"},
+                          {"4", "10k", "R0805", "R1, R2, R3, R4"},
+                          {"6", "100nF", "C0805", "C1, C2, C3, C4, C5, C6"}};
     std::string qty, value, footprint, references;
     for (const Line& l : lines) {
         qty += std::string(l.qty) + "\n";

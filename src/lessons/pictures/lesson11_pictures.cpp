@@ -146,7 +146,7 @@ forms::PictureRef schematicChanges()
     return s.done();
 }
 
-const std::vector<std::string> Changes = {"Add component C7 (100nF, SMD0603)", "Delete component R4",
+const std::vector<std::string> Changes = {"Add component C7 (100nF, C0805)", "Delete component R4",
                                           "Add connection C7-1 to U4-14 (VCC)", "Add connection C7-2 to U4-7 (GND)",
                                           "Move J1-7 from U9-1 to U10-1 (RESET)"};
 

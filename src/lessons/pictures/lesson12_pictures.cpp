@@ -349,7 +349,7 @@ forms::PictureRef zoomOptions()
                  check("Probe Nets", true, {260, 1160, 2700, 285}),
                  field("Zoom Margin", "200 mil", {120, 1750, 2950, 300}),
                  button("OK", {500, 2250, 1000, 360}, true), button("Cancel", {1700, 2250, 1000, 360})})
-        .status("Cross probe from Skemora: U6 (SO16), zoomed in")
+        .status("Cross probe from Skemora: U6 (SOIC16), zoomed in")
         .done();
 }
 
@@ -382,7 +382,7 @@ LessonPictures lesson12Pictures()
              Shot::host(probedU6)
                  .note("U6, highlighted by the cross probe", {900, 4500, 3300, 300},
                        onSlide(probedU6, {u6.at.x - u6.width / 2, u6.at.y + u6.height / 2}))
-                 .status("Cross probe from Skemora: U6 (SO16) selected")
+                 .status("Cross probe from Skemora: U6 (SOIC16) selected")
                  .done(),
              {6})
         .add("Image7", probedFromBoard(), {7})

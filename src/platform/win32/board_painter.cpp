@@ -88,8 +88,9 @@ void paintComponent(const Canvas& c, const Fit& f, const forms::Component& part,
     const int pad = std::max(2, std::min(across ? w : h, (across ? w : h) / (perSide * 2)));
     const COLORREF padColor = part.selected ? Selected_ : layerColor(part.surfaceMount ? forms::Layer::Top : forms::Layer::Inner2);
     const forms::Zone* relieved = nullptr;
+    // Only through-hole pads reach a plane on another layer.
     for (const forms::Zone& z : zones)
-        if (z.reliefs && inside(z.outline, part.at))
+        if (z.reliefs && !part.surfaceMount && inside(z.outline, part.at))
             relieved = &z;
     for (int side = 0; side < 2; ++side)
         for (int i = 0; i < perSide; ++i) {
