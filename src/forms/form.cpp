@@ -98,8 +98,7 @@ void Form::geometryFromUser(int left, int top, int width, int height)
 
 Control* Form::windowlessAt(Control* container, int x, int y) const
 {
-    // Later controls lie in front; a control brought to the front is moved to
-    // the end of the painting order by the binding, which asks with its own order.
+    // Controls designed later lie in front of earlier ones.
     for (auto it = controls_.rbegin(); it != controls_.rend(); ++it) {
         Control* c = *it;
         if (c->windowless() && c->container() == container && c->visible() && x >= c->left() &&

@@ -2,6 +2,9 @@
 // the way back to the lesson menu, on real windows.
 #include "installed.h"
 
+#include "platform/win32/resource_strings.h"
+#include "platform/win32/utf.h"
+
 namespace e2e {
 namespace {
 
@@ -87,6 +90,51 @@ TEST_F(Lessons, PaletteAndTheWayBackToTheMenu)
     EXPECT_TRUE(waitUntil([&] { return IsWindowVisible(menu) != FALSE; }));
     EXPECT_EQ(uia::text(menu), MenuTitle);
     quitFromMenu(menu);
+}
+
+// The chart's stages are drawn, not windows: clicks on them are found by
+// where they land.
+TEST_F(Lessons, ClickingAStageOfTheDesignFlowChartDescribesIt)
+{
+    HWND menu = startToMenu();
+    ASSERT_TRUE(menu);
+    HWND lesson = openLesson(menu, L"Introducing Trazel");
+    ASSERT_TRUE(lesson);
+    ASSERT_TRUE(uia::clickButton(lesson, L"Continue"));
+    HWND chart = nullptr;
+    ASSERT_TRUE(waitUntil([&] {
+        for (HWND w = FindWindowExW(lesson, nullptr, L"LearningTrazelPanel", nullptr); w;
+             w = FindWindowExW(lesson, w, L"LearningTrazelPanel", nullptr)) {
+            RECT r;
+            GetClientRect(w, &r);
+            if (IsWindowVisible(w) && r.right == 624 && r.bottom == 312)
+                chart = w;
+        }
+        return chart != nullptr;
+    }));
+    HWND desc = FindWindowExW(chart, nullptr, L"Static", nullptr);
+    ASSERT_TRUE(desc);
+    EXPECT_EQ(uia::text(desc), L"");
+
+    HMODULE resources = LoadLibraryExW((tutorDir() + L"\\learning-trazel.exe").c_str(), nullptr,
+                                     LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
+    const lt::win32::ResourceStrings strings(resources);
+    // The middle of a stage's box, in pixels of the chart (twips / 15), and its description.
+    struct Click {
+        int x, y, text;
+    };
+    for (const Click& c : {Click{175, 79, 1150}, Click{445, 102, 1157}, Click{145, 182, 1157}, Click{578, 87, 1160}}) {
+        PostMessageW(chart, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(c.x, c.y));
+        PostMessageW(chart, WM_LBUTTONUP, 0, MAKELPARAM(c.x, c.y));
+        const std::wstring expected = lt::win32::widen(strings.find(c.text).value_or("?"));
+        EXPECT_TRUE(waitUntil([&] { return uia::text(desc) == expected; }, 3000))
+            << "after a click at " << c.x << "," << c.y;
+    }
+    FreeLibrary(resources);
+    ASSERT_TRUE(uia::clickButton(lesson, L"Controls"));
+    ASSERT_TRUE(uia::clickButton(lesson, L"Quit"));
+    ASSERT_TRUE(uia::answer(box(), L"Yes"));
+    EXPECT_TRUE(program().waitExit());
 }
 
 } // namespace
