@@ -7,6 +7,7 @@
 
 #include "forms/forms_runtime.h"
 #include "platform/win32/gdi_cache.h"
+#include "platform/win32/paint_kit.h"
 #include "platform/win32/painter.h"
 #include "platform/win32/utf.h"
 
@@ -472,16 +473,16 @@ void FormWindow::paintContainer(HDC dc, const Control* container)
 LRESULT FormWindow::handle(UINT msg, WPARAM wParam, LPARAM lParam)
 {
     switch (msg) {
-    case WM_ERASEBKGND: {
-        RECT r;
-        GetClientRect(hwnd_, &r);
-        FillRect(reinterpret_cast<HDC>(wParam), &r, brushFor(form_.backColor()));
-        return 1;
-    }
+    case WM_ERASEBKGND:
+        return 1; // the background is painted with the rest, off screen
     case WM_PAINT: {
         PAINTSTRUCT ps;
         HDC dc = BeginPaint(hwnd_, &ps);
-        paintContainer(dc, nullptr);
+        {
+            Offscreen off(dc, ps.rcPaint);
+            FillRect(off.dc(), &ps.rcPaint, brushFor(form_.backColor()));
+            paintContainer(off.dc(), nullptr);
+        }
         EndPaint(hwnd_, &ps);
         ui_.guard([&] { form_.Form_Paint(); });
         return 0;
@@ -582,9 +583,11 @@ LRESULT CALLBACK FormWindow::panelProc(HWND hwnd, UINT msg, WPARAM wParam, LPARA
         return 1;
     case WM_PAINT: {
         PAINTSTRUCT ps;
-        HDC dc = BeginPaint(hwnd, &ps);
+        HDC screen = BeginPaint(hwnd, &ps);
         const Control* c = owner ? owner->controlOf(hwnd) : nullptr;
         if (c) {
+            Offscreen off(screen, ps.rcPaint);
+            HDC dc = off.dc();
             RECT r;
             GetClientRect(hwnd, &r);
             FillRect(dc, &r, brushFor(c->backColor()));

@@ -8,6 +8,23 @@
 
 namespace lt::win32 {
 
+Offscreen::Offscreen(HDC target, const RECT& area)
+    : target_(target), dc_(CreateCompatibleDC(target)), area_(area),
+      bitmap_(CreateCompatibleBitmap(target, std::max(1L, area.right - area.left), std::max(1L, area.bottom - area.top))),
+      old_(SelectObject(dc_, bitmap_))
+{
+    SetViewportOrgEx(dc_, -area.left, -area.top, nullptr);
+}
+
+Offscreen::~Offscreen()
+{
+    SetViewportOrgEx(dc_, 0, 0, nullptr);
+    BitBlt(target_, area_.left, area_.top, area_.right - area_.left, area_.bottom - area_.top, dc_, 0, 0, SRCCOPY);
+    SelectObject(dc_, old_);
+    DeleteObject(bitmap_);
+    DeleteDC(dc_);
+}
+
 void fill(HDC dc, const RECT& r, COLORREF color) { FillRect(dc, &r, brushFor(color)); }
 
 void frame(HDC dc, const RECT& r, COLORREF color, int width)

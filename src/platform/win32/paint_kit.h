@@ -49,6 +49,24 @@ private:
     bool owned_;
 };
 
+// Paints into an off-screen bitmap the size of the area being repainted and
+// copies it to the screen at once, so a changing picture never flickers.
+// Drawing on dc() uses the window's own coordinates.
+class Offscreen {
+public:
+    Offscreen(HDC target, const RECT& area);
+    ~Offscreen();
+    Offscreen(const Offscreen&) = delete;
+    Offscreen& operator=(const Offscreen&) = delete;
+    HDC dc() const { return dc_; }
+
+private:
+    HDC target_, dc_;
+    RECT area_;
+    HBITMAP bitmap_;
+    HGDIOBJ old_;
+};
+
 void fill(HDC dc, const RECT& r, COLORREF color);
 void frame(HDC dc, const RECT& r, COLORREF color, int width = 1);
 void line(HDC dc, POINT a, POINT b, COLORREF color, int width = 1, int style = PS_SOLID);
