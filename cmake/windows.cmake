@@ -20,7 +20,7 @@ add_executable(learning-trazel WIN32 src/platform/win32/winmain.cpp res/app.rc)
 target_link_libraries(learning-trazel PRIVATE lt_win32)
 add_dependencies(learning-trazel learning-trazel-keys)
 target_link_options(learning-trazel PRIVATE ${LT_STATIC_RUNTIME} -municode)
-file(GLOB LT_LESSON_STRINGS CONFIGURE_DEPENDS res/lessons/*.rc)
+file(GLOB LT_LESSON_STRINGS CONFIGURE_DEPENDS res/lessons/*.rc res/exercises/*.rc)
 set_source_files_properties(res/app.rc PROPERTIES
   OBJECT_DEPENDS "${CMAKE_SOURCE_DIR}/res/strings.rc;${LT_LESSON_STRINGS};${CMAKE_SOURCE_DIR}/res/learning-trazel.manifest;${CMAKE_SOURCE_DIR}/res/learning-trazel.ico")
 set(CMAKE_RC_FLAGS "${CMAKE_RC_FLAGS} -c 65001")

@@ -41,6 +41,14 @@ struct Globals {
     std::int16_t Leave_Answer = 0;
     std::int16_t Exer_Done = 0;
     std::string Design_File;
+
+    // The exercise steps window's place, kept for its next opening in this
+    // run: height and left edge in twips (0: not known yet), wide enough for
+    // any screen. Last_Right_Button is 1 when the last button pressed or
+    // released over the window was the right one.
+    int Saved_Height = 0;
+    int Saved_Left = 0;
+    int Last_Right_Button = 0;
 };
 
 // A host start that failed: the exercises are unavailable.

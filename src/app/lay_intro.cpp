@@ -126,7 +126,7 @@ void LayIntro::Form_Activate()
 void LayIntro::Form_KeyDown(int& keyCode, int)
 {
     if (keyCode == KeyF1)
-        t.desktop.winHelp(handle(), joinPath(t.appPath(), "TRZTUTOR.HLP"), help::Context, HelpContext);
+        t.desktop.winHelp(handle(), t.helpFile(), help::Context, HelpContext);
 }
 
 void LayIntro::Form_QueryUnload(int& cancel, int unloadMode) { CloseRequest(t, cancel, unloadMode); }

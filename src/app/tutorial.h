@@ -51,6 +51,8 @@ public:
     int message(const std::string& body, int style) { return desktop.messageBox(body, title(), style); }
     // The program's own directory, App.Path.
     std::string appPath() { return desktop.programDirectory(); }
+    // The tutorial's help file, beside the program.
+    std::string helpFile() { return appPath() + "\\TRZTUTOR.HLP"; }
     [[noreturn]] void end() { forms.end(); }
 };
 

@@ -1,9 +1,9 @@
 #include "exercises/start_exercises.h"
 
+#include "exercises/steps_window.h"
 #include "host/host_windows.h"
 #include "lessons/lesson_window.h"
 #include "lessons/slide_script.h"
-#include "menu/sel_menu.h"
 
 namespace lt {
 
@@ -23,15 +23,6 @@ void StartExercises(Tutorial& t)
     }
     t.g.Step_No = 0;
     ShowExerciseSteps(t);
-}
-
-void ShowExerciseSteps(Tutorial& t)
-{
-    // The exercise steps window and its scripts are not part of this program
-    // yet; with Trazel started, the learner is taken back to the lesson menu.
-    SelMenu& menu = Sel_menu(t);
-    menu.setCaption(t.text(txt::MenuTitle));
-    menu.show();
 }
 
 } // namespace lt

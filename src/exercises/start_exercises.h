@@ -9,7 +9,5 @@ namespace lt {
 // Trazel runs and opens the exercises. The answer is left in Leave_Answer,
 // the outcome of the host start in Launch_Code.
 void StartExercises(Tutorial& t);
-// Opens the exercises of Cur_Lesson at their first page.
-void ShowExerciseSteps(Tutorial& t);
 
 } // namespace lt

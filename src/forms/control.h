@@ -103,6 +103,9 @@ public:
     // Text boxes only.
     bool multiLine() const { return multiLine_; }
     void setMultiLine(bool m) { multiLine_ = m; }
+    // Read-only for the learner; code still sets the text.
+    bool locked() const { return locked_; }
+    void setLocked(bool l) { locked_ = l; }
 
     // Check boxes: 0 clear, 1 checked. Option buttons: 0 or 1; setting 1
     // clears the other option buttons of the same container.
@@ -123,6 +126,9 @@ public:
     std::function<void()> onClick, onDblClick, onGotFocus, onLostFocus;
     std::function<void(const MouseEvent&)> onMouseMove, onMouseDown, onMouseUp;
     std::function<void(int& keyCode, int shift)> onKeyDown, onKeyUp;
+    // A hook on the control's window procedure: sees each message before the
+    // control's window handles it.
+    std::function<void(unsigned message)> messageHook;
 
     // Called by bindings when the learner changed the control.
     void valueFromUser(int v);
@@ -148,6 +154,7 @@ private:
     bool filled_ = false;
     bool transparent_ = false;
     bool multiLine_ = false;
+    bool locked_ = false;
     int value_ = 0;
     PictureRef picture_;
 };

@@ -36,9 +36,13 @@ void Form::setBackColor(Color c)
 
 void Form::show()
 {
+    const bool appears = !visible_;
     visible_ = true;
     if (peer_)
         peer_->show(true);
+    // A form learns its size when it appears, as after any later change.
+    if (appears)
+        Form_Resize();
 }
 
 void Form::hide()
@@ -47,6 +51,17 @@ void Form::hide()
         return;
     visible_ = false;
     changed(Prop::Visible);
+}
+
+int Form::frameWidth() const { return peer_ ? peer_->frameWidth() : 0; }
+
+int Form::frameHeight() const { return peer_ ? peer_->frameHeight() : 0; }
+
+void Form::removeCloseCommand()
+{
+    closeCommandRemoved_ = true;
+    if (peer_)
+        peer_->removeCloseCommand();
 }
 
 bool Form::minimized() const { return peer_ && peer_->minimized(); }

@@ -3,6 +3,7 @@
 // its events by overriding the Form_ methods.
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -41,10 +42,19 @@ public:
     // Size of the client area, as designed.
     int clientWidth() const { return clientWidth_; }
     int clientHeight() const { return clientHeight_; }
+    // The frame and title bar around the client area, once the window exists.
+    int frameWidth() const;
+    int frameHeight() const;
 
     Color backColor() const { return backColor_; }
     void setBackColor(Color c);
     const Font& font() const { return font_; }
+
+    // Resizable by the learner with a sizing border; forms are fixed by default.
+    bool sizable() const { return sizable_; }
+    // Takes Close off the window's system menu, and the close box with it.
+    void removeCloseCommand();
+    bool closeCommandRemoved() const { return closeCommandRemoved_; }
 
     bool visible() const { return visible_; }
     void show();
@@ -69,6 +79,16 @@ public:
     virtual void Form_Unload() {}
     virtual void Form_KeyDown(int& keyCode, int shift) { (void)keyCode, (void)shift; }
     virtual void Form_MouseMove(const MouseEvent& e) { (void)e; }
+    virtual void Form_MouseDown(const MouseEvent& e) { (void)e; }
+    virtual void Form_MouseUp(const MouseEvent& e) { (void)e; }
+    virtual void Form_Click() {}
+    virtual void Form_DblClick() {}
+    // After every change of size, minimising included (by the learner or by code).
+    virtual void Form_Resize() {}
+
+    // A hook on the window's procedure: sees each message after the window
+    // itself has handled it (a title-bar drag has ended when it runs).
+    std::function<void(unsigned message)> messageHook;
 
     // Called by bindings. Keys go to the form first; a key code it sets to 0
     // does not reach the control. Returns the key code left after both.
@@ -89,6 +109,7 @@ protected:
     // Design-time settings, used in constructors.
     void designClientSize(int width, int height);
     void designFont(const Font& f) { font_ = f; }
+    void designSizable() { sizable_ = true; }
 
 private:
     friend class Control;
@@ -104,6 +125,8 @@ private:
     Color backColor_ = LightGrey;
     Font font_;
     bool visible_ = false;
+    bool sizable_ = false;
+    bool closeCommandRemoved_ = false;
     Pointer pointer_ = Pointer::Default;
     std::vector<Control*> controls_;
     std::vector<Control*> tabOrder_;

@@ -27,6 +27,7 @@ public:
     virtual int frameWidth() const = 0;
     virtual int frameHeight() const = 0;
     virtual bool minimized() const = 0;
+    virtual void removeCloseCommand() = 0;
     // Destroys the window; the peer object lives on until the form is freed,
     // since the window's own event may still be running.
     virtual void destroy() = 0;

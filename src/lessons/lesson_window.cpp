@@ -202,7 +202,7 @@ void LessonWindow::Form_KeyDown(int& keyCode, int shift)
         for (int i = 0; i <= 2; ++i)
             Scrn_Count[i].setVisible(false);
     if (keyCode == KeyF1)
-        t.desktop.winHelp(handle(), joinPath(t.appPath(), "TRZTUTOR.HLP"), help::Context, HelpContext);
+        t.desktop.winHelp(handle(), t.helpFile(), help::Context, HelpContext);
 }
 
 void LessonWindow::Form_QueryUnload(int& cancel, int unloadMode) { CloseRequest(t, cancel, unloadMode); }

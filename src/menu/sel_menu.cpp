@@ -227,7 +227,7 @@ bool SelMenu::AnyMarkerVisible() const
 void SelMenu::Form_KeyDown(int& keyCode, int)
 {
     if (keyCode == KeyF1)
-        t.desktop.winHelp(handle(), joinPath(t.appPath(), "TRZTUTOR.HLP"), help::Context, HelpContext);
+        t.desktop.winHelp(handle(), t.helpFile(), help::Context, HelpContext);
 }
 
 void SelMenu::Form_QueryUnload(int& cancel, int unloadMode) { CloseRequest(t, cancel, unloadMode); }

@@ -51,6 +51,9 @@ public:
     virtual bool isMinimized(WindowHandle w) = 0;
     virtual void bringToTop(WindowHandle w) = 0;
     virtual void setForeground(WindowHandle w) = 0;
+    // Keeps the window above all windows that are not topmost, or lets it go
+    // back among them; its place, size and activation stay as they are.
+    virtual void setTopmost(WindowHandle w, bool topmost) = 0;
 
     virtual void sleep(int milliseconds) = 0;
     // Starts a program as WinExec does: results 0 to 31 are errors (2: file

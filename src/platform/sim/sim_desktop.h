@@ -24,6 +24,7 @@ struct SimWindow {
     std::string program; // the program the window belongs to
     bool visible = true;
     bool minimized = false;
+    bool topmost = false;
     WindowHandle lastPopup = 0; // 0: the window itself
 };
 
@@ -114,6 +115,11 @@ public:
     bool isMinimized(WindowHandle w) override;
     void bringToTop(WindowHandle w) override;
     void setForeground(WindowHandle w) override;
+    void setTopmost(WindowHandle w, bool topmost) override
+    {
+        if (SimWindow* x = window(w))
+            x->topmost = topmost;
+    }
     void sleep(int milliseconds) override { slept_ += milliseconds; }
     int winExec(const std::string& commandLine, ShowCommand show) override;
     bool sendKeys(const std::vector<Keystroke>& keys) override;

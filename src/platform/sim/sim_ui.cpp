@@ -44,6 +44,8 @@ public:
     int frameWidth() const override { return SimUi::FrameWidth; }
     int frameHeight() const override { return SimUi::FrameHeight; }
     bool minimized() const override { return alive() && ui_.desktop_.isMinimized(handle_); }
+    // The form keeps the state; close() refuses a close box that is gone.
+    void removeCloseCommand() override {}
 
     void destroy() override
     {
@@ -176,9 +178,74 @@ void SimUi::keyDown(Form& f, int keyCode, int shift)
     act([&] { f.keyDown(f.focusedControl(), keyCode, shift); });
 }
 
+void SimUi::rightClick(Control& c)
+{
+    requireUsable(c);
+    act([&] {
+        const forms::MouseEvent right{2, 0, 0, 0};
+        if (c.onMouseDown)
+            c.onMouseDown(right);
+        if (c.onMouseUp)
+            c.onMouseUp(right);
+    });
+}
+
+void SimUi::click(Form& f, int button)
+{
+    act([&] {
+        const forms::MouseEvent e{button, 0, 0, 0};
+        f.Form_MouseDown(e);
+        f.Form_MouseUp(e);
+        if (button == 1)
+            f.Form_Click();
+    });
+}
+
+void SimUi::doubleClick(Control& c)
+{
+    requireUsable(c);
+    act([&] {
+        if (c.onClick)
+            c.onClick();
+        if (c.onDblClick)
+            c.onDblClick();
+    });
+}
+
 void SimUi::close(Form& f, int mode)
 {
+    if (mode == forms::unload_mode::ControlMenu && f.closeCommandRemoved())
+        throw std::logic_error("the form " + f.key() + " has no Close command to choose");
     act([&] { runtime_->closeRequested(f, mode); });
+}
+
+void SimUi::dragFrame(Form& f, int left, int top, int width, int height)
+{
+    constexpr unsigned NcLeftButtonDown = 0xA1;
+    act([&] {
+        const bool resized = width != f.width() || height != f.height();
+        f.geometryFromUser(left, top, width, height);
+        if (resized)
+            f.Form_Resize();
+        if (f.messageHook)
+            f.messageHook(NcLeftButtonDown);
+    });
+}
+
+void SimUi::minimize(Form& f)
+{
+    act([&] {
+        desktop_.setMinimized(f.handle(), true);
+        f.Form_Resize();
+    });
+}
+
+void SimUi::message(Control& c, unsigned msg)
+{
+    act([&] {
+        if (c.messageHook)
+            c.messageHook(msg);
+    });
 }
 
 } // namespace lt::sim

@@ -18,7 +18,7 @@ struct ProgramEnded {};
 class SimUi : public forms::UiBinding {
 public:
     static constexpr int TwipsPerPixel = 15;
-    static constexpr int FrameWidth = 120, FrameHeight = 405;
+    static constexpr int FrameWidth = 120, FrameHeight = 410;
 
     explicit SimUi(SimDesktop& desktop);
     void attach(forms::FormsRuntime& runtime) { runtime_ = &runtime; }
@@ -34,12 +34,23 @@ public:
     // activations that follow; an action that ends the program sets ended().
     void act(const std::function<void()>& action);
     void click(forms::Control& c);
+    // Presses and releases the right button over a control or the form.
+    void rightClick(forms::Control& c);
+    void click(forms::Form& f, int button = 1);
+    void doubleClick(forms::Control& c);
     void mouseMove(forms::Control& c);
     void mouseMove(forms::Form& f);
     void focus(forms::Control& c);
     void keyDown(forms::Form& f, int keyCode, int shift = 0);
-    // A close request with a reason (forms::unload_mode).
+    // A close request with a reason (forms::unload_mode). The close box and
+    // the system menu's Close are gone when the form removed its Close command.
     void close(forms::Form& f, int mode);
+    // The learner drags the title bar or a sizing border: the window takes its
+    // new place and size, then the hook sees the non-client button press.
+    void dragFrame(forms::Form& f, int left, int top, int width, int height);
+    void minimize(forms::Form& f);
+    // A message that reaches a control's window (its hook runs first).
+    void message(forms::Control& c, unsigned msg);
     bool ended() const { return ended_; }
     // Runs a modal form: called with the form once it is shown.
     std::function<void(forms::Form&)> onModal;

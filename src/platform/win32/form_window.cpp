@@ -20,7 +20,7 @@ using forms::Prop;
 namespace {
 
 constexpr UINT WmAppActivate = WM_APP + 1;
-constexpr DWORD FormStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
+constexpr DWORD FixedStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
 constexpr DWORD FormExStyle = WS_EX_CONTROLPARENT;
 constexpr int FirstControlId = 100;
 
@@ -55,16 +55,19 @@ LRESULT CALLBACK forwardToForm(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam
 
 } // namespace
 
-FormWindow::FormWindow(Win32Ui& ui, forms::Form& form) : ui_(ui), form_(form)
+FormWindow::FormWindow(Win32Ui& ui, forms::Form& form)
+    : ui_(ui), form_(form), style_(form.sizable() ? FixedStyle | WS_THICKFRAME : FixedStyle)
 {
     RECT r = {0, 0, ui_.toPixels(form.clientWidth()), ui_.toPixels(form.clientHeight())};
-    AdjustWindowRectEx(&r, FormStyle, FALSE, FormExStyle);
-    hwnd_ = CreateWindowExW(FormExStyle, FormClassName, widen(form.caption()).c_str(), FormStyle, CW_USEDEFAULT,
+    AdjustWindowRectEx(&r, style_, FALSE, FormExStyle);
+    hwnd_ = CreateWindowExW(FormExStyle, FormClassName, widen(form.caption()).c_str(), style_, CW_USEDEFAULT,
                             CW_USEDEFAULT, r.right - r.left, r.bottom - r.top, nullptr, nullptr, ui_.instance(),
                             this);
     for (Control* c : form.controls())
         createControl(*c);
     applyTabOrder();
+    if (form.closeCommandRemoved())
+        removeCloseCommand();
 }
 
 FormWindow::~FormWindow() { destroy(); }
@@ -131,6 +134,8 @@ void FormWindow::createControl(Control& c)
     case ControlKind::TextBox:
         cls = L"EDIT";
         style |= WS_TABSTOP | ES_AUTOVSCROLL | (c.multiLine() ? ES_MULTILINE | WS_VSCROLL : ES_AUTOHSCROLL);
+        if (c.locked())
+            style |= ES_READONLY;
         exStyle |= WS_EX_CLIENTEDGE;
         break;
     case ControlKind::Panel:
@@ -329,18 +334,26 @@ void FormWindow::show(bool activate)
 int FormWindow::frameWidth() const
 {
     RECT r = {0, 0, 100, 100};
-    AdjustWindowRectEx(&r, FormStyle, FALSE, FormExStyle);
+    AdjustWindowRectEx(&r, style_, FALSE, FormExStyle);
     return ui_.toTwips(r.right - r.left - 100);
 }
 
 int FormWindow::frameHeight() const
 {
     RECT r = {0, 0, 100, 100};
-    AdjustWindowRectEx(&r, FormStyle, FALSE, FormExStyle);
+    AdjustWindowRectEx(&r, style_, FALSE, FormExStyle);
     return ui_.toTwips(r.bottom - r.top - 100);
 }
 
 bool FormWindow::minimized() const { return hwnd_ && IsIconic(hwnd_); }
+
+void FormWindow::removeCloseCommand()
+{
+    if (!hwnd_)
+        return;
+    DeleteMenu(GetSystemMenu(hwnd_, FALSE), SC_CLOSE, MF_BYCOMMAND);
+    DrawMenuBar(hwnd_);
+}
 
 bool FormWindow::hourglass() const { return ui_.hourglass() || form_.mousePointer() == Pointer::Hourglass; }
 
@@ -376,22 +389,37 @@ void FormWindow::mouse(const MSG& msg)
     if (!control || control->isContainer())
         if (Control* painted = form_.windowlessAt(control, e.x, e.y))
             control = painted;
+    const UINT m = msg.message;
+    const bool down = m == WM_LBUTTONDOWN || m == WM_RBUTTONDOWN || m == WM_LBUTTONDBLCLK;
+    const bool up = m == WM_LBUTTONUP || m == WM_RBUTTONUP;
     ui_.guard([&] {
         if (!control) {
-            if (msg.message == WM_MOUSEMOVE)
+            if (m == WM_MOUSEMOVE)
                 form_.Form_MouseMove(e);
+            if (down)
+                form_.Form_MouseDown(e);
+            if (up)
+                form_.Form_MouseUp(e);
+            if (m == WM_LBUTTONUP)
+                form_.Form_Click();
+            if (m == WM_LBUTTONDBLCLK)
+                form_.Form_DblClick();
             return;
         }
         auto* handler = &control->onMouseUp;
-        if (msg.message == WM_MOUSEMOVE)
+        if (m == WM_MOUSEMOVE)
             handler = &control->onMouseMove;
-        else if (msg.message == WM_LBUTTONDOWN || msg.message == WM_RBUTTONDOWN)
+        else if (down)
             handler = &control->onMouseDown;
         if (*handler)
             (*handler)(e);
-        // Painted controls have no window to report their clicks.
-        if (control->windowless() && msg.message == WM_LBUTTONUP && control->onClick)
+        // Painted controls and panels have no notifications to report their clicks.
+        const bool reportsOwnClicks = !control->windowless() && control->kind() != ControlKind::Panel &&
+                                      control->kind() != ControlKind::PictureBox;
+        if (!reportsOwnClicks && m == WM_LBUTTONUP && control->onClick)
             control->onClick();
+        if (!reportsOwnClicks && m == WM_LBUTTONDBLCLK && control->onDblClick)
+            control->onDblClick();
     });
 }
 
@@ -472,6 +500,17 @@ void FormWindow::paintContainer(HDC dc, const Control* container)
 
 LRESULT FormWindow::handle(UINT msg, WPARAM wParam, LPARAM lParam)
 {
+    const LRESULT result = handleOwn(msg, wParam, lParam);
+    if (hwnd_ && form_.messageHook)
+        ui_.guard([&] {
+            if (form_.messageHook)
+                form_.messageHook(msg);
+        });
+    return result;
+}
+
+LRESULT FormWindow::handleOwn(UINT msg, WPARAM wParam, LPARAM lParam)
+{
     switch (msg) {
     case WM_ERASEBKGND:
         return 1; // the background is painted with the rest, off screen
@@ -548,6 +587,8 @@ LRESULT FormWindow::handle(UINT msg, WPARAM wParam, LPARAM lParam)
             form_.geometryFromUser(ui_.toTwips(r.left), ui_.toTwips(r.top), ui_.toTwips(r.right - r.left),
                                    ui_.toTwips(r.bottom - r.top));
         }
+        if (msg == WM_SIZE && form_.visible())
+            ui_.guard([&] { form_.Form_Resize(); });
         break;
     case WM_SHOWWINDOW:
         form_.setVisibleFromPeer(wParam != 0);

@@ -37,6 +37,7 @@ public:
     int frameWidth() const override;
     int frameHeight() const override;
     bool minimized() const override;
+    void removeCloseCommand() override;
     void destroy() override;
 
     static LRESULT CALLBACK formProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
@@ -44,6 +45,7 @@ public:
 
 private:
     LRESULT handle(UINT msg, WPARAM wParam, LPARAM lParam);
+    LRESULT handleOwn(UINT msg, WPARAM wParam, LPARAM lParam);
     LRESULT controlColor(HDC dc, HWND child);
     void command(HWND child, int code);
     void createControl(forms::Control& c);
@@ -61,6 +63,7 @@ private:
 
     Win32Ui& ui_;
     forms::Form& form_;
+    const DWORD style_;
     HWND hwnd_ = nullptr;
     std::unordered_map<const forms::Control*, HWND> windows_;
     std::unordered_map<HWND, forms::Control*> controls_;

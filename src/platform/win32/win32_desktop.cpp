@@ -76,6 +76,13 @@ void Win32Desktop::setForeground(WindowHandle w)
         SetForegroundWindow(hwndOf(w));
 }
 
+void Win32Desktop::setTopmost(WindowHandle w, bool topmost)
+{
+    if (w)
+        SetWindowPos(hwndOf(w), topmost ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
+                     SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+}
+
 void Win32Desktop::sleep(int milliseconds) { Sleep(static_cast<DWORD>(milliseconds)); }
 
 int Win32Desktop::winExec(const std::string& commandLine, ShowCommand show)

@@ -30,6 +30,7 @@ public:
     bool isMinimized(WindowHandle w) override;
     void bringToTop(WindowHandle w) override;
     void setForeground(WindowHandle w) override;
+    void setTopmost(WindowHandle w, bool topmost) override;
     void sleep(int milliseconds) override;
     int winExec(const std::string& commandLine, ShowCommand show) override;
     bool sendKeys(const std::vector<Keystroke>& keys) override;

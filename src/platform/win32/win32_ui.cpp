@@ -13,7 +13,8 @@ bool isKey(UINT m) { return m == WM_KEYDOWN || m == WM_SYSKEYDOWN; }
 bool isKeyUp(UINT m) { return m == WM_KEYUP || m == WM_SYSKEYUP; }
 bool isMouse(UINT m)
 {
-    return m == WM_MOUSEMOVE || m == WM_LBUTTONDOWN || m == WM_LBUTTONUP || m == WM_RBUTTONDOWN || m == WM_RBUTTONUP;
+    return m == WM_MOUSEMOVE || m == WM_LBUTTONDOWN || m == WM_LBUTTONUP || m == WM_RBUTTONDOWN || m == WM_RBUTTONUP ||
+           m == WM_LBUTTONDBLCLK;
 }
 
 void registerClasses(HINSTANCE instance)
@@ -66,6 +67,16 @@ FormWindow* Win32Ui::formWindowOf(HWND anyWindow) const
 bool Win32Ui::preTranslate(MSG& msg)
 {
     FormWindow* fw = formWindowOf(msg.hwnd);
+    if (!fw)
+        return false;
+    // A control's hook sees the input that reaches its window before the
+    // window does; what is sent rather than posted does not pass here.
+    if (forms::Control* c = fw->controlOf(msg.hwnd); c && c->messageHook)
+        guard([&] {
+            if (c->messageHook)
+                c->messageHook(msg.message);
+        });
+    fw = formWindowOf(msg.hwnd);
     if (!fw)
         return false;
     if (isKey(msg.message) && fw->keyDown(msg.hwnd, static_cast<int>(msg.wParam)) == 0)

@@ -1,0 +1,21 @@
+// Making Trazel open the tutorial library and the exercises' design, by
+// typing into its File > Open dialog.
+#pragma once
+
+#include <string>
+
+#include "app/tutorial.h"
+
+namespace lt {
+
+// Opens TUTOR.LLB and then Design_File from the working directory in Trazel.
+// When the design is missing the learner is told, the steps window goes to
+// the task bar and the lesson menu comes back; the result is then false.
+bool OpenTutorialDesign(Tutorial& t);
+
+// The keys that open the tutorial library of a working directory. A "~" in
+// the directory (as in a short name, PROGRA~1) would reach the dialog as
+// Enter, so it is typed as a literal tilde instead.
+std::string libraryOpenKeys(const std::string& workDir);
+
+} // namespace lt
