@@ -1,0 +1,539 @@
+// The exercises: the steps window, the nine exercise scripts page by page
+// with the keys they type into Trazel, and the opening of the tutorial design.
+#include <gtest/gtest.h>
+
+#include <regex>
+
+#include "exercises/exercise_script.h"
+#include "exercises/message_names.h"
+#include "exercises/open_design.h"
+#include "exercises/steps_window.h"
+#include "host/send_keys.h"
+#include "lessons/lesson_window.h"
+#include "machine.h"
+#include "menu/sel_menu.h"
+
+namespace lt::test {
+namespace {
+
+// A lesson's exercises started from its Exercises button, with Trazel running.
+struct Exercising : Machine {
+    explicit Exercising(int lesson, const Setup& setup = {}) : Machine(setup)
+    {
+        startToMenu();
+        ui.click(Sel_menu(t).Menu_btn[lesson]);
+        auto* w = static_cast<LessonWindow*>(t.forms.find("L" + std::to_string(lesson)));
+        ui.click(w->Ctrls);
+        desktop.answer(mb::IdYes);
+        ui.click(w->Do_Exercises);
+        steps = static_cast<StepsWindow*>(t.forms.find(StepsWindow::Key));
+    }
+    // The keys the next action types, as the key log writes them.
+    std::vector<std::string> keysOf(const std::function<void()>& action)
+    {
+        const std::size_t before = desktop.sentKeys().size();
+        action();
+        std::vector<std::string> out;
+        for (std::size_t i = before; i < desktop.sentKeys().size(); ++i)
+            for (const Keystroke& k : desktop.sentKeys()[i].keys)
+                out.push_back(describe(k));
+        return out;
+    }
+    std::vector<std::string> press() { return keysOf([this] { ui.click(steps->Next_Step); }); }
+    StepsWindow* steps = nullptr;
+};
+
+std::vector<std::string> keys(const std::string& sendKeys)
+{
+    const std::vector<Keystroke> strokes = parseSendKeys(sendKeys).value();
+    std::vector<std::string> out;
+    for (const Keystroke& k : strokes)
+        out.push_back(describe(k));
+    return out;
+}
+
+std::string lines(const Machine& m, int first, int last)
+{
+    std::string s;
+    for (int id = first; id <= last; ++id)
+        s += (id == first ? "\r\n" : "\r\n\r\n") + m.text(id);
+    return s;
+}
+
+const std::string SetupBanner = "\r\n=========================\r\nExercises setup\r\n=========================";
+
+// What each press after the design opening must type into Trazel, and the
+// page it must leave on screen, as the exercise scripts are written down.
+struct LaterStep {
+    std::string keys; // "" for none; Activate's own "{ESC 6}" is not part of a press
+    int first, last;  // the page's texts
+    bool setupPage = false;
+};
+struct ScriptCase {
+    int lesson;
+    std::string design;
+    bool hostAfterOpening;
+    std::vector<LaterStep> steps;
+};
+
+const std::vector<ScriptCase> Scripts = {
+    {3, "TUTORBD1.MAX", false,
+     {{"{ESC 6}%(w1){i 2}^f2250,3800{Enter}{    3}{ESC}", 13050, 13056},
+      {"{ESC 6}%(w1)+{HOME}i^f2200,1650{Enter}{ESC}", 13100, 13109},
+      {"", 13150, 13157},
+      {"", 13200, 13204}}},
+    {4, "TUTORBD2.MAX", false,
+     {{"", 14010, 14019},
+      {"{ESC 6}%(w1)+{HOME}{i 2}^f1550,1050{Enter}{ESC}", 14050, 14055},
+      {"", 14100, 14106},
+      {"", 14150, 14162},
+      {"", 14200, 14206}}},
+    {5, "TUTORBD2.MAX", true,
+     {{"", 15005, 15009, true},
+      {"", 15050, 15060},
+      {"{ESC 6}%(w1)%va{i 3}^f2100,2700{Enter}{ESC}1{home}", 15100, 15113},
+      {"{i 3}^f5050,1500{Enter}{ESC}1{home}{o 3}", 15150, 15160},
+      {"", 15200, 15209},
+      {"", 15250, 15255},
+      {"", 15300, 15304}}},
+    {6, "TUTORBD2.MAX", true,
+     {{"{ESC 6}%(w1)%va{BACKSPACE}{i 3}^f4725,1500{Enter}{ESC}{home}", 16050, 16060},
+      {"{ESC 6}", 16100, 16104},
+      {"", 16150, 16162}}},
+    {8, "TUTORBD2.MAX", false,
+     {{"", 18050, 18055}, {"", 18100, 18108}, {"", 18150, 18171}, {"", 18200, 18206}, {"%(wr)", 18250, 18258}}},
+    {9, "TUTORBD3.MAX", false,
+     {{"+{HOME}{BACKSPACE}{i 2}^f1025,4525{Enter}{ESC}{home}", 19050, 19060}, {"", 19100, 19112}}},
+    {13, "TUTORBD2.MAX", false,
+     {{"", 23010, 23020},
+      {"", 23050, 23055},
+      {"{ESC 6}%(w1)+{HOME}{BACKSPACE}{i 2}^f4025,1150{Enter}{ESC}{home}", 23100, 23109}}},
+    {14, "TUTORBD1.MAX", false, {{"", 24050, 24061}, {"", 24100, 24109}, {"", 24150, 24156}, {"", 24200, 24208}}},
+    {15, "TUTORBD4.MAX", false,
+     {{"", 25025, 25027, true},
+      {"{ESC 6}%(w1)+{HOME}{i 3}^f1050,1325{Enter}{ESC}1{home}", 25050, 25055},
+      {"{ESC 6}%(w1)+{HOME}{i 3}^f1050,1325{Enter}{ESC}1{home}", 25100, 25105}}},
+};
+
+class ExerciseRun : public ::testing::TestWithParam<ScriptCase> {};
+
+TEST_P(ExerciseRun, EveryPressShowsItsPageAndTypesItsKeys)
+{
+    const ScriptCase& c = GetParam();
+    Exercising m(c.lesson);
+    ASSERT_NE(m.steps, nullptr) << "Yes to the question opens the steps window";
+    StepsWindow& s = *m.steps;
+    EXPECT_FALSE(m.t.forms.loaded("L" + std::to_string(c.lesson)));
+    EXPECT_EQ(s.caption(), "Trazel Exercises");
+    EXPECT_EQ(s.Lesson_Name.caption(), m.text(700 + c.lesson));
+    EXPECT_EQ(s.Textbox.backColor(), forms::Cyan);
+    EXPECT_EQ(s.Textbox.caption().rfind("\r\n=========================\r\nIMPORTANT\r\n", 0), 0u);
+    EXPECT_EQ(m.t.g.Step_No, 0);
+
+    const int base = (10 + c.lesson) * 1000;
+    EXPECT_TRUE(m.press().empty()) << "the set-up page types nothing";
+    EXPECT_EQ(s.Textbox.caption(), SetupBanner + "\r\n" + lines(m, base, base + 2));
+    EXPECT_TRUE(s.Textbox.font().bold);
+    EXPECT_EQ(s.Textbox.backColor(), forms::White);
+    EXPECT_EQ(m.t.g.Design_File, c.design);
+
+    const std::string dir = m.t.g.Work_Dir;
+    EXPECT_EQ(m.press(), keys("%(f)on{BKSP}" + dir + "\\TUTOR.LLB{Enter}%(f)o" + c.design + "{Enter}"));
+    EXPECT_EQ(s.Textbox.caption(), SetupBanner + "\r\n\r\n--- " + c.design + " ---\r\n\r\n" + m.text(853) +
+                                       "\r\n\r\n" + m.text(854));
+
+    for (std::size_t i = 0; i < c.steps.size(); ++i) {
+        const LaterStep& step = c.steps[i];
+        SCOPED_TRACE("step " + std::to_string(i + 2));
+        const bool last = i + 1 == c.steps.size();
+        EXPECT_EQ(m.press(), step.keys.empty() ? std::vector<std::string>{} : keys(step.keys));
+        const std::string page = lines(m, step.first, step.last);
+        EXPECT_EQ(s.Textbox.caption(), step.setupPage ? SetupBanner + "\r\n" + page : page);
+        EXPECT_EQ(s.Textbox.font().bold, step.setupPage);
+        EXPECT_EQ(m.t.g.Exer_Done, last ? 1 : 0);
+        EXPECT_EQ(s.Next_Step.enabled(), !last);
+        EXPECT_EQ(Sel_menu(m.t).Chk_Exr[c.lesson].visible(), last);
+    }
+    EXPECT_EQ(m.t.g.Lsn_Progress[c.lesson], mark::ExercisesDone) << "the lesson-done bit stays as it was";
+    EXPECT_EQ(m.t.g.Step_No, static_cast<int>(c.steps.size()) + 2);
+}
+
+INSTANTIATE_TEST_SUITE_P(Lessons, ExerciseRun, ::testing::ValuesIn(Scripts),
+                         [](const auto& info) { return "Lesson" + std::to_string(info.param.lesson); });
+
+
+// The texts of every page keep the form the steps window's pages share: a
+// title "Exercise K of N -- name", numbered instructions padded to four
+// characters, and a last instruction that names the button to go on with.
+TEST(ExerciseTexts, EveryPageHasItsTitleNumberingAndClosingInstruction)
+{
+    const std::regex title(R"(Exercise (\d+) of (\d+) -- \S.*)");
+    const std::regex numbered(R"((\d+)\.( +)\S.*)");
+    for (const ScriptCase& c : Scripts) {
+        const ExerciseScript* script = exerciseScript(c.lesson);
+        ASSERT_NE(script, nullptr) << c.lesson;
+        EXPECT_EQ(script->stepCount(), static_cast<int>(c.steps.size()) + 2) << c.lesson;
+        EXPECT_EQ(script->designFile, c.design);
+        EXPECT_EQ(script->hostAfterOpening, c.hostAfterOpening);
+        const int base = (10 + c.lesson) * 1000;
+        for (int id = base; id <= base + 2; ++id)
+            EXPECT_TRUE(stringTable().find(id)) << "set-up text " << id;
+        int exercise = 0;
+        for (std::size_t i = 0; i < c.steps.size(); ++i) {
+            const LaterStep& step = c.steps[i];
+            SCOPED_TRACE("texts " + std::to_string(step.first) + ".." + std::to_string(step.last));
+            const bool lastPage = i + 1 == c.steps.size();
+            std::vector<std::string> texts;
+            for (int id = step.first; id <= step.last; ++id) {
+                const auto text = stringTable().find(id);
+                ASSERT_TRUE(text) << id;
+                texts.push_back(*text);
+            }
+            EXPECT_FALSE(stringTable().find(step.last + 1)) << "a page ends where its script says";
+            int expectNumber = 1;
+            std::smatch m;
+            if (!step.setupPage) {
+                ASSERT_TRUE(std::regex_match(texts[0], m, title)) << texts[0];
+                EXPECT_EQ(std::stoi(m[1]), ++exercise);
+                EXPECT_EQ(std::stoi(m[2]), script->exercises);
+            }
+            for (std::size_t k = step.setupPage ? 0 : 1; k < texts.size(); ++k) {
+                if (!std::regex_match(texts[k], m, numbered))
+                    continue;
+                EXPECT_EQ(std::stoi(m[1]), expectNumber++) << texts[k];
+                EXPECT_EQ(m[1].length() + 1 + m[2].length(), 4u) << "padded to four characters: " << texts[k];
+            }
+            // Set-up pages only need to say which button goes on.
+            if (step.setupPage) {
+                EXPECT_NE(texts.back().find("Choose the Exercise button"), std::string::npos) << texts.back();
+                continue;
+            }
+            const std::string close = lastPage ? "Choose the Lesson Menu button." : "Choose the Exercise button.";
+            ASSERT_TRUE(std::regex_match(texts.back(), m, numbered)) << texts.back();
+            EXPECT_EQ(texts.back().substr(4), close);
+        }
+        EXPECT_EQ(exercise, script->exercises) << "lesson " << c.lesson;
+    }
+    for (int lesson : {1, 2, 7, 10, 11, 12})
+        EXPECT_EQ(exerciseScript(lesson), nullptr);
+}
+
+struct LibraryKeysCase {
+    const char* workDir;
+    const char* keys;
+};
+
+TEST(LibraryOpenKeys, TildesAreTypedAsTildesAndNeverAsEnter)
+{
+    const LibraryKeysCase cases[] = {
+        {"C:\\TUTOR", "%(f)on{BKSP}C:\\TUTOR\\TUTOR.LLB{Enter}"},
+        {"C:\\PROGRA~1\\TUTOR", "%(f)o{ }C:\\PROGRA{~}1\\TUTOR\\TUTOR.LLB{Enter}{ESC}"},
+        {"C:\\A~1\\B~2", "%(f)o{ }C:\\A{~}1\\B{~}2\\TUTOR.LLB{Enter}{ESC}"},
+        {"C:\\A~1\\B~2\\C~3", "%(f)o{ }C:\\A{~}1\\B{~}2\\C{~}3\\TUTOR.LLB{Enter}{ESC}"},
+        // Past the third tilde the rest of the directory is typed as it is.
+        {"C:\\A~1\\B~2\\C~3\\D~4", "%(f)o{ }C:\\A{~}1\\B{~}2\\C{~}3\\D~4\\TUTOR.LLB{Enter}{ESC}"},
+        // Characters the notation reserves reach the dialog as themselves.
+        {"C:\\PROGRAM FILES (X86)\\TRAZEL+", "%(f)on{BKSP}C:\\PROGRAM FILES {(}X86{)}\\TRAZEL{+}\\TUTOR.LLB{Enter}"},
+    };
+    for (const LibraryKeysCase& c : cases) {
+        EXPECT_EQ(libraryOpenKeys(c.workDir), c.keys);
+        EXPECT_TRUE(parseSendKeys(libraryOpenKeys(c.workDir))) << c.workDir;
+    }
+}
+
+TEST(OpenTutorialDesign, AWorkingDirectoryWithATildeSkipsTheHostActivation)
+{
+    Exercising m(3);
+    m.t.g.Work_Dir = "C:\\TRAZEL\\TUTOR~1";
+    m.files.makeDirectory(m.t.g.Work_Dir);
+    m.files.writeFile(m.t.g.Work_Dir + "\\TUTORBD1.MAX", "board");
+    m.ui.click(m.steps->Next_Step);
+    EXPECT_EQ(m.press(), keys("%(f)o{ }C:\\TRAZEL\\TUTOR{~}1\\TUTOR.LLB{Enter}{ESC}%(f)oTUTORBD1.MAX{Enter}"));
+}
+
+TEST(OpenTutorialDesign, AMissingDesignEndsTheExercisesAtTheLessonMenu)
+{
+    Exercising m(9);
+    m.ui.click(m.steps->Next_Step);
+    m.files.remove(m.t.g.Work_Dir + "\\TUTORBD3.MAX");
+    m.desktop.answer(mb::IdOk);
+    EXPECT_TRUE(m.press().empty()) << "nothing reaches Trazel";
+    EXPECT_EQ(m.lastBox().text, m.t.g.Work_Dir + "\\TUTORBD3.MAX\r\n\r\nThis tutorial file wasn't found! The Learning "
+                                                 "Trazel tutorial source files may need to be reinstalled.");
+    EXPECT_EQ(m.lastBox().style, mb::Ok | mb::IconExclamation);
+    EXPECT_FALSE(m.t.forms.loaded(StepsWindow::Key));
+    EXPECT_TRUE(Sel_menu(m.t).visible());
+    EXPECT_EQ(Sel_menu(m.t).caption(), "Learning Trazel - Lesson menu");
+    EXPECT_EQ(m.t.g.Step_No, 0);
+}
+
+TEST(StepsWindow, LoadEndsTheProgramWhenTrazelVanishedAfterItsStart)
+{
+    Machine m(test::Setup{{"QuarnTrazelUltor9.20"}, false});
+    m.desktop.answer(mb::IdNo); // don't open Trazel at start-up
+    m.startToMenu();
+    m.ui.click(Sel_menu(m.t).Menu_btn[4]);
+    auto* w = static_cast<LessonWindow*>(m.t.forms.find("L4"));
+    m.ui.click(w->Ctrls);
+    // The session frame starts and is gone again before the steps window loads.
+    m.desktop.onExec = [](const sim::Exec&) { return 33; };
+    m.t.g.Lsn_Progress[1] = 1;
+    m.desktop.answer(mb::IdYes); // leave the lesson
+    m.desktop.answer(mb::IdOk);  // Trazel couldn't be opened
+    m.desktop.answer(mb::IdNo);  // don't save the progress
+    m.ui.click(w->Do_Exercises);
+    EXPECT_TRUE(m.ui.ended());
+    const auto& boxes = m.desktop.messageBoxes();
+    ASSERT_GE(boxes.size(), 2u);
+    EXPECT_EQ(boxes[boxes.size() - 2].text, "An error occurred and Trazel couldn't be opened.");
+    EXPECT_EQ(boxes[boxes.size() - 2].style, mb::Ok | mb::IconExclamation);
+    EXPECT_FALSE(m.files.exists(m.t.g.Work_Dir + "\\TUTORBD2.MAX")) << "the work files are deleted";
+}
+
+TEST(StepsWindow, LessonMenuBeforeTheEndAsksAndNoChangesNothing)
+{
+    Exercising m(4);
+    m.ui.click(m.steps->Next_Step);
+    const std::string page = m.steps->Textbox.caption();
+    m.desktop.answer(mb::IdNo);
+    m.ui.click(m.steps->Return_Tut);
+    EXPECT_EQ(m.lastBox().text, "----  \"Thermal relief and zones\"  ----\r\n\r\nYou haven't completed the exercises for "
+                                "this lesson.\r\nDo you want to quit these exercises and return to the Learning "
+                                "Trazel lesson menu?");
+    EXPECT_EQ(m.lastBox().style, mb::YesNo | mb::IconQuestion);
+    EXPECT_TRUE(m.t.forms.loaded(StepsWindow::Key));
+    EXPECT_EQ(m.steps->Textbox.caption(), page);
+    EXPECT_EQ(m.t.g.Step_No, 1);
+
+    m.desktop.answer(mb::IdYes);
+    m.ui.click(m.steps->Return_Tut);
+    EXPECT_FALSE(m.t.forms.loaded(StepsWindow::Key));
+    EXPECT_TRUE(Sel_menu(m.t).visible());
+    EXPECT_EQ(m.t.g.Step_No, 0);
+    ASSERT_FALSE(m.desktop.helpCalls().empty());
+    EXPECT_EQ(m.desktop.helpCalls().back().command, help::Quit);
+    EXPECT_NE(m.desktop.findWindow("MaxFrame", ""), 0u) << "Trazel stays open";
+    EXPECT_EQ(m.desktop.pointer(), Pointer::Default);
+}
+
+TEST(StepsWindow, LessonMenuAfterTheLastPageAsksNothingAndShowsBothMarkers)
+{
+    Exercising m(9);
+    for (int press = 0; press < 4; ++press)
+        m.ui.click(m.steps->Next_Step);
+    EXPECT_FALSE(m.steps->Next_Step.enabled());
+    const std::size_t boxes = m.boxCount();
+    m.ui.click(m.steps->Return_Tut);
+    EXPECT_EQ(m.boxCount(), boxes);
+    EXPECT_TRUE(Sel_menu(m.t).Chk_Exr[9].visible());
+    EXPECT_EQ(m.t.g.Exer_Done, 0) << "the menu's activation resets it";
+}
+
+TEST(StepsWindow, ExercisePressWithTrazelGoneRunsNoStep)
+{
+    Exercising m(3);
+    m.desktop.closeWindow(m.desktop.findWindow("MaxFrame", ""));
+    m.desktop.answer(mb::IdOk);
+    EXPECT_TRUE(m.press().empty());
+    EXPECT_EQ(m.t.g.Design_File, "") << "step 0 did not run";
+    EXPECT_FALSE(m.t.forms.loaded(StepsWindow::Key));
+    EXPECT_TRUE(Sel_menu(m.t).visible());
+}
+
+struct SizeCase {
+    int width, height;
+    int expectWidth, expectHeight;
+};
+
+TEST(StepsWindow, KeepsItsWidthAndAtLeastItsSmallestHeight)
+{
+    const SizeCase cases[] = {
+        {4020, 2000, 4020, 3000}, {5000, 7000, 4020, 7000}, {3000, 3000, 4020, 3000}, {4020, 6575, 4020, 6575}};
+    for (const SizeCase& c : cases) {
+        Exercising m(3);
+        StepsWindow& s = *m.steps;
+        EXPECT_EQ(s.width(), 4020);
+        EXPECT_EQ(s.height(), 6575);
+        EXPECT_EQ(s.left(), m.ui.screenWidth() - 4020 - 50);
+        EXPECT_EQ(s.top(), 50);
+        m.ui.dragFrame(s, s.left(), s.top(), c.width, c.height);
+        EXPECT_EQ(s.width(), c.expectWidth);
+        EXPECT_EQ(s.height(), c.expectHeight);
+        EXPECT_EQ(s.Textbox.top(), 840);
+        EXPECT_EQ(s.Textbox.height(), c.expectHeight - 2630) << "the text box fills the space between the panels";
+        EXPECT_EQ(s.Bot_Panel.top() + s.Bot_Panel.height(), c.expectHeight - 410);
+        EXPECT_TRUE(s.Textbox.visible());
+    }
+}
+
+TEST(StepsWindow, RemembersWhereTheLearnerPutItForTheNextOpening)
+{
+    Exercising m(3);
+    m.ui.dragFrame(*m.steps, 2000, 900, 4020, 4000);
+    EXPECT_EQ(m.t.g.Saved_Left, 2000);
+    EXPECT_EQ(m.t.g.Saved_Height, 4000);
+    m.desktop.answer(mb::IdYes);
+    m.ui.click(m.steps->Return_Tut);
+    m.ui.click(Sel_menu(m.t).Menu_btn[3]);
+    auto* w = static_cast<LessonWindow*>(m.t.forms.find("L3"));
+    m.ui.click(w->Ctrls);
+    m.desktop.answer(mb::IdYes);
+    m.ui.click(w->Do_Exercises);
+    auto* again = static_cast<StepsWindow*>(m.t.forms.find(StepsWindow::Key));
+    ASSERT_NE(again, nullptr);
+    EXPECT_EQ(again->height(), 4000);
+    EXPECT_EQ(again->left(), 2000);
+    EXPECT_EQ(again->Textbox.caption().find("IMPORTANT"), 2u + 25 + 2) << "a new run starts at the IMPORTANT page";
+}
+
+TEST(StepsWindow, OnTopOptionDecidesWhetherClicksRaiseTrazel)
+{
+    Exercising m(3);
+    StepsWindow& s = *m.steps;
+    const WindowHandle design = m.desktop.findWindow("MaxFrame", "");
+    auto* steps = m.desktop.window(s.handle());
+    EXPECT_TRUE(s.onTop());
+    EXPECT_TRUE(steps->topmost);
+
+    m.ui.click(s.On_Top_Check);
+    EXPECT_FALSE(steps->topmost);
+    EXPECT_EQ(s.Cmd_Desc.caption(), "On-top window -- Disabled.");
+    for (const auto& click : std::vector<std::function<void()>>{
+             [&] { m.ui.click(s.Top_Panel); }, [&] { m.ui.click(s); }, [&] { m.ui.click(s.Textbox); },
+             [&] { m.ui.dragFrame(s, s.left() - 100, s.top(), s.width(), s.height()); }}) {
+        m.desktop.setForeground(s.handle());
+        click();
+        EXPECT_EQ(m.desktop.foreground(), s.handle()) << "Trazel is not raised";
+    }
+
+    m.ui.click(s.On_Top_Check);
+    EXPECT_TRUE(steps->topmost);
+    EXPECT_EQ(s.Cmd_Desc.caption(), "On-top window -- Enabled.");
+    for (const auto& click : std::vector<std::function<void()>>{
+             [&] { m.ui.click(s.Lesson_Name); }, [&] { m.ui.doubleClick(s.Bot_Panel); }, [&] { m.ui.click(s.Textbox); },
+             [&] { m.ui.rightClick(s.Quit_Sel); },
+             [&] { m.ui.dragFrame(s, s.left() - 100, s.top(), s.width(), s.height()); }}) {
+        m.desktop.setForeground(s.handle());
+        click();
+        EXPECT_EQ(m.desktop.foreground(), design) << "Trazel is raised";
+    }
+    EXPECT_EQ(m.t.g.Last_Right_Button, 1);
+    m.desktop.setForeground(s.handle());
+    m.ui.click(s, 1);
+    EXPECT_EQ(m.t.g.Last_Right_Button, 0);
+}
+
+TEST(StepsWindow, KeepOnTopLeavesOpenHelpInFront)
+{
+    Exercising m(3);
+    StepsWindow& s = *m.steps;
+    m.ui.click(s.Exer_Help);
+    ASSERT_FALSE(m.desktop.helpCalls().empty());
+    EXPECT_EQ(m.desktop.helpCalls().back().file, TutorDir + "\\TRZTUTOR.HLP");
+    EXPECT_EQ(m.desktop.helpCalls().back().data, 1004u);
+    const WindowHandle help = m.desktop.openWindow("WinHelpClass", "Help for Learning Trazel", true, "tutorial");
+    m.ui.click(s.Cmd_Desc);
+    EXPECT_EQ(m.desktop.foreground(), help);
+    m.desktop.setMinimized(help, true);
+    m.ui.click(s.Cmd_Desc);
+    EXPECT_EQ(m.desktop.foreground(), m.desktop.findWindow("MaxFrame", ""));
+}
+
+TEST(StepsWindow, HasNoCloseCommandButAnswersTheSessionEnd)
+{
+    Exercising m(3);
+    EXPECT_THROW(m.ui.close(*m.steps, forms::unload_mode::ControlMenu), std::logic_error);
+    m.t.g.Lsn_Progress[3] = mark::LessonDone;
+    m.desktop.answer(mb::IdCancel); // keep Windows running
+    m.ui.close(*m.steps, forms::unload_mode::WindowsSession);
+    EXPECT_EQ(m.lastBox().style, mb::YesNoCancel | mb::IconQuestion);
+    EXPECT_FALSE(m.ui.ended());
+    EXPECT_TRUE(m.t.forms.loaded(StepsWindow::Key));
+}
+
+TEST(StepsWindow, DescribesEachControlUnderThePointer)
+{
+    Exercising m(3);
+    StepsWindow& s = *m.steps;
+    const std::pair<forms::Control*, const char*> cases[] = {
+        {&s.Exer_Help, "Displays help information."},
+        {&s.Next_Step, "Displays the next exercise."},
+        {&s.Return_Tut, "Ends the exercises and displays the lesson menu."},
+        {&s.View_Trazel, "Displays Quarn(R) Trazel."},
+        {&s.Quit_Sel, "Quits Learning Trazel."},
+        {&s.On_Top_Check, "On-top window -- Enabled."},
+        {&s.Textbox, ""},
+    };
+    for (const auto& [control, text] : cases) {
+        m.ui.mouseMove(*control);
+        EXPECT_EQ(s.Cmd_Desc.caption(), text) << control->name();
+        m.ui.mouseMove(s);
+        EXPECT_EQ(s.Cmd_Desc.caption(), "");
+        m.ui.focus(*control);
+        EXPECT_EQ(s.Cmd_Desc.caption(), text) << control->name();
+    }
+}
+
+TEST(MessageNames, OnlyTitleBarAndFrameClicksCount)
+{
+    const std::pair<unsigned, const char*> names[] = {
+        {0x86, "WM_NCACTIVATE"},  {0xA1, "WM_NCLBUTTONDOWN"}, {0xA3, "WM_NCLBUTTONDBLCLK"}, {0xA4, "WM_NCRBUTTONDOWN"},
+        {0xA5, "WM_NCRBUTTONUP"}, {0xA6, "WM_NCRBUTTONDBLCLK"}, {0xA0, "WM_NCMOUSEMOVE"},    {0x202, ""}, {0xA2, ""},
+        {0x1A1, ""},
+    };
+    for (const auto& [number, name] : names) {
+        EXPECT_EQ(messageName(number), name) << std::hex << number;
+        const std::string n = name;
+        EXPECT_EQ(isNonClientClick(number), n == "WM_NCLBUTTONDOWN" || n == "WM_NCLBUTTONDBLCLK" || n == "WM_NCRBUTTONUP");
+    }
+}
+
+TEST(StepsWindow, TextBoxHookRunsBeforeTheTextBoxSeesTheClick)
+{
+    Exercising m(3);
+    StepsWindow& s = *m.steps;
+    m.t.g.Saved_Left = 0;
+    m.ui.message(s.Textbox, 0x202); // a left-button release inside the text: no title-bar click
+    EXPECT_EQ(m.t.g.Saved_Left, 0);
+    m.ui.message(s.Textbox, 0xA1); // on its scroll bar
+    EXPECT_EQ(m.t.g.Saved_Left, s.left());
+    EXPECT_TRUE(s.Cmd_Desc.visible());
+}
+
+TEST(StartExercises, NoLeavesTheLessonAsItWas)
+{
+    Machine m;
+    m.startToMenu();
+    m.ui.click(Sel_menu(m.t).Menu_btn[5]);
+    auto* w = static_cast<LessonWindow*>(m.t.forms.find("L5"));
+    m.ui.click(w->Fwd_1);
+    m.ui.click(w->Ctrls);
+    m.desktop.answer(mb::IdNo);
+    m.ui.click(w->Do_Exercises);
+    EXPECT_EQ(m.lastBox().text, "Do you want to quit this lesson and start the Trazel exercises?");
+    EXPECT_TRUE(m.t.forms.loaded("L5"));
+    EXPECT_FALSE(m.t.forms.loaded(StepsWindow::Key));
+    EXPECT_EQ(m.t.g.Step_No, 2);
+    EXPECT_EQ(m.desktop.pointer(), Pointer::Default);
+}
+
+TEST(StartExercises, TheEndOfALessonLeadsIntoItsExercises)
+{
+    Machine m;
+    m.startToMenu();
+    m.ui.click(Sel_menu(m.t).Menu_btn[9]);
+    auto* w = static_cast<LessonWindow*>(m.t.forms.find("L9"));
+    while (m.t.forms.loaded("L9") && m.desktop.pendingAnswers() == 0) {
+        if (m.t.g.Screen_No == static_cast<int>(w->content().screens.size()))
+            m.desktop.answer(mb::IdYes);
+        m.ui.click(w->Fwd_1);
+    }
+    auto* s = static_cast<StepsWindow*>(m.t.forms.find(StepsWindow::Key));
+    ASSERT_NE(s, nullptr);
+    EXPECT_EQ(m.t.g.Step_No, 0);
+    EXPECT_EQ(s->Lesson_Name.caption(), "Finishing the design");
+    EXPECT_EQ(m.t.g.Lsn_Progress[9], mark::LessonDone);
+}
+
+} // namespace
+} // namespace lt::test
