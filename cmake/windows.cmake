@@ -1,9 +1,6 @@
 # The Windows build: the product, its installed layout, and the suite that
 # runs under Wine.
 add_compile_definitions(UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601)
-# GCC 12 warns wrongly about overlapping copies in optimised string
-# concatenation (its bug 105329); the native build keeps the warning.
-add_compile_options(-Wno-restrict)
 set(LT_STATIC_RUNTIME -static -static-libgcc -static-libstdc++)
 
 file(GLOB LT_WIN32_SOURCES CONFIGURE_DEPENDS src/platform/win32/*.cpp)

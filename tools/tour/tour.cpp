@@ -4,6 +4,9 @@
 // lesson-tour.exe --start PROGRAM OUTPUT-PREFIX goes through start-up as a
 // learner would (opening Trazel when asked) and saves the whole screen at
 // each step: the question, the intro in front of Trazel, the lesson menu.
+// lesson-tour.exe --exercises PROGRAM WORKDIR "LESSON CAPTION" OUTPUT-PREFIX
+// starts a lesson's exercises (Trazel must be installed above the program)
+// and saves the whole screen at every page of the steps window.
 #include <windows.h>
 
 #include <cstdio>
@@ -86,17 +89,10 @@ int startUp(const std::wstring& program, const std::wstring& prefix)
     return 0;
 }
 
-} // namespace
-
-int wmain(int argc, wchar_t** argv)
+// From start-up to the lesson menu; start-up may ask about Trazel first
+// (answered No), and the intro leads to the menu.
+HWND toMenu(const uia::Program& tutorial)
 {
-    if (argc == 4 && std::wstring(argv[1]) == L"--start")
-        return startUp(argv[2], argv[3]);
-    if (argc != 5)
-        return fail("usage: lesson-tour PROGRAM WORKDIR \"LESSON CAPTION\" OUTPUT-PREFIX");
-    const std::wstring program = argv[1], workDir = argv[2], lesson = argv[3], prefix = argv[4];
-    uia::Program tutorial(program, L"-i " + workDir);
-    // Start-up may ask about Trazel first; the intro leads to the menu.
     HWND menu = nullptr;
     for (int waited = 0; !menu && waited < 20000; waited += 50) {
         if (auto box = uia::waitMessageBox(L"Learning Trazel", 1)) {
@@ -110,11 +106,78 @@ int wmain(int argc, wchar_t** argv)
         menu = uia::findVisibleOf(tutorial.pid(), L"LearningTrazelForm", L"Learning Trazel - Lesson menu");
         Sleep(50);
     }
+    return menu;
+}
+
+void quitFrom(HWND window, bool saveProgress)
+{
+    if (!uia::clickButton(window, L"Quit"))
+        return;
+    if (auto box = uia::waitMessageBox(L"Learning Trazel", 5000))
+        uia::answer(*box, L"Yes");
+    if (auto save = uia::waitMessageBox(L"Learning Trazel", 2000))
+        uia::answer(*save, saveProgress ? L"Yes" : L"No");
+}
+
+HWND openLesson(const uia::Program& tutorial, HWND menu, const std::wstring& lesson)
+{
+    if (!uia::clickButton(menu, lesson))
+        return nullptr;
+    return uia::waitWindowOf(tutorial.pid(), L"LearningTrazelForm", L"Learning Trazel - " + lesson, 10000);
+}
+
+// A lesson's exercises page by page, each page shown over Trazel.
+int exercises(const std::wstring& program, const std::wstring& workDir, const std::wstring& lesson,
+              const std::wstring& prefix)
+{
+    uia::Program tutorial(program, L"-i " + workDir);
+    HWND menu = toMenu(tutorial);
     if (!menu)
         return fail("the lesson menu did not appear");
-    if (!uia::clickButton(menu, lesson))
-        return fail("no such lesson button");
-    HWND window = uia::waitWindowOf(tutorial.pid(), L"LearningTrazelForm", L"Learning Trazel - " + lesson, 10000);
+    HWND window = openLesson(tutorial, menu, lesson);
+    if (!window)
+        return fail("the lesson window did not appear");
+    uia::clickButton(window, L"Controls");
+    uia::clickButton(window, L"Exercises");
+    if (auto box = uia::waitMessageBox(L"Learning Trazel", 5000))
+        uia::answer(*box, L"Yes");
+    HWND steps = uia::waitWindowOf(tutorial.pid(), L"LearningTrazelForm", L"Trazel Exercises", 30000);
+    if (!steps)
+        return fail("the steps window did not appear");
+    HWND next = uia::findChild(steps, L"Exercise", L"Button");
+    for (int page = 1; page < 40; ++page) {
+        Sleep(page <= 3 ? 1500 : 600); // Trazel opens the design at the third page
+        wchar_t name[16];
+        swprintf(name, 16, L"%02d.bmp", page);
+        if (!saveWindow(GetDesktopWindow(), prefix + name))
+            return fail("cannot write a picture");
+        if (!IsWindowEnabled(next)) {
+            std::printf("%d pages\n", page);
+            break;
+        }
+        uia::clickButton(steps, L"Exercise");
+    }
+    quitFrom(steps, false);
+    tutorial.waitExit(10000);
+    return 0;
+}
+
+} // namespace
+
+int wmain(int argc, wchar_t** argv)
+{
+    if (argc == 4 && std::wstring(argv[1]) == L"--start")
+        return startUp(argv[2], argv[3]);
+    if (argc == 6 && std::wstring(argv[1]) == L"--exercises")
+        return exercises(argv[2], argv[3], argv[4], argv[5]);
+    if (argc != 5)
+        return fail("usage: lesson-tour PROGRAM WORKDIR \"LESSON CAPTION\" OUTPUT-PREFIX");
+    const std::wstring program = argv[1], workDir = argv[2], lesson = argv[3], prefix = argv[4];
+    uia::Program tutorial(program, L"-i " + workDir);
+    HWND menu = toMenu(tutorial);
+    if (!menu)
+        return fail("the lesson menu did not appear");
+    HWND window = openLesson(tutorial, menu, lesson);
     if (!window)
         return fail("the lesson window did not appear");
     for (int screen = 1; screen < 100; ++screen) {
@@ -136,9 +199,8 @@ int wmain(int argc, wchar_t** argv)
         }
     }
     menu = uia::waitWindowOf(tutorial.pid(), L"LearningTrazelForm", L"Learning Trazel - Lesson menu", 10000);
-    if (menu && uia::clickButton(menu, L"Quit"))
-        if (auto box = uia::waitMessageBox(L"Learning Trazel", 5000))
-            uia::answer(*box, L"Yes");
+    if (menu)
+        quitFrom(menu, false);
     tutorial.waitExit(10000);
     return 0;
 }

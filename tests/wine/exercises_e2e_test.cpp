@@ -1,0 +1,165 @@
+// The exercises end to end with the stand-in Trazel: a lesson's Exercises
+// button starts Trazel and opens the steps window, whose pages make Trazel
+// open the tutorial design and move its view; the last page marks the
+// lesson's exercises, and the saved progress file says so.
+#include "installed.h"
+
+#include "host/send_keys.h"
+#include "standin/key_names.h"
+
+namespace e2e {
+namespace {
+
+constexpr wchar_t StepsTitle[] = L"Trazel Exercises";
+
+class Exercises : public WithHost {
+protected:
+    // Opens a lesson from the menu and starts its exercises from the palette.
+    HWND startExercises(HWND menu, const std::wstring& lessonName)
+    {
+        EXPECT_TRUE(uia::clickButton(menu, lessonName));
+        HWND lesson = uia::waitWindowOf(program().pid(), FormClass, L"Learning Trazel - " + lessonName);
+        EXPECT_TRUE(lesson);
+        EXPECT_TRUE(uia::clickButton(lesson, L"Controls"));
+        EXPECT_TRUE(uia::clickButton(lesson, L"Exercises"));
+        uia::MessageBoxInfo q = box();
+        EXPECT_EQ(q.text, L"Do you want to quit this lesson and start the Trazel exercises?");
+        EXPECT_TRUE(uia::answer(q, L"Yes"));
+        return uia::waitWindowOf(program().pid(), FormClass, StepsTitle, 20000);
+    }
+    static HWND pageOf(HWND steps) { return FindWindowExW(steps, nullptr, L"Edit", nullptr); }
+    static std::wstring page(HWND steps) { return uia::text(pageOf(steps)); }
+    // Presses Exercise and waits for the next page (the page is empty while
+    // the press prepares Trazel).
+    static bool next(HWND steps)
+    {
+        const std::wstring before = page(steps);
+        return uia::clickButton(steps, L"Exercise") && waitUntil([&] {
+                   const std::wstring now = page(steps);
+                   return now != before && !now.empty();
+               }, 15000);
+    }
+    // How the key log writes the keys a string types into the design window.
+    static std::vector<std::string> atDesign(const std::string& keys)
+    {
+        const std::vector<lt::Keystroke> strokes = lt::parseSendKeys(keys).value();
+        std::vector<std::string> lines;
+        for (const lt::Keystroke& k : strokes) {
+            const SHORT scan = k.vk ? k.vk : VkKeyScanW(static_cast<wchar_t>(k.ch));
+            const standin::Modifiers held{(k.modifiers & lt::mod::Ctrl) != 0, (k.modifiers & lt::mod::Alt) != 0,
+                                          (k.modifiers & lt::mod::Shift) != 0 || (!k.vk && (scan & 0x100))};
+            lines.push_back(standin::keyLogLine("MaxFrame", held, static_cast<unsigned>(scan & 0xFF)));
+        }
+        return lines;
+    }
+    // The last lines of the key log, once there are at least n.
+    std::vector<std::string> logTail(std::size_t n)
+    {
+        waitUntil([&] { return keyLog().size() >= n; });
+        const std::vector<std::string> log = keyLog();
+        return {log.end() - static_cast<long>(std::min(n, log.size())), log.end()};
+    }
+};
+
+TEST_F(Exercises, Lesson9FromItsPaletteToTheSavedExercisesMark)
+{
+    HWND menu = startToMenu();
+    ASSERT_TRUE(menu);
+    HWND steps = startExercises(menu, L"Finishing the design");
+    ASSERT_TRUE(steps) << "the steps window opens once Trazel runs";
+    HWND design = uia::waitWindow(L"MaxFrame", L"");
+    ASSERT_TRUE(design);
+    EXPECT_EQ(page(steps).rfind(L"\r\n=========================\r\nIMPORTANT\r\n=========================\r\n\r\n", 0),
+              0u);
+    EXPECT_TRUE(waitUntil([&] { return (GetWindowLongPtrW(steps, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0; }))
+        << "always on top, as its check box says";
+    EXPECT_EQ(GetMenuState(GetSystemMenu(steps, FALSE), SC_CLOSE, MF_BYCOMMAND), static_cast<UINT>(-1))
+        << "no Close command";
+
+    ASSERT_TRUE(next(steps));
+    EXPECT_NE(page(steps).find(L"Exercises setup"), std::wstring::npos);
+    ASSERT_TRUE(next(steps));
+    EXPECT_NE(page(steps).find(L"--- TUTORBD3.MAX ---"), std::wstring::npos);
+    EXPECT_TRUE(waitUntil([&] { return uia::text(design) == L"Trazel - TUTORBD3.MAX"; }, 15000))
+        << "Trazel opened the library and then the design from the working directory";
+
+    ASSERT_TRUE(next(steps));
+    EXPECT_EQ(page(steps).rfind(L"\r\nExercise 1 of 2 -- ", 0), 0u);
+    const std::vector<std::string> view = atDesign("+{HOME}{BACKSPACE}{i 2}^f1025,4525{Enter}{ESC}{home}");
+    EXPECT_EQ(logTail(view.size()), view) << "the keys that put the view on U12";
+    ASSERT_TRUE(next(steps));
+    EXPECT_NE(page(steps).find(L"Choose the Lesson Menu button."), std::wstring::npos);
+    HWND exercise = uia::findChild(steps, L"Exercise", L"Button");
+    ASSERT_TRUE(waitUntil([&] { return !IsWindowEnabled(exercise); }));
+
+    ASSERT_TRUE(uia::clickButton(steps, L"Lesson Menu"));
+    ASSERT_TRUE(uia::waitGone(steps));
+    ASSERT_TRUE(waitUntil([&] { return IsWindowVisible(menu) != FALSE; }));
+    EXPECT_FALSE(uia::waitMessageBox(AppTitle, 200)) << "finished exercises are left without a question";
+    const Markers marks = markersOf(menu, L"Finishing the design");
+    EXPECT_FALSE(marks.lesson);
+    EXPECT_TRUE(marks.exercises);
+    EXPECT_TRUE(uia::findVisible(L"MaxFrame", L"")) << "Trazel stays open";
+
+    ASSERT_TRUE(uia::clickButton(menu, L"Quit"));
+    ASSERT_TRUE(uia::answer(box(), L"Yes"));
+    ASSERT_TRUE(uia::answer(box(), L"Yes"));
+    ASSERT_TRUE(program().waitExit());
+    EXPECT_EQ(readFile(tutorDir() + L"\\TRAZEL.LRN"), "0,0,0,0,0,0,0,0,2,0,0,0,0,0,0\r\n");
+}
+
+TEST_F(Exercises, LessonMenuBeforeTheEndAsksFirst)
+{
+    HWND menu = startToMenu();
+    ASSERT_TRUE(menu);
+    HWND steps = startExercises(menu, L"Using fanout");
+    ASSERT_TRUE(steps);
+    ASSERT_TRUE(next(steps));
+    const std::wstring setup = page(steps);
+    ASSERT_TRUE(uia::clickButton(steps, L"Lesson Menu"));
+    uia::MessageBoxInfo q = box();
+    EXPECT_EQ(q.text, L"----  \"Using fanout\"  ----\r\n\r\nYou haven't completed the exercises for this lesson.\r\n"
+                      L"Do you want to quit these exercises and return to the Learning Trazel lesson menu?");
+    EXPECT_EQ(q.buttons, (std::vector<std::wstring>{L"Yes", L"No"}));
+    EXPECT_EQ(q.icon, uia::Icon::Question);
+    ASSERT_TRUE(uia::answer(q, L"No"));
+    EXPECT_EQ(page(steps), setup);
+    EXPECT_TRUE(IsWindowVisible(steps));
+
+    ASSERT_TRUE(uia::clickButton(steps, L"Lesson Menu"));
+    ASSERT_TRUE(uia::answer(box(), L"Yes"));
+    ASSERT_TRUE(uia::waitGone(steps));
+    ASSERT_TRUE(waitUntil([&] { return IsWindowVisible(menu) != FALSE; }));
+    EXPECT_FALSE(markersOf(menu, L"Using fanout").exercises);
+    quitFromMenu(menu);
+}
+
+TEST_F(Exercises, TheWindowKeepsItsWidthAndItsSmallestHeight)
+{
+    HWND menu = startToMenu();
+    ASSERT_TRUE(menu);
+    HWND steps = startExercises(menu, L"Autorouting");
+    ASSERT_TRUE(steps);
+    RECT before;
+    GetWindowRect(steps, &before);
+    const int screen = GetSystemMetrics(SM_CXSCREEN);
+    EXPECT_NEAR(before.right, screen - 3, 2) << "at the right edge of the screen, 50 twips in";
+    EXPECT_NEAR(before.top, 3, 2);
+    MoveWindow(steps, before.left - 200, before.top, 500, 100, TRUE);
+    ASSERT_TRUE(waitUntil([&] {
+        RECT r;
+        GetWindowRect(steps, &r);
+        return r.right - r.left == before.right - before.left && r.bottom - r.top == 200; // 3000 twips
+    })) << "the width snaps back and the height grows to its smallest";
+    HWND text = pageOf(steps);
+    RECT page, window;
+    GetWindowRect(text, &page);
+    GetWindowRect(steps, &window);
+    EXPECT_GT(page.bottom - page.top, 0) << "the text box still has room between the panels";
+    ASSERT_TRUE(uia::clickButton(steps, L"Quit"));
+    ASSERT_TRUE(uia::answer(box(), L"Yes"));
+    ASSERT_TRUE(program().waitExit());
+}
+
+} // namespace
+} // namespace e2e
