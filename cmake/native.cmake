@@ -4,8 +4,9 @@ add_library(lt_sim STATIC ${LT_SIM_SOURCES})
 target_link_libraries(lt_sim PUBLIC lt_core)
 
 file(GLOB LT_NATIVE_TESTS CONFIGURE_DEPENDS tests/native/*.cpp)
-# The stand-in Trazel's file reader is portable; its tests run natively too.
-add_executable(native_tests ${LT_NATIVE_TESTS} standin/board_file.cpp)
+# The stand-in Trazel's file reader and view keys are portable; their tests
+# run natively too.
+add_executable(native_tests ${LT_NATIVE_TESTS} standin/board_file.cpp standin/view_keys.cpp)
 target_include_directories(native_tests PRIVATE ${CMAKE_SOURCE_DIR})
 target_link_libraries(native_tests PRIVATE lt_sim GTest::gtest GTest::gtest_main)
 target_compile_definitions(native_tests PRIVATE LT_SOURCE_DIR="${CMAKE_SOURCE_DIR}")

@@ -1,7 +1,8 @@
 // TRAZEL.EXE, the stand-in Trazel's design window: a menu bar, a board view
-// that draws the open board fitted to the window, and a status bar. File >
-// Open reads boards, footprint libraries and support files (board_file.h);
-// the other menus only name their command in the status bar.
+// that draws the open board, whole or zoomed (view_keys.h), and a status bar.
+// File > Open reads boards, footprint libraries and support files
+// (board_file.h); View and Window move the view; the other menus only name
+// their command in the status bar.
 #include <windows.h>
 
 #include <commctrl.h>
@@ -15,6 +16,7 @@
 
 #include "board_file.h"
 #include "key_log.h"
+#include "view_keys.h"
 #include "platform/win32/paint_kit.h"
 #include "platform/win32/utf.h"
 #include "resource.h"
@@ -33,6 +35,7 @@ struct Design {
 HINSTANCE instance = nullptr;
 HWND mainWindow = nullptr, boardView = nullptr, statusBar = nullptr;
 std::optional<Design> design;
+standin::ViewKeys boardZoom;
 
 void status(const std::wstring& text)
 {
@@ -49,6 +52,7 @@ std::wstring upper(std::wstring s)
 void showDesign(std::optional<Design> d)
 {
     design = std::move(d);
+    boardZoom.wholeBoard();
     SetWindowTextW(mainWindow, design ? (std::wstring(AppTitle) + L" - " + design->fileName).c_str() : AppTitle);
     InvalidateRect(boardView, nullptr, FALSE);
 }
@@ -172,9 +176,45 @@ std::wstring commandName(UINT id)
     return name;
 }
 
+void viewChanged()
+{
+    InvalidateRect(boardView, nullptr, FALSE);
+    if (design)
+        status(lt::win32::widen(boardZoom.status()));
+}
+
+// Keys the board view takes for itself; the rest go on as usual.
+bool viewKey(const MSG& msg)
+{
+    if (msg.message != WM_KEYDOWN || !design || (msg.hwnd != mainWindow && msg.hwnd != boardView))
+        return false;
+    if (!boardZoom.key(static_cast<unsigned>(msg.wParam), GetKeyState(VK_CONTROL) < 0, GetKeyState(VK_SHIFT) < 0))
+        return false;
+    viewChanged();
+    return true;
+}
+
 void onCommand(UINT id)
 {
     switch (id) {
+    case ID_VIEW_ZOOM_IN:
+        boardZoom.zoomIn();
+        viewChanged();
+        return;
+    case ID_VIEW_ZOOM_OUT:
+        boardZoom.zoomOut();
+        viewChanged();
+        return;
+    case ID_VIEW_ALL:
+        boardZoom.wholeBoard();
+        viewChanged();
+        return;
+    case ID_VIEW_REDRAW:
+        viewChanged();
+        return;
+    case ID_WINDOW_DESIGN:
+        SetFocus(mainWindow);
+        return;
     case ID_FILE_NEW:
         showDesign(std::nullopt);
         status(L"New design: no board yet");
@@ -215,7 +255,7 @@ void paintView(HWND view)
     lt::win32::fill(dc, area, RGB(0, 0, 0));
     const lt::win32::Canvas canvas{dc, area, GetDeviceCaps(screen, LOGPIXELSY)};
     if (design) {
-        lt::win32::paintBoard(canvas, design->file.board, area);
+        lt::win32::paintBoard(canvas, design->file.board, area, boardZoom.zoom());
     } else {
         lt::win32::text(canvas, "No design is open. From the File menu, choose Open.", area, RGB(128, 128, 128),
                         DT_CENTER | DT_VCENTER | DT_SINGLELINE);
@@ -327,6 +367,8 @@ int WINAPI wWinMain(HINSTANCE hInstance, HINSTANCE, PWSTR commandLine, int showC
 
     MSG msg;
     while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
+        if (viewKey(msg))
+            continue;
         TranslateMessage(&msg);
         DispatchMessageW(&msg);
     }

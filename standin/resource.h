@@ -21,6 +21,11 @@
 #define ID_FILE_CLOSE 41003
 #define ID_FILE_EXIT 41004
 #define ID_HELP_ABOUT 41005
+#define ID_VIEW_ZOOM_IN 41010
+#define ID_VIEW_ZOOM_OUT 41011
+#define ID_VIEW_ALL 41012
+#define ID_VIEW_REDRAW 41013
+#define ID_WINDOW_DESIGN 41014
 // The commands the stand-in names in its status bar but does not carry out.
 #define ID_NOT_MODELLED_FIRST 42000
 #define ID_NOT_MODELLED_LAST 42999

@@ -36,7 +36,7 @@ Area boardExtent(const Board& b)
     return {left, top, right - left, bottom - top};
 }
 
-BoardFit::BoardFit(const Board& board, const Area& design)
+BoardFit::BoardFit(const Board& board, const Area& design, const BoardZoom& zoom)
 {
     const Area e = boardExtent(board);
     const double w = std::max(1, e.width), h = std::max(1, e.height);
@@ -46,6 +46,12 @@ BoardFit::BoardFit(const Board& board, const Area& design)
     y0_ = e.top;
     left_ = design.left + BoardMargin + (availableW - w * scale_) / 2;
     top_ = design.top + BoardMargin + (availableH - h * scale_) / 2;
+    if (zoom.steps == 0 && !zoom.centre)
+        return;
+    scale_ *= std::ldexp(1.0, zoom.steps);
+    const Point centre = zoom.centre.value_or(Point{e.left + e.width / 2, e.top + e.height / 2});
+    left_ = design.left + design.width / 2.0 - (centre.x - x0_) * scale_;
+    top_ = design.top + design.height / 2.0 - (centre.y - y0_) * scale_;
 }
 
 Point BoardFit::toPicture(Point p) const

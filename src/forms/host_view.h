@@ -3,6 +3,8 @@
 // rules and the lessons use them to point at things on a board.
 #pragma once
 
+#include <optional>
+
 #include "forms/picture.h"
 
 namespace lt::forms {
@@ -19,10 +21,18 @@ HostLayout hostLayout(const Area& window);
 // The board outline and anything beside it, such as parts not yet placed.
 Area boardExtent(const Board& board);
 
+// A closer look at a board: each step in doubles the scale at which the
+// whole board fits, each step out halves it; the centre (in mils) lands in
+// the middle of the design area. No steps and no centre: the whole board.
+struct BoardZoom {
+    int steps = 0;
+    std::optional<Point> centre;
+};
+
 // A board's mils mapped onto a picture's twips, keeping its proportions.
 class BoardFit {
 public:
-    BoardFit(const Board& board, const Area& designArea);
+    BoardFit(const Board& board, const Area& designArea, const BoardZoom& zoom = {});
     Point toPicture(Point mils) const;
     int length(int mils) const;
 

@@ -6,9 +6,11 @@
 #include <fstream>
 #include <iterator>
 #include <sstream>
+#include <tuple>
 
 #include "standin/board_file.h"
 #include "standin/key_names.h"
+#include "standin/view_keys.h"
 
 namespace standin {
 namespace {
@@ -473,3 +475,74 @@ TEST(StandinShippedFiles, EachBoardIsAtItsStage)
 
 } // namespace
 } // namespace standin
+
+namespace {
+
+struct ViewKeysCase {
+    const char* name;
+    std::vector<std::tuple<unsigned, bool, bool>> keys; // key, Ctrl, Shift
+    int steps;
+    std::optional<lt::forms::Point> centre;
+    std::string status;
+};
+
+constexpr unsigned Enter = 0x0D, Esc = 0x1B, Back = 0x08, Home = 0x24, Comma = 0xBC;
+
+// The keys the tutorial's exercises type, and their neighbours.
+TEST(StandinViewKeys, ZoomAndGoToAsTheExercisesTypeThem)
+{
+    const ViewKeysCase cases[] = {
+        {"two steps in", {{'I', false, false}, {'I', false, false}}, 2, std::nullopt, "Zoom 2"},
+        {"go to a place", {{'F', true, false}, {'1', false, false}, {'0', false, false}, {Comma, false, false},
+                           {'4', false, false}, {Enter, false, false}},
+         0, lt::forms::Point{10, 4}, "Zoom 0 at 10,4"},
+        {"typing shows", {{'F', true, false}, {'2', false, false}, {Comma, false, false}}, 0, std::nullopt,
+         "Go to x,y: 2,"},
+        {"backspace edits", {{'F', true, false}, {'7', false, false}, {Back, false, false}, {'5', false, false},
+                             {Comma, false, false}, {'6', false, false}, {Enter, false, false}},
+         0, lt::forms::Point{5, 6}, "Zoom 0 at 5,6"},
+        {"esc cancels the place", {{'I', false, false}, {'F', true, false}, {'9', false, false}, {Esc, false, false}},
+         1, std::nullopt, "Zoom 1"},
+        {"half a place is ignored", {{'F', true, false}, {'9', false, false}, {Enter, false, false}}, 0, std::nullopt,
+         "Whole board"},
+        {"shift home shows it all", {{'I', false, false}, {'O', false, false}, {'O', false, false}, {Home, false, true}},
+         0, std::nullopt, "Whole board"},
+        {"zoom stops", {{'O', false, false}, {'O', false, false}, {'O', false, false}, {'O', false, false}}, -2,
+         std::nullopt, "Zoom -2"},
+    };
+    for (const ViewKeysCase& c : cases) {
+        standin::ViewKeys view;
+        for (const auto& [key, ctrl, shift] : c.keys)
+            EXPECT_TRUE(view.key(key, ctrl, shift)) << c.name;
+        EXPECT_EQ(view.zoom().steps, c.steps) << c.name;
+        EXPECT_EQ(view.zoom().centre.has_value(), c.centre.has_value()) << c.name;
+        if (c.centre && view.zoom().centre) {
+            EXPECT_EQ(view.zoom().centre->x, c.centre->x) << c.name;
+            EXPECT_EQ(view.zoom().centre->y, c.centre->y) << c.name;
+        }
+        EXPECT_EQ(view.status(), c.status) << c.name;
+    }
+    standin::ViewKeys view;
+    EXPECT_FALSE(view.key('X', false, false)) << "other keys are the window's";
+    EXPECT_FALSE(view.key(Home, false, false));
+    EXPECT_FALSE(view.key('I', true, false));
+}
+
+TEST(BoardFit, AZoomPutsItsCentreInTheMiddleAndDoublesEachStep)
+{
+    lt::forms::Board board;
+    board.outline = {0, 0, 6000, 5000};
+    const lt::forms::Area design{0, 0, 9000, 7500};
+    const lt::forms::BoardFit whole(board, design);
+    const lt::forms::BoardFit closer(board, design, {2, lt::forms::Point{1025, 4525}});
+    const lt::forms::Point middle = closer.toPicture({1025, 4525});
+    EXPECT_EQ(middle.x, 4500);
+    EXPECT_EQ(middle.y, 3750);
+    EXPECT_EQ(closer.length(1000), 4 * whole.length(1000));
+    const lt::forms::BoardFit zoomedOnTheMiddle(board, design, {1, std::nullopt});
+    const lt::forms::Point boardMiddle = zoomedOnTheMiddle.toPicture({3000, 2500});
+    EXPECT_EQ(boardMiddle.x, 4500);
+    EXPECT_EQ(boardMiddle.y, 3750);
+}
+
+} // namespace

@@ -120,16 +120,17 @@ void paintComponent(const Canvas& c, const Fit& f, const forms::Component& part,
 
 } // namespace
 
-void paintBoard(const Canvas& c, const forms::Board& b, const RECT& area)
+void paintBoard(const Canvas& c, const forms::Board& b, const RECT& area, const forms::BoardZoom& zoom)
 {
     paintBoard(c, b,
                forms::Area{MulDiv(area.left - c.area.left, 1440, c.dpi), MulDiv(area.top - c.area.top, 1440, c.dpi),
-                           MulDiv(area.right - area.left, 1440, c.dpi), MulDiv(area.bottom - area.top, 1440, c.dpi)});
+                           MulDiv(area.right - area.left, 1440, c.dpi), MulDiv(area.bottom - area.top, 1440, c.dpi)},
+               zoom);
 }
 
-void paintBoard(const Canvas& c, const forms::Board& b, const forms::Area& area)
+void paintBoard(const Canvas& c, const forms::Board& b, const forms::Area& area, const forms::BoardZoom& zoom)
 {
-    const Fit f{c, forms::BoardFit(b, area)};
+    const Fit f{c, forms::BoardFit(b, area, zoom)};
     for (const forms::Zone& z : b.zones)
         paintZone(c.dc, f, z, c.sc(1));
     const POINT tl = f.at({b.outline.left, b.outline.top});

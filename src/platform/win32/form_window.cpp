@@ -159,12 +159,22 @@ void FormWindow::createControl(Control& c)
                              ui_.instance(), nullptr);
     windows_[&c] = h;
     controls_[h] = &c;
-    SendMessageW(h, WM_SETFONT, reinterpret_cast<WPARAM>(fontFor(c.font(), ui_.dpi())), FALSE);
+    setFont(h, c, FALSE);
     if (c.kind() == ControlKind::Frame)
         SetWindowSubclass(h, forwardToForm, 0, 0);
     applyStyle(c);
     if (c.value())
         SendMessageW(h, BM_SETCHECK, BST_CHECKED, 0);
+}
+
+void FormWindow::setFont(HWND h, const Control& c, BOOL redraw)
+{
+    SendMessageW(h, WM_SETFONT, reinterpret_cast<WPARAM>(fontFor(c.font(), ui_.dpi())), redraw);
+    // A text box keeps its text off the border; a new font resets the margins.
+    if (c.kind() == ControlKind::TextBox) {
+        const int margin = ui_.toPixels(60);
+        SendMessageW(h, EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, MAKELPARAM(margin, margin));
+    }
 }
 
 void FormWindow::applyStyle(Control& c)
@@ -294,7 +304,7 @@ void FormWindow::controlChanged(Control& c, Prop what)
         InvalidateRect(h, nullptr, TRUE);
         break;
     case Prop::Font:
-        SendMessageW(h, WM_SETFONT, reinterpret_cast<WPARAM>(fontFor(c.font(), ui_.dpi())), TRUE);
+        setFont(h, c, TRUE);
         break;
     case Prop::Value:
         SendMessageW(h, BM_SETCHECK, c.value() ? BST_CHECKED : BST_UNCHECKED, 0);

@@ -53,6 +53,7 @@ private:
     RECT pixelRect(const forms::Control& c) const;
     void applyGeometry(forms::Control& c);
     void applyStyle(forms::Control& c);
+    void setFont(HWND h, const forms::Control& c, BOOL redraw);
     void applyTabOrder();
     void invalidateWindowless(forms::Control& c);
     void paintContainer(HDC dc, const forms::Control* container);

@@ -83,9 +83,11 @@ void paintHostWindow(const Canvas& c, const forms::Picture& p);
 // A dropped-down menu lies in front of everything else on the screen.
 void paintOpenMenu(const Canvas& c, const forms::Picture& p);
 // A board fitted into the design area (twips inside the canvas).
-void paintBoard(const Canvas& c, const forms::Board& board, const forms::Area& designArea);
+void paintBoard(const Canvas& c, const forms::Board& board, const forms::Area& designArea,
+                const forms::BoardZoom& zoom = {});
 // The same for a design area given in pixels.
-void paintBoard(const Canvas& c, const forms::Board& board, const RECT& designArea);
+void paintBoard(const Canvas& c, const forms::Board& board, const RECT& designArea,
+                const forms::BoardZoom& zoom = {});
 void paintDialog(const Canvas& c, const forms::Dialog& d);
 void paintFigure(const Canvas& c, const forms::Figure& f);
 void paintCallout(const Canvas& c, const forms::Callout& callout);
