@@ -21,7 +21,7 @@ constexpr int ExerciseCaption = 809, DisplayCaption = 810, HelpCaption = 811, Me
               NotCompleted = 826, QuitExercises = 827, QuitDesc = 20, Rule = 850, HostNotOpened = 591,
               LessonNames = 700, HelpWindowTitle = 86;
 constexpr int HelpContext = 1004;
-constexpr int KeySpace = 32;
+constexpr int KeySpace = 32, KeyEscape = 27, KeyF1 = 112;
 
 // Twips. The window is always as wide as designed; the text box fills the
 // space between the two panels at any height.
@@ -176,6 +176,20 @@ void StepsWindow::Form_Unload()
     messageHook = nullptr;
 }
 
+void StepsWindow::Form_KeyDown(int& keyCode, int shift)
+{
+    if (keyCode == KeyF1) {
+        Exer_Help_Click();
+        keyCode = 0;
+    }
+    // Alt+Esc would send the window behind Trazel; while it is to stay on
+    // top it stays visible and on top.
+    if (keyCode == KeyEscape && (shift & forms::shift::Alt) && onTop()) {
+        t.desktop.setTopmost(handle(), true);
+        keyCode = 0;
+    }
+}
+
 void StepsWindow::Form_QueryUnload(int& cancel, int unloadMode) { CloseRequest(t, cancel, unloadMode); }
 
 void StepsWindow::Form_Activate()
@@ -251,8 +265,10 @@ void StepsWindow::Return_Tut_Click()
     if (t.g.Exer_Done == 0) {
         const std::string question = "----  \"" + Lesson_Name.caption() + "\"  ----" + t.g.CRLF2 +
                                      t.text(NotCompleted) + t.g.CRLF + t.text(QuitExercises);
-        if (t.message(question, mb::YesNo | mb::IconQuestion) != mb::IdYes)
+        if (t.message(question, mb::YesNo | mb::IconQuestion) != mb::IdYes) {
+            setMousePointer(Pointer::Default); // the space bar may have set the hourglass
             return;
+        }
     }
     t.desktop.setScreenPointer(Pointer::Hourglass);
     SelMenu& menu = Sel_menu(t);

@@ -30,6 +30,7 @@ public:
     void Form_MouseDown(const forms::MouseEvent& e) override { recordButton(e); }
     void Form_MouseUp(const forms::MouseEvent& e) override { buttonReleased(e); }
     void Form_MouseMove(const forms::MouseEvent&) override { describe(""); }
+    void Form_KeyDown(int& keyCode, int shift) override;
 
     // Replaces the page as a whole; the pages all use the same size of type.
     void showPage(const std::string& text, bool bold);

@@ -535,5 +535,28 @@ TEST(StartExercises, TheEndOfALessonLeadsIntoItsExercises)
     EXPECT_EQ(m.t.g.Lsn_Progress[9], mark::LessonDone);
 }
 
+TEST(StepsWindow, KeysOfTheWindow)
+{
+    Exercising m(3);
+    StepsWindow& s = *m.steps;
+    m.ui.keyDown(s, 112); // F1
+    ASSERT_FALSE(m.desktop.helpCalls().empty());
+    EXPECT_EQ(m.desktop.helpCalls().back().data, 1004u);
+
+    m.ui.focus(s.Return_Tut);
+    m.ui.keyDown(s, 32);
+    EXPECT_EQ(s.mousePointer(), Pointer::Hourglass) << "the space bar on Lesson Menu shows the hourglass at once";
+    m.desktop.answer(mb::IdNo);
+    m.ui.click(s.Return_Tut);
+    EXPECT_EQ(s.mousePointer(), Pointer::Default) << "and No takes it back";
+
+    m.ui.focus(s.On_Top_Check);
+    m.ui.keyDown(s, 32);
+    EXPECT_EQ(s.Cmd_Desc.caption(), "On-top window -- Enabled.");
+    m.ui.keyDown(s, 27, forms::shift::Alt);
+    EXPECT_TRUE(m.desktop.window(s.handle())->topmost);
+    EXPECT_TRUE(m.desktop.window(s.handle())->visible);
+}
+
 } // namespace
 } // namespace lt::test
