@@ -12,12 +12,7 @@ cmake --build --preset windows -j "$(nproc)" --target learning-trazel trzframe t
 tour=$(realpath -m build/exercise-tour)
 mkdir -p "$tour"
 source tools/wine-env.sh
-export WINEPREFIX="$tour/prefix"
-xvfb_pid=
-cleanup() { wineserver -k 2>/dev/null; [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null; true; }
-trap cleanup EXIT
-start_xvfb
-make_prefix
+headless_prefix "$tour"
 wine reg add 'HKCR\QuarnTrazelUltor9.20' /f >/dev/null 2>&1
 host="$tour/stage"
 rm -rf "$host" "$tour/work" && mkdir -p "$tour/work"

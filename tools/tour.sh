@@ -18,12 +18,7 @@ cmake --build "$build" -j "$(nproc)" --target learning-trazel lesson-tour
 tour=$(realpath -m "${LT_TOUR_DIR:-build/tour}")
 mkdir -p "$tour"
 source tools/wine-env.sh
-export WINEPREFIX="$tour/prefix"
-xvfb_pid=
-cleanup() { wineserver -k 2>/dev/null; [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null; true; }
-trap cleanup EXIT
-start_xvfb
-make_prefix
+headless_prefix "$tour"
 rm -rf "$tour/stage" "$tour/work" && mkdir -p "$tour/work"
 cmake --install "$build" --prefix "$tour/stage" --component tutorial >/dev/null
 
