@@ -58,7 +58,7 @@ bool ViewKeys::key(unsigned vk, bool ctrl, bool shift)
         zoomOut();
     else if (vk == Home && shift)
         wholeBoard();
-    else
+    else if (vk != Home) // Home alone redraws the view as it is
         return false;
     return true;
 }

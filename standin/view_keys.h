@@ -1,6 +1,7 @@
 // The design window's keys for its view, as Trazel has them: I and O zoom
-// in and out, SHIFT+HOME shows the whole board, and CTRL+F asks for a place
-// ("x,y" in mils, typed and ended with ENTER, ESC cancels) to centre on.
+// in and out, SHIFT+HOME shows the whole board, HOME redraws, and CTRL+F asks
+// for a place ("x,y" in mils, typed and ended with ENTER, ESC cancels) to
+// centre on.
 // Portable so the native tests can run it.
 #pragma once
 

@@ -524,7 +524,9 @@ TEST(StandinViewKeys, ZoomAndGoToAsTheExercisesTypeThem)
     }
     standin::ViewKeys view;
     EXPECT_FALSE(view.key('X', false, false)) << "other keys are the window's";
-    EXPECT_FALSE(view.key(Home, false, false));
+    EXPECT_TRUE(view.key('I', false, false));
+    EXPECT_TRUE(view.key(Home, false, false)) << "Home redraws";
+    EXPECT_EQ(view.zoom().steps, 1);
     EXPECT_FALSE(view.key('I', true, false));
 }
 

@@ -15,8 +15,8 @@ namespace {
 const std::vector<std::string> SessionFileMenu = {"New...", "Open...\tCtrl+O", "-", "Close All", "-", "Exit"};
 const std::vector<std::string> FileMenu = {"New...",     "Open...\tCtrl+O", "Close", "-", "Save\tCtrl+S",
                                            "Save As...", "-",               "Print..."};
-const std::vector<std::string> ViewMenu = {"Zoom In\tPgUp", "Zoom Out\tPgDn", "Zoom Window", "Board\tHome", "-",
-                                           "Redraw\tEnd",   "-",              "Toolbar",     "Status Bar"};
+const std::vector<std::string> ViewMenu = {"Zoom In\tI",  "Zoom Out\tO", "Zoom Window", "All\tShift+Home", "-",
+                                           "Redraw\tHome", "-",           "Toolbar",     "Status Bar"};
 const std::vector<std::string> SetupMenu = {"Board...", "Layers...",   "Design Rules...", "Grids...",
                                             "Origin",   "Pad Stacks...", "-",             "Display Colors..."};
 const std::vector<std::string> PlaceMenu = {"Component...", "Keepout", "Copper Zone", "-", "Text...", "Dimension"};

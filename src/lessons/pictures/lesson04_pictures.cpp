@@ -46,7 +46,7 @@ forms::Board withOutline(Stage stage)
 const std::vector<std::string> PlaceMenu = {"Component...", "Via", "Zone", "Keepout", "-", "Text...", "Dimension"};
 const std::vector<std::string> ToolsMenu = {"Design Rule Check...", "Error List...", "-", "Pour Zones", "-",
                                             "Libraries...", "Footprint Editor...", "-", "Relinx...", "Reports..."};
-const std::vector<std::string> ViewMenu = {"Zoom In\tPgUp", "Zoom Out\tPgDn", "Zoom Board\tHome", "Redraw\tEnd", "-",
+const std::vector<std::string> ViewMenu = {"Zoom In\tI", "Zoom Out\tO", "All\tShift+Home", "Redraw\tHome", "-",
                                            "Layers...", "Connections", "Thermal Reliefs", "-", "Toolbar",
                                            "Status Bar"};
 
