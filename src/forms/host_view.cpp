@@ -48,7 +48,7 @@ BoardFit::BoardFit(const Board& board, const Area& design, const BoardZoom& zoom
     top_ = design.top + BoardMargin + (availableH - h * scale_) / 2;
     if (zoom.steps == 0 && !zoom.centre)
         return;
-    scale_ *= std::ldexp(1.0, zoom.steps);
+    scale_ *= std::pow(std::sqrt(2.0), zoom.steps);
     const Point centre = zoom.centre.value_or(Point{e.left + e.width / 2, e.top + e.height / 2});
     left_ = design.left + design.width / 2.0 - (centre.x - x0_) * scale_;
     top_ = design.top + design.height / 2.0 - (centre.y - y0_) * scale_;

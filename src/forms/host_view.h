@@ -21,9 +21,10 @@ HostLayout hostLayout(const Area& window);
 // The board outline and anything beside it, such as parts not yet placed.
 Area boardExtent(const Board& board);
 
-// A closer look at a board: each step in doubles the scale at which the
-// whole board fits, each step out halves it; the centre (in mils) lands in
-// the middle of the design area. No steps and no centre: the whole board.
+// A closer look at a board: each step in enlarges the scale at which the
+// whole board fits by the square root of two (two steps double it), each step
+// out shrinks it as much; the centre (in mils) lands in the middle of the
+// design area. No steps and no centre: the whole board.
 struct BoardZoom {
     int steps = 0;
     std::optional<Point> centre;
