@@ -3,7 +3,8 @@
 // writes OUTPUT-PREFIX01.bmp, OUTPUT-PREFIX02.bmp, ... one per screen.
 // lesson-tour.exe --start PROGRAM OUTPUT-PREFIX goes through start-up as a
 // learner would (opening Trazel when asked) and saves the whole screen at
-// each step: the question, the intro in front of Trazel, the lesson menu.
+// each step: the question, the intro in front of Trazel, the lesson menu,
+// and then the first exercise of lesson 9.
 // lesson-tour.exe --exercises PROGRAM WORKDIR "LESSON CAPTION" OUTPUT-PREFIX
 // starts a lesson's exercises (Trazel must be installed above the program)
 // and saves the whole screen at every page of the steps window.
@@ -60,35 +61,6 @@ int fail(const char* why)
     return 1;
 }
 
-// The start of the tutorial as the demo shows it.
-int startUp(const std::wstring& program, const std::wstring& prefix)
-{
-    uia::Program tutorial(program, L"");
-    HWND screen = GetDesktopWindow();
-    auto question = uia::waitMessageBox(L"Learning Trazel", 20000);
-    if (!question)
-        return fail("start-up asked nothing");
-    Sleep(300);
-    saveWindow(screen, prefix + L"1-question.bmp");
-    uia::answer(*question, L"Yes");
-    HWND intro = uia::waitWindowOf(tutorial.pid(), L"LearningTrazelForm", L"Learning Trazel", 30000);
-    if (!intro)
-        return fail("the intro did not appear");
-    Sleep(800);
-    saveWindow(screen, prefix + L"2-intro.bmp");
-    uia::clickButton(intro, L"Lesson Menu");
-    HWND menu = uia::waitWindowOf(tutorial.pid(), L"LearningTrazelForm", L"Learning Trazel - Lesson menu", 10000);
-    if (!menu)
-        return fail("the lesson menu did not appear");
-    Sleep(500);
-    saveWindow(screen, prefix + L"3-lesson-menu.bmp");
-    if (uia::clickButton(menu, L"Quit"))
-        if (auto box = uia::waitMessageBox(L"Learning Trazel", 5000))
-            uia::answer(*box, L"Yes");
-    tutorial.waitExit(10000);
-    return 0;
-}
-
 // From start-up to the lesson menu; start-up may ask about Trazel first
 // (answered No), and the intro leads to the menu.
 HWND toMenu(const uia::Program& tutorial)
@@ -126,6 +98,19 @@ HWND openLesson(const uia::Program& tutorial, HWND menu, const std::wstring& les
     return uia::waitWindowOf(tutorial.pid(), L"LearningTrazelForm", L"Learning Trazel - " + lesson, 10000);
 }
 
+// Opens a lesson and starts its exercises from the palette; the steps window.
+HWND startExercises(const uia::Program& tutorial, HWND menu, const std::wstring& lesson)
+{
+    HWND window = openLesson(tutorial, menu, lesson);
+    if (!window)
+        return nullptr;
+    uia::clickButton(window, L"Controls");
+    uia::clickButton(window, L"Exercises");
+    if (auto box = uia::waitMessageBox(L"Learning Trazel", 5000))
+        uia::answer(*box, L"Yes");
+    return uia::waitWindowOf(tutorial.pid(), L"LearningTrazelForm", L"Trazel Exercises", 30000);
+}
+
 // A lesson's exercises page by page, each page shown over Trazel.
 int exercises(const std::wstring& program, const std::wstring& workDir, const std::wstring& lesson,
               const std::wstring& prefix)
@@ -134,14 +119,7 @@ int exercises(const std::wstring& program, const std::wstring& workDir, const st
     HWND menu = toMenu(tutorial);
     if (!menu)
         return fail("the lesson menu did not appear");
-    HWND window = openLesson(tutorial, menu, lesson);
-    if (!window)
-        return fail("the lesson window did not appear");
-    uia::clickButton(window, L"Controls");
-    uia::clickButton(window, L"Exercises");
-    if (auto box = uia::waitMessageBox(L"Learning Trazel", 5000))
-        uia::answer(*box, L"Yes");
-    HWND steps = uia::waitWindowOf(tutorial.pid(), L"LearningTrazelForm", L"Trazel Exercises", 30000);
+    HWND steps = startExercises(tutorial, menu, lesson);
     if (!steps)
         return fail("the steps window did not appear");
     HWND next = uia::findChild(steps, L"Exercise", L"Button");
@@ -157,6 +135,42 @@ int exercises(const std::wstring& program, const std::wstring& workDir, const st
         }
         uia::clickButton(steps, L"Exercise");
     }
+    quitFrom(steps, false);
+    tutorial.waitExit(10000);
+    return 0;
+}
+
+// The start of the tutorial as the demo shows it, and the first exercise of
+// lesson 9 in Trazel.
+int startUp(const std::wstring& program, const std::wstring& prefix)
+{
+    uia::Program tutorial(program, L"");
+    HWND screen = GetDesktopWindow();
+    auto question = uia::waitMessageBox(L"Learning Trazel", 20000);
+    if (!question)
+        return fail("start-up asked nothing");
+    Sleep(300);
+    saveWindow(screen, prefix + L"1-question.bmp");
+    uia::answer(*question, L"Yes");
+    HWND intro = uia::waitWindowOf(tutorial.pid(), L"LearningTrazelForm", L"Learning Trazel", 30000);
+    if (!intro)
+        return fail("the intro did not appear");
+    Sleep(800);
+    saveWindow(screen, prefix + L"2-intro.bmp");
+    uia::clickButton(intro, L"Lesson Menu");
+    HWND menu = uia::waitWindowOf(tutorial.pid(), L"LearningTrazelForm", L"Learning Trazel - Lesson menu", 10000);
+    if (!menu)
+        return fail("the lesson menu did not appear");
+    Sleep(500);
+    saveWindow(screen, prefix + L"3-lesson-menu.bmp");
+    HWND steps = startExercises(tutorial, menu, L"Finishing the design");
+    if (!steps)
+        return fail("the exercises did not start");
+    for (int page = 0; page < 3; ++page) {
+        uia::clickButton(steps, L"Exercise");
+        Sleep(1500);
+    }
+    saveWindow(screen, prefix + L"4-exercise.bmp");
     quitFrom(steps, false);
     tutorial.waitExit(10000);
     return 0;
