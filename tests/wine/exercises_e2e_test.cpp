@@ -161,5 +161,28 @@ TEST_F(Exercises, TheWindowKeepsItsWidthAndItsSmallestHeight)
     ASSERT_TRUE(program().waitExit());
 }
 
+TEST_F(Exercises, TrazelClosedDuringTheExercisesLeadsBackToTheMenu)
+{
+    HWND menu = startToMenu();
+    ASSERT_TRUE(menu);
+    HWND steps = startExercises(menu, L"Autoplacement");
+    ASSERT_TRUE(steps);
+    HWND design = uia::waitWindow(L"MaxFrame", L"");
+    ASSERT_TRUE(design);
+    uia::closeAsCloseBox(design);
+    ASSERT_TRUE(uia::waitGone(design));
+    ASSERT_TRUE(uia::clickButton(steps, L"Exercise"));
+    uia::MessageBoxInfo gone = box();
+    EXPECT_EQ(gone.text, L"Trazel isn't running! Learning Trazel will return to the lesson menu.\r\n\r\nIf Trazel was "
+                         L"terminated before you finished the exercises, choose the lesson you were running and "
+                         L"choose Exercises to restart Trazel and the exercises.");
+    EXPECT_EQ(gone.icon, uia::Icon::Stop);
+    ASSERT_TRUE(uia::answer(gone, L"OK"));
+    ASSERT_TRUE(uia::waitGone(steps));
+    ASSERT_TRUE(waitUntil([&] { return IsWindowVisible(menu) != FALSE; }));
+    EXPECT_EQ(uia::text(menu), MenuTitle);
+    quitFromMenu(menu);
+}
+
 } // namespace
 } // namespace e2e
