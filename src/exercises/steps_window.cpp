@@ -158,16 +158,14 @@ void StepsWindow::Form_Load()
     if (t.g.Saved_Height != 0)
         move(left(), top(), width(), t.g.Saved_Height);
     ShowImportantPage();
-    // The window procedure sees a title-bar click after the window has
-    // handled it (a drag has ended); the text box sees it before.
-    messageHook = [this](unsigned message) {
+    // The window's hook sees a title-bar click after the window has handled
+    // it (a drag has ended); the text box's hook sees it before.
+    const auto onNonClientClick = [this](unsigned message) {
         if (isNonClientClick(message))
             NonClientClick();
     };
-    Textbox.messageHook = [this](unsigned message) {
-        if (isNonClientClick(message))
-            NonClientClick();
-    };
+    messageHook = onNonClientClick;
+    Textbox.messageHook = onNonClientClick;
 }
 
 void StepsWindow::Form_Unload()
@@ -211,7 +209,7 @@ void StepsWindow::Form_Resize()
     // window system's own frame is what counts here.
     const int fixedWidth = ClientWidth + frameWidth();
     const int panels = TopPanelHeight + BotPanelHeight + frameHeight();
-    int h = std::max(height(), MinimumHeight);
+    const int h = std::max(height(), MinimumHeight);
     if (h != height() || width() != fixedWidth)
         move(left(), top(), fixedWidth, h);
     if (t.g.Saved_Left != 0 && left() != t.g.Saved_Left)
