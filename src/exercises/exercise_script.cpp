@@ -19,7 +19,7 @@ ScriptOp secondSetup(int first, int last) { return {K::SecondSetup, nullptr, fir
 ScriptOp pleaseWait() { return {K::PleaseWait}; }
 ScriptOp end() { return {K::End}; }
 
-// Lessons 15's two exercises start from the same view.
+// Lesson 15's two exercises start from the same view.
 constexpr const char* Lesson15View = "{ESC 6}%(w1)+{HOME}";
 constexpr const char* Lesson15Zoom = "{i 3}^f1050,1325{Enter}{ESC}1{home}";
 
