@@ -156,6 +156,12 @@ TEST_F(Exercises, TheWindowKeepsItsWidthAndItsSmallestHeight)
     GetWindowRect(text, &page);
     GetWindowRect(steps, &window);
     EXPECT_GT(page.bottom - page.top, 0) << "the text box still has room between the panels";
+
+    const auto topmost = [&] { return (GetWindowLongPtrW(steps, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0; };
+    ASSERT_TRUE(uia::clickButton(steps, L"Always on top"));
+    EXPECT_TRUE(waitUntil([&] { return !topmost(); })) << "cleared, the window goes back among the others";
+    ASSERT_TRUE(uia::clickButton(steps, L"Always on top"));
+    EXPECT_TRUE(waitUntil(topmost));
     ASSERT_TRUE(uia::clickButton(steps, L"Quit"));
     ASSERT_TRUE(uia::answer(box(), L"Yes"));
     ASSERT_TRUE(program().waitExit());
