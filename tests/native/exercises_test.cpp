@@ -533,6 +533,10 @@ TEST(StartExercises, TheEndOfALessonLeadsIntoItsExercises)
     EXPECT_EQ(m.t.g.Step_No, 0);
     EXPECT_EQ(s->Lesson_Name.caption(), "Finishing the design");
     EXPECT_EQ(m.t.g.Lsn_Progress[9], mark::LessonDone);
+    m.desktop.answer(mb::IdYes);
+    m.ui.click(s->Return_Tut);
+    EXPECT_TRUE(Sel_menu(m.t).Chk_Lsn[9].visible());
+    EXPECT_FALSE(Sel_menu(m.t).Chk_Exr[9].visible());
 }
 
 TEST(StepsWindow, KeysOfTheWindow)

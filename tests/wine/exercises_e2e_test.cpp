@@ -190,5 +190,65 @@ TEST_F(Exercises, TrazelClosedDuringTheExercisesLeadsBackToTheMenu)
     quitFromMenu(menu);
 }
 
+TEST_F(Exercises, TheEndOfALessonOffersItsExercises)
+{
+    HWND menu = startToMenu();
+    ASSERT_TRUE(menu);
+    ASSERT_TRUE(uia::clickButton(menu, L"Autorouting"));
+    HWND lesson = uia::waitWindowOf(program().pid(), FormClass, L"Learning Trazel - Autorouting");
+    ASSERT_TRUE(lesson);
+    for (int press = 1; press <= 11; ++press) {
+        ASSERT_TRUE(uia::clickButton(lesson, L"Continue")) << "press " << press;
+        if (press < 11)
+            ASSERT_FALSE(uia::waitMessageBox(AppTitle, 50)) << "a message before the end, press " << press;
+    }
+    uia::MessageBoxInfo offer = box();
+    EXPECT_EQ(offer.text, L"Now you can practice what you've learned by doing some exercises in Trazel. When Trazel "
+                          L"displays, follow the instructions in the Trazel Exercises window.\r\n\r\nDo you want to "
+                          L"do the exercises?");
+    ASSERT_TRUE(uia::answer(offer, L"Yes"));
+    HWND steps = uia::waitWindowOf(program().pid(), FormClass, StepsTitle, 20000);
+    ASSERT_TRUE(steps) << "Trazel starts and the steps window opens";
+    EXPECT_TRUE(uia::waitGone(lesson));
+    EXPECT_TRUE(uia::findVisible(L"MaxFrame", L""));
+    ASSERT_TRUE(uia::clickButton(steps, L"Lesson Menu"));
+    ASSERT_TRUE(uia::answer(box(), L"Yes"));
+    ASSERT_TRUE(waitUntil([&] { return IsWindowVisible(menu) != FALSE; }));
+    EXPECT_TRUE(waitUntil([&] { return GetForegroundWindow() == menu; }, 3000)) << "the menu comes in front of Trazel";
+    EXPECT_TRUE(waitUntil([&] { return markersOf(menu, L"Autorouting").lesson; }, 3000));
+    EXPECT_FALSE(markersOf(menu, L"Autorouting").exercises);
+    ASSERT_TRUE(uia::clickButton(menu, L"Quit"));
+    ASSERT_TRUE(uia::answer(box(), L"Yes"));
+    ASSERT_TRUE(uia::answer(box(), L"Yes"));
+    ASSERT_TRUE(program().waitExit());
+    EXPECT_EQ(readFile(tutorDir() + L"\\TRAZEL.LRN"), "0,0,0,0,0,1,0,0,0,0,0,0,0,0,0\r\n")
+        << "the lesson is done, its exercises are not";
+}
+
+TEST_F(Exercises, AMissingDesignFileIsNamedAndTheMenuComesBack)
+{
+    HWND menu = startToMenu();
+    ASSERT_TRUE(menu);
+    HWND steps = startExercises(menu, L"Enhanced routing");
+    ASSERT_TRUE(steps);
+    ASSERT_TRUE(next(steps));
+    ASSERT_TRUE(DeleteFileW((tutorDir() + L"\\TUTORBD4.MAX").c_str()));
+    ASSERT_TRUE(uia::clickButton(steps, L"Exercise"));
+    uia::MessageBoxInfo missing = box();
+    EXPECT_NE(missing.text.find(L"\\TUTORBD4.MAX\r\n\r\nThis tutorial file wasn't found! The Learning Trazel "
+                                L"tutorial source files may need to be reinstalled."),
+              std::wstring::npos)
+        << std::string(missing.text.begin(), missing.text.end());
+    EXPECT_EQ(missing.icon, uia::Icon::Exclamation);
+    EXPECT_TRUE(IsIconic(steps)) << "the steps window makes way for the message";
+    ASSERT_TRUE(uia::answer(missing, L"OK"));
+    ASSERT_TRUE(uia::waitGone(steps));
+    ASSERT_TRUE(waitUntil([&] { return IsWindowVisible(menu) != FALSE; }));
+    EXPECT_TRUE(waitForFile(tutorDir() + L"\\TUTORBD4.MAX")) << "the menu copies the work files afresh";
+    HWND design = uia::findVisible(L"MaxFrame", L"");
+    EXPECT_EQ(uia::text(design), L"Trazel") << "nothing was opened in Trazel";
+    quitFromMenu(menu);
+}
+
 } // namespace
 } // namespace e2e
