@@ -442,7 +442,9 @@ MessageBoxInfo readMessageBox(HWND box)
 
 bool answer(const MessageBoxInfo& box, const std::wstring& buttonCaption)
 {
-    return clickButton(box.hwnd, buttonCaption);
+    // Once answered the box is gone, so that looking for the next message
+    // never finds this one on its way out.
+    return clickButton(box.hwnd, buttonCaption) && waitGone(box.hwnd);
 }
 
 void closeAsCloseBox(HWND top)

@@ -54,6 +54,7 @@ struct MessageBoxInfo {
 // title matches any.
 std::optional<MessageBoxInfo> waitMessageBox(const std::wstring& title, int timeoutMs = 10000);
 MessageBoxInfo readMessageBox(HWND box);
+// Presses the button and waits until the box has closed.
 bool answer(const MessageBoxInfo& box, const std::wstring& buttonCaption);
 
 // What the close box does.
