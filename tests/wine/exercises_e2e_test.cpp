@@ -199,8 +199,9 @@ TEST_F(Exercises, TheEndOfALessonOffersItsExercises)
     ASSERT_TRUE(lesson);
     for (int press = 1; press <= 11; ++press) {
         ASSERT_TRUE(uia::clickButton(lesson, L"Continue")) << "press " << press;
-        if (press < 11)
+        if (press < 11) {
             ASSERT_FALSE(uia::waitMessageBox(AppTitle, 50)) << "a message before the end, press " << press;
+        }
     }
     uia::MessageBoxInfo offer = box();
     EXPECT_EQ(offer.text, L"Now you can practice what you've learned by doing some exercises in Trazel. When Trazel "

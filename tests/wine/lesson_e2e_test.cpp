@@ -26,8 +26,9 @@ TEST_F(Lessons, Lesson7ToItsEndMarksItAndTheSavedFileSaysSo)
     EXPECT_FALSE(IsWindowVisible(menu)) << "the lesson window hides the menu";
     for (int press = 1; press <= 18; ++press) {
         ASSERT_TRUE(uia::clickButton(lesson, L"Continue")) << "press " << press;
-        if (press < 18)
+        if (press < 18) {
             ASSERT_FALSE(uia::waitMessageBox(AppTitle, 50)) << "a message before the end, press " << press;
+        }
     }
     uia::MessageBoxInfo end = box();
     EXPECT_EQ(end.text, L"There are no exercises for this lesson.");

@@ -139,7 +139,11 @@ bool KeySender::waitUntilHandled(HWND target, const std::vector<INPUT>& inputs)
     wchar_t name[64];
     std::swprintf(name, 64, L"Local\\LearningTrazel.KeysDone.%lu", thread);
     HANDLE done = CreateEventW(nullptr, TRUE, FALSE, name);
-    auto proc = hookLibrary_ ? reinterpret_cast<HOOKPROC>(GetProcAddress(hookLibrary_, "KeysDoneHook")) : nullptr;
+    // GetProcAddress gives a generic function pointer; going through void (*)()
+    // is the conversion GCC accepts without a warning.
+    const auto found =
+        hookLibrary_ ? reinterpret_cast<void (*)()>(GetProcAddress(hookLibrary_, "KeysDoneHook")) : nullptr;
+    const auto proc = reinterpret_cast<HOOKPROC>(found);
     HHOOK hook = proc && done ? SetWindowsHookExW(WH_KEYBOARD, proc, hookLibrary_, thread) : nullptr;
 
     std::vector<INPUT> all = inputs;
