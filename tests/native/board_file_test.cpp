@@ -1,5 +1,6 @@
-// The stand-in Trazel's design files and key names: what its reader makes of
-// good files, how it refuses bad ones, and the tutorial's six shipped files.
+// The stand-in Trazel's design files and view keys: what its reader makes of
+// good files, how it refuses bad ones, the tutorial's six shipped files, and
+// how its view follows the keys the exercises type.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -9,7 +10,6 @@
 #include <tuple>
 
 #include "standin/board_file.h"
-#include "standin/key_names.h"
 #include "standin/view_keys.h"
 
 namespace standin {
@@ -17,59 +17,6 @@ namespace {
 
 using lt::forms::Layer;
 using lt::forms::Point;
-
-// ---- Key names ---------------------------------------------------------
-
-struct KeyCase {
-    unsigned vk;
-    const char* name;
-};
-
-TEST(StandinKeyNames, EveryKindOfKey)
-{
-    const KeyCase cases[] = {
-        {'A', "A"},         {'Z', "Z"},          {'0', "0"},         {'9', "9"},        {0x1B, "Esc"},
-        {0x0D, "Enter"},    {0x08, "Backspace"}, {0x09, "Tab"},      {0x20, "Space"},   {0x24, "Home"},
-        {0x23, "End"},      {0x25, "Left"},      {0x27, "Right"},    {0x26, "Up"},      {0x28, "Down"},
-        {0x21, "PageUp"},   {0x22, "PageDown"},  {0x2D, "Insert"},   {0x2E, "Delete"},  {0x70, "F1"},
-        {0x7B, "F12"},      {0x87, "F24"},       {0xBA, ";"},        {0xBB, "="},       {0xBC, ","},
-        {0xBD, "-"},        {0xBE, "."},         {0xBF, "/"},        {0xC0, "`"},       {0xDB, "["},
-        {0xDC, "\\"},       {0xDD, "]"},         {0xDE, "'"},
-        // Everything else by number: numeric pad, Windows keys, Pause.
-        {0x60, "0x60"},     {0x61, "0x61"},      {0x5B, "0x5B"},     {0x13, "0x13"},    {0x88, "0x88"},
-        {0x07, "0x07"},     {0x40, "0x40"},
-    };
-    for (const KeyCase& c : cases)
-        EXPECT_EQ(keyName(c.vk), c.name) << "vk " << c.vk;
-}
-
-TEST(StandinKeyNames, OnlyShiftCtrlAndAltAreModifiers)
-{
-    for (unsigned vk : {0x10u, 0x11u, 0x12u, 0xA0u, 0xA1u, 0xA2u, 0xA3u, 0xA4u, 0xA5u})
-        EXPECT_TRUE(isModifierKey(vk)) << "vk " << vk;
-    for (unsigned vk : {0x0Fu, 0x13u, 0x14u, 0x5Bu, 0x9Fu, 0xA6u, 0x1Bu, 0x41u})
-        EXPECT_FALSE(isModifierKey(vk)) << "vk " << vk;
-}
-
-TEST(StandinKeyNames, LogLinesNameTheClassThenModifiersInOrder)
-{
-    struct Case {
-        Modifiers held;
-        unsigned vk;
-        const char* line;
-    };
-    const Case cases[] = {
-        {{}, 0x1B, "MaxFrame Esc"},
-        {{false, true, false}, 'F', "MaxFrame Alt+F"},
-        {{true, false, false}, 'O', "MaxFrame Ctrl+O"},
-        {{false, false, true}, 0x24, "MaxFrame Shift+Home"},
-        {{true, true, true}, 0x2E, "MaxFrame Ctrl+Alt+Shift+Delete"},
-        {{true, false, true}, 0xBF, "MaxFrame Ctrl+Shift+/"},
-    };
-    for (const Case& c : cases)
-        EXPECT_EQ(keyLogLine("MaxFrame", c.held, c.vk), c.line);
-    EXPECT_EQ(keyLogLine("QaTrazelFrame", {false, true, false}, 'N'), "QaTrazelFrame Alt+N");
-}
 
 // ---- Good files --------------------------------------------------------
 
@@ -154,7 +101,6 @@ TEST_P(StandinGoodFile, Reads) { EXPECT_EQ(summary(readDesignFile(GetParam().tex
 INSTANTIATE_TEST_SUITE_P(
     Files, StandinGoodFile,
     ::testing::Values(
-        GoodCase{"SmallestBoard", "TRAZEL BOARD\nNAME B\nOUTLINE 0 0 6000 5000\nEND\n", "board B 0,0 6000x5000\n"},
         GoodCase{"EveryBoardRecord",
                  "TRAZEL BOARD\r\n"
                  "; a comment\r\n"
@@ -180,11 +126,6 @@ INSTANTIATE_TEST_SUITE_P(
                  "zone BOTTOM GND solid reliefs 0,0 10,0 10,10\n"
                  "zone KEEPOUT NONE hatched direct 0,0 10,0 10,10 0,10\n"
                  "connect 1,2 3,4\n"},
-        GoodCase{"EveryLayer",
-                 "TRAZEL BOARD\nNAME L\nOUTLINE 0 0 10 10\nTRACK TOP 1 0,0 1,1\nTRACK BOTTOM 1 0,0 1,1\n"
-                 "TRACK INNER1 1 0,0 1,1\nTRACK INNER2 1 0,0 1,1\nTRACK SILK 1 0,0 1,1\nTRACK KEEPOUT 1 0,0 1,1\nEND",
-                 "board L 0,0 10x10\ntrack TOP 1 0,0 1,1\ntrack BOTTOM 1 0,0 1,1\ntrack INNER1 1 0,0 1,1\n"
-                 "track INNER2 1 0,0 1,1\ntrack SILK 1 0,0 1,1\ntrack KEEPOUT 1 0,0 1,1\n"},
         GoodCase{"ByteOrderMarkAndNoFinalLineEnd", "\xEF\xBB\xBFTRAZEL LIBRARY\nNAME TUTOR\nEND",
                  "library TUTOR\n"},
         GoodCase{"Library",
@@ -195,13 +136,6 @@ INSTANTIATE_TEST_SUITE_P(
                  "support grid 50\ndesign TUTORBD1\ndesign TUTORBD2\nlibrary TUTOR.LLB\nlibrary MINE.LLB\n"},
         GoodCase{"SupportGridDefaultsTo25", "TRAZEL SUPPORT\nDESIGNS ONE\nEND\n", "support grid 25\ndesign ONE\n"}),
     [](const ::testing::TestParamInfo<GoodCase>& info) { return std::string(info.param.name); });
-
-TEST(StandinFileKinds, TheHeaderDecidesTheKind)
-{
-    EXPECT_TRUE(std::holds_alternative<BoardFile>(readDesignFile("TRAZEL BOARD\nNAME B\nOUTLINE 0 0 1 1\nEND\n")));
-    EXPECT_TRUE(std::holds_alternative<LibraryFile>(readDesignFile("TRAZEL LIBRARY\nNAME L\nEND\n")));
-    EXPECT_TRUE(std::holds_alternative<SupportFile>(readDesignFile("TRAZEL SUPPORT\nDESIGNS B\nEND\n")));
-}
 
 TEST(StandinFileKinds, TheMessageNamesTheLine)
 {
@@ -248,9 +182,8 @@ BadCase board(const char* name, const std::string& line4, const std::string& rea
 
 INSTANTIATE_TEST_SUITE_P(
     Header, StandinBadFile,
-    ::testing::Values(BadCase{"Empty", "", 1, NotTrazel}, BadCase{"NoHeader", "NAME B\nEND\n", 1, NotTrazel},
+    ::testing::Values(BadCase{"Empty", "", 1, NotTrazel},
                       BadCase{"HeaderNotOnTheFirstLine", "\nTRAZEL BOARD\nNAME B\nEND\n", 1, NotTrazel},
-                      BadCase{"HeaderWithMore", "TRAZEL BOARD 2\nEND\n", 1, NotTrazel},
                       BadCase{"UnknownKind", "TRAZEL PICTURE\nEND\n", 1,
                               "TRAZEL PICTURE is not a kind of design file"}),
     [](const ::testing::TestParamInfo<BadCase>& info) { return std::string(info.param.name); });
@@ -260,51 +193,35 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         board("UnknownRecord", "HOLE 1 2", "'HOLE' is not a record of a board"),
         board("RecordOfALibrary", "FOOTPRINT SOIC8 8 250 240 smd", "'FOOTPRINT' is not a record of a board"),
-        board("KeywordInLowerCase", "via 1 2", "'via' is not a record of a board"),
         board("SecondName", "NAME C", "NAME was given on line 2 already"),
-        board("SecondOutline", "OUTLINE 0 0 1 1", "OUTLINE was given on line 3 already"),
         BadCase{"NameWithTwoWords", "TRAZEL BOARD\nNAME MY BOARD\n", 2, "NAME needs one name"},
         BadCase{"OutlineShort", "TRAZEL BOARD\nNAME B\nOUTLINE 0 0 6000\nEND\n", 3,
                 "OUTLINE needs left top width height"},
         BadCase{"OutlineNotANumber", "TRAZEL BOARD\nNAME B\nOUTLINE 0 0 6k 5000\nEND\n", 3,
                 "'6k' is not a whole number"},
-        BadCase{"OutlineWithoutHeight", "TRAZEL BOARD\nNAME B\nOUTLINE 0 0 6000 0\nEND\n", 3,
-                "height must be more than 0"},
         BadCase{"NoOutline", "TRAZEL BOARD\nNAME B\n\nEND\n", 4, "OUTLINE is missing"},
         BadCase{"NoName", "TRAZEL BOARD\nOUTLINE 0 0 1 1\nEND\n", 3, "NAME is missing"},
         board("PartShort", "PART U1 SOIC8 1 2 250 240 8", "PART needs ref footprint x y width height pins smd|th"),
         board("ReferenceNumberFirst", "PART 16U DIP20 1 2 3 4 20 th",
               "'16U' is not a reference designator (letters, then a number)"),
-        board("ReferenceWithoutNumber", "PART U DIP20 1 2 3 4 20 th",
-              "'U' is not a reference designator (letters, then a number)"),
-        board("ReferenceInLowerCase", "PART u1 DIP20 1 2 3 4 20 th",
-              "'u1' is not a reference designator (letters, then a number)"),
         BadCase{"ReferenceTwice", Head + "PART U1 SOIC8 1 2 3 4 8 smd\n\nPART U1 DIP14 5 6 7 8 14 th\nEND\n", 6,
                 "U1 is already on line 4"},
         board("PartPositionNotANumber", "PART U1 SOIC8 1.5 2 3 4 8 smd", "'1.5' is not a whole number"),
-        board("PartTooFar", "PART U1 SOIC8 99999999999 2 3 4 8 smd", "'99999999999' is not a whole number"),
         board("PartWithoutWidth", "PART U1 SOIC8 1 2 0 4 8 smd", "width must be more than 0"),
-        board("PartWithoutPins", "PART U1 SOIC8 1 2 3 4 0 smd", "pins must be more than 0"),
         board("PartMountingUnknown", "PART U1 SOIC8 1 2 3 4 8 SMD", "'SMD' must be smd or th"),
         board("TrackOnePoint", "TRACK TOP 12 0,0", "TRACK needs a layer, a width and two or more points x,y"),
         board("TrackUnknownLayer", "TRACK MIDDLE 12 0,0 1,1", "'MIDDLE' is not a layer"),
-        board("TrackWithoutWidth", "TRACK TOP 0 0,0 1,1", "width must be more than 0"),
         board("TrackPointWithSemicolon", "TRACK TOP 12 0,0 10;20", "'10;20' is not a point x,y"),
-        board("TrackPointWithoutY", "TRACK TOP 12 0,0 10,", "'10,' is not a point x,y"),
-        board("TrackPointOfThree", "TRACK TOP 12 0,0 1,2,3", "'1,2,3' is not a point x,y"),
         board("ViaAsPoint", "VIA 1,2", "VIA needs x y"),
         board("ZoneTwoCorners", "ZONE BOTTOM GND solid reliefs 0,0 1,1",
               "ZONE needs a layer, a net, hatched|solid, reliefs|direct and three or more corners x,y"),
         board("ZoneFillUnknown", "ZONE BOTTOM GND open reliefs 0,0 1,0 1,1", "'open' must be hatched or solid"),
-        board("ZoneReliefsUnknown", "ZONE BOTTOM GND solid spokes 0,0 1,0 1,1", "'spokes' must be reliefs or direct"),
-        board("ConnectOnePoint", "CONNECT 1,2", "CONNECT needs two points x,y"),
-        board("ConnectBadPoint", "CONNECT 1,2 3", "'3' is not a point x,y")),
+        board("ConnectOnePoint", "CONNECT 1,2", "CONNECT needs two points x,y")),
     [](const ::testing::TestParamInfo<BadCase>& info) { return std::string(info.param.name); });
 
 INSTANTIATE_TEST_SUITE_P(
     End, StandinBadFile,
     ::testing::Values(BadCase{"NoEnd", Head, 3, "the file ends without END"},
-                      BadCase{"NoEndTrailingComment", Head + "; more to come\n\n", 5, "the file ends without END"},
                       BadCase{"EndWithMore", Head + "END NOW\n", 4, "END stands alone"},
                       BadCase{"RecordAfterEnd", Head + "END\n\nVIA 1 2\n", 6, "nothing may follow END"}),
     [](const ::testing::TestParamInfo<BadCase>& info) { return std::string(info.param.name); });
@@ -316,19 +233,13 @@ INSTANTIATE_TEST_SUITE_P(
                 "'PART' is not a record of a library"},
         BadCase{"FootprintShort", "TRAZEL LIBRARY\nNAME L\nFOOTPRINT SOIC8 8 250 240\nEND\n", 3,
                 "FOOTPRINT needs name pins width height smd|th"},
-        BadCase{"FootprintWithoutPins", "TRAZEL LIBRARY\nNAME L\nFOOTPRINT SOIC8 0 250 240 smd\nEND\n", 3,
-                "pins must be more than 0"},
         BadCase{"FootprintTwice",
                 "TRAZEL LIBRARY\nNAME L\nFOOTPRINT SOIC8 8 250 240 smd\nFOOTPRINT SOIC8 8 250 240 th\nEND\n", 4,
                 "SOIC8 is already on line 3"},
         BadCase{"LibraryWithoutName", "TRAZEL LIBRARY\nFOOTPRINT SOIC8 8 250 240 smd\nEND\n", 3, "NAME is missing"},
         BadCase{"SupportWithoutDesigns", "TRAZEL SUPPORT\nGRID 25\nEND\n", 3, "DESIGNS is missing"},
         BadCase{"DesignsEmpty", "TRAZEL SUPPORT\nDESIGNS\nEND\n", 2, "DESIGNS needs one or more names"},
-        BadCase{"DesignsTwice", "TRAZEL SUPPORT\nDESIGNS A\nDESIGNS B\nEND\n", 3,
-                "DESIGNS was given on line 2 already"},
         BadCase{"GridZero", "TRAZEL SUPPORT\nDESIGNS A\nGRID 0\nEND\n", 3, "GRID must be more than 0"},
-        BadCase{"GridTwice", "TRAZEL SUPPORT\nDESIGNS A\nGRID 25\nGRID 50\nEND\n", 4,
-                "GRID was given on line 3 already"},
         BadCase{"LibraryOfTwoFiles", "TRAZEL SUPPORT\nDESIGNS A\nLIBRARY A.LLB B.LLB\nEND\n", 3,
                 "LIBRARY needs one file name"},
         BadCase{"SupportName", "TRAZEL SUPPORT\nNAME S\nDESIGNS A\nEND\n", 2,
@@ -376,16 +287,6 @@ std::string partAt(const lt::forms::Board& b, Point p)
 }
 
 const char* const Boards[] = {"SRCTRZ1.MA$", "SRCTRZ2.MA$", "SRCTRZ3.MA$", "SRCTRZ4.MA$"};
-
-TEST(StandinShippedFiles, NamesAndKinds)
-{
-    for (int i = 0; i < 4; ++i)
-        EXPECT_EQ(shipped<BoardFile>(Boards[i]).name, "TUTORBD" + std::to_string(i + 1));
-    EXPECT_EQ(shipped<LibraryFile>("SRCTRZ7.LL$").name, "TUTOR");
-    const SupportFile s = shipped<SupportFile>("SRCTRZ6.S$");
-    EXPECT_EQ(s.designs, (std::vector<std::string>{"TUTORBD1", "TUTORBD2", "TUTORBD3", "TUTORBD4"}));
-    EXPECT_EQ(s.libraries, std::vector<std::string>{"TUTOR.LLB"});
-}
 
 TEST(StandinShippedFiles, EveryPartIsAFootprintOfTheTutorialLibrary)
 {

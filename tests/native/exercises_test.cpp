@@ -5,7 +5,6 @@
 #include <regex>
 
 #include "exercises/exercise_script.h"
-#include "exercises/message_names.h"
 #include "exercises/open_design.h"
 #include "exercises/steps_window.h"
 #include "host/send_keys.h"
@@ -72,23 +71,22 @@ struct LaterStep {
 struct ScriptCase {
     int lesson;
     std::string design;
-    bool hostAfterOpening;
     std::vector<LaterStep> steps;
 };
 
 const std::vector<ScriptCase> Scripts = {
-    {3, "TUTORBD1.MAX", false,
+    {3, "TUTORBD1.MAX",
      {{"{ESC 6}%(w1){i 2}^f2250,3800{Enter}{    3}{ESC}", 13050, 13056},
       {"{ESC 6}%(w1)+{HOME}i^f2200,1650{Enter}{ESC}", 13100, 13109},
       {"", 13150, 13157},
       {"", 13200, 13204}}},
-    {4, "TUTORBD2.MAX", false,
+    {4, "TUTORBD2.MAX",
      {{"", 14010, 14019},
       {"{ESC 6}%(w1)+{HOME}{i 2}^f1550,1050{Enter}{ESC}", 14050, 14055},
       {"", 14100, 14106},
       {"", 14150, 14162},
       {"", 14200, 14206}}},
-    {5, "TUTORBD2.MAX", true,
+    {5, "TUTORBD2.MAX",
      {{"", 15005, 15009, true},
       {"", 15050, 15060},
       {"{ESC 6}%(w1)%va{i 3}^f2100,2700{Enter}{ESC}1{home}", 15100, 15113},
@@ -96,20 +94,20 @@ const std::vector<ScriptCase> Scripts = {
       {"", 15200, 15209},
       {"", 15250, 15255},
       {"", 15300, 15304}}},
-    {6, "TUTORBD2.MAX", true,
+    {6, "TUTORBD2.MAX",
      {{"{ESC 6}%(w1)%va{BACKSPACE}{i 3}^f4725,1500{Enter}{ESC}{home}", 16050, 16060},
       {"{ESC 6}", 16100, 16104},
       {"", 16150, 16162}}},
-    {8, "TUTORBD2.MAX", false,
+    {8, "TUTORBD2.MAX",
      {{"", 18050, 18055}, {"", 18100, 18108}, {"", 18150, 18171}, {"", 18200, 18206}, {"%(wr)", 18250, 18258}}},
-    {9, "TUTORBD3.MAX", false,
+    {9, "TUTORBD3.MAX",
      {{"+{HOME}{BACKSPACE}{i 2}^f1025,4525{Enter}{ESC}{home}", 19050, 19060}, {"", 19100, 19112}}},
-    {13, "TUTORBD2.MAX", false,
+    {13, "TUTORBD2.MAX",
      {{"", 23010, 23020},
       {"", 23050, 23055},
       {"{ESC 6}%(w1)+{HOME}{BACKSPACE}{i 2}^f4025,1150{Enter}{ESC}{home}", 23100, 23109}}},
-    {14, "TUTORBD1.MAX", false, {{"", 24050, 24061}, {"", 24100, 24109}, {"", 24150, 24156}, {"", 24200, 24208}}},
-    {15, "TUTORBD4.MAX", false,
+    {14, "TUTORBD1.MAX", {{"", 24050, 24061}, {"", 24100, 24109}, {"", 24150, 24156}, {"", 24200, 24208}}},
+    {15, "TUTORBD4.MAX",
      {{"", 25025, 25027, true},
       {"{ESC 6}%(w1)+{HOME}{i 3}^f1050,1325{Enter}{ESC}1{home}", 25050, 25055},
       {"{ESC 6}%(w1)+{HOME}{i 3}^f1050,1325{Enter}{ESC}1{home}", 25100, 25105}}},
@@ -161,7 +159,6 @@ TEST_P(ExerciseRun, EveryPressShowsItsPageAndTypesItsKeys)
 INSTANTIATE_TEST_SUITE_P(Lessons, ExerciseRun, ::testing::ValuesIn(Scripts),
                          [](const auto& info) { return "Lesson" + std::to_string(info.param.lesson); });
 
-
 // The texts of every page keep the form the steps window's pages share: a
 // title "Exercise K of N -- name", numbered instructions padded to four
 // characters, and a last instruction that names the button to go on with.
@@ -172,9 +169,6 @@ TEST(ExerciseTexts, EveryPageHasItsTitleNumberingAndClosingInstruction)
     for (const ScriptCase& c : Scripts) {
         const ExerciseScript* script = exerciseScript(c.lesson);
         ASSERT_NE(script, nullptr) << c.lesson;
-        EXPECT_EQ(script->stepCount(), static_cast<int>(c.steps.size()) + 2) << c.lesson;
-        EXPECT_EQ(script->designFile, c.design);
-        EXPECT_EQ(script->hostAfterOpening, c.hostAfterOpening);
         const int base = (10 + c.lesson) * 1000;
         for (int id = base; id <= base + 2; ++id)
             EXPECT_TRUE(stringTable().find(id)) << "set-up text " << id;
@@ -241,32 +235,6 @@ TEST(LibraryOpenKeys, TildesAreTypedAsTildesAndNeverAsEnter)
     }
 }
 
-TEST(OpenTutorialDesign, AWorkingDirectoryWithATildeSkipsTheHostActivation)
-{
-    Exercising m(3);
-    m.t.g.Work_Dir = "C:\\TRAZEL\\TUTOR~1";
-    m.files.makeDirectory(m.t.g.Work_Dir);
-    m.files.writeFile(m.t.g.Work_Dir + "\\TUTORBD1.MAX", "board");
-    m.ui.click(m.steps->Next_Step);
-    EXPECT_EQ(m.press(), keys("%(f)o{ }C:\\TRAZEL\\TUTOR{~}1\\TUTOR.LLB{Enter}{ESC}%(f)oTUTORBD1.MAX{Enter}"));
-}
-
-TEST(OpenTutorialDesign, AMissingDesignEndsTheExercisesAtTheLessonMenu)
-{
-    Exercising m(9);
-    m.ui.click(m.steps->Next_Step);
-    m.files.remove(m.t.g.Work_Dir + "\\TUTORBD3.MAX");
-    m.desktop.answer(mb::IdOk);
-    EXPECT_TRUE(m.press().empty()) << "nothing reaches Trazel";
-    EXPECT_EQ(m.lastBox().text, m.t.g.Work_Dir + "\\TUTORBD3.MAX\r\n\r\nThis tutorial file wasn't found! The Learning "
-                                                 "Trazel tutorial source files may need to be reinstalled.");
-    EXPECT_EQ(m.lastBox().style, mb::Ok | mb::IconExclamation);
-    EXPECT_FALSE(m.t.forms.loaded(StepsWindow::Key));
-    EXPECT_TRUE(Sel_menu(m.t).visible());
-    EXPECT_EQ(Sel_menu(m.t).caption(), "Learning Trazel - Lesson menu");
-    EXPECT_EQ(m.t.g.Step_No, 0);
-}
-
 TEST(StepsWindow, LoadEndsTheProgramWhenTrazelVanishedAfterItsStart)
 {
     Machine m(test::Setup{{"QuarnTrazelUltor9.20"}, false});
@@ -314,30 +282,6 @@ TEST(StepsWindow, LessonMenuBeforeTheEndAsksAndNoChangesNothing)
     EXPECT_EQ(m.desktop.helpCalls().back().command, help::Quit);
     EXPECT_NE(m.desktop.findWindow("MaxFrame", ""), 0u) << "Trazel stays open";
     EXPECT_EQ(m.desktop.pointer(), Pointer::Default);
-}
-
-TEST(StepsWindow, LessonMenuAfterTheLastPageAsksNothingAndShowsBothMarkers)
-{
-    Exercising m(9);
-    for (int press = 0; press < 4; ++press)
-        m.ui.click(m.steps->Next_Step);
-    EXPECT_FALSE(m.steps->Next_Step.enabled());
-    const std::size_t boxes = m.boxCount();
-    m.ui.click(m.steps->Return_Tut);
-    EXPECT_EQ(m.boxCount(), boxes);
-    EXPECT_TRUE(Sel_menu(m.t).Chk_Exr[9].visible());
-    EXPECT_EQ(m.t.g.Exer_Done, 0) << "the menu's activation resets it";
-}
-
-TEST(StepsWindow, ExercisePressWithTrazelGoneRunsNoStep)
-{
-    Exercising m(3);
-    m.desktop.closeWindow(m.desktop.findWindow("MaxFrame", ""));
-    m.desktop.answer(mb::IdOk);
-    EXPECT_TRUE(m.press().empty());
-    EXPECT_EQ(m.t.g.Design_File, "") << "step 0 did not run";
-    EXPECT_FALSE(m.t.forms.loaded(StepsWindow::Key));
-    EXPECT_TRUE(Sel_menu(m.t).visible());
 }
 
 struct SizeCase {
@@ -439,55 +383,6 @@ TEST(StepsWindow, KeepOnTopLeavesOpenHelpInFront)
     EXPECT_EQ(m.desktop.foreground(), m.desktop.findWindow("MaxFrame", ""));
 }
 
-TEST(StepsWindow, HasNoCloseCommandButAnswersTheSessionEnd)
-{
-    Exercising m(3);
-    EXPECT_THROW(m.ui.close(*m.steps, forms::unload_mode::ControlMenu), std::logic_error);
-    m.t.g.Lsn_Progress[3] = mark::LessonDone;
-    m.desktop.answer(mb::IdCancel); // keep Windows running
-    m.ui.close(*m.steps, forms::unload_mode::WindowsSession);
-    EXPECT_EQ(m.lastBox().style, mb::YesNoCancel | mb::IconQuestion);
-    EXPECT_FALSE(m.ui.ended());
-    EXPECT_TRUE(m.t.forms.loaded(StepsWindow::Key));
-}
-
-TEST(StepsWindow, DescribesEachControlUnderThePointer)
-{
-    Exercising m(3);
-    StepsWindow& s = *m.steps;
-    const std::pair<forms::Control*, const char*> cases[] = {
-        {&s.Exer_Help, "Displays help information."},
-        {&s.Next_Step, "Displays the next exercise."},
-        {&s.Return_Tut, "Ends the exercises and displays the lesson menu."},
-        {&s.View_Trazel, "Displays Quarn(R) Trazel."},
-        {&s.Quit_Sel, "Quits Learning Trazel."},
-        {&s.On_Top_Check, "On-top window -- Enabled."},
-        {&s.Textbox, ""},
-    };
-    for (const auto& [control, text] : cases) {
-        m.ui.mouseMove(*control);
-        EXPECT_EQ(s.Cmd_Desc.caption(), text) << control->name();
-        m.ui.mouseMove(s);
-        EXPECT_EQ(s.Cmd_Desc.caption(), "");
-        m.ui.focus(*control);
-        EXPECT_EQ(s.Cmd_Desc.caption(), text) << control->name();
-    }
-}
-
-TEST(MessageNames, OnlyTitleBarAndFrameClicksCount)
-{
-    const std::pair<unsigned, const char*> names[] = {
-        {0x86, "WM_NCACTIVATE"},  {0xA1, "WM_NCLBUTTONDOWN"}, {0xA3, "WM_NCLBUTTONDBLCLK"}, {0xA4, "WM_NCRBUTTONDOWN"},
-        {0xA5, "WM_NCRBUTTONUP"}, {0xA6, "WM_NCRBUTTONDBLCLK"}, {0xA0, "WM_NCMOUSEMOVE"},    {0x202, ""}, {0xA2, ""},
-        {0x1A1, ""},
-    };
-    for (const auto& [number, name] : names) {
-        EXPECT_EQ(messageName(number), name) << std::hex << number;
-        const std::string n = name;
-        EXPECT_EQ(isNonClientClick(number), n == "WM_NCLBUTTONDOWN" || n == "WM_NCLBUTTONDBLCLK" || n == "WM_NCRBUTTONUP");
-    }
-}
-
 TEST(StepsWindow, TextBoxHookRunsBeforeTheTextBoxSeesTheClick)
 {
     Exercising m(3);
@@ -517,28 +412,6 @@ TEST(StartExercises, NoLeavesTheLessonAsItWas)
     EXPECT_EQ(m.desktop.pointer(), Pointer::Default);
 }
 
-TEST(StartExercises, TheEndOfALessonLeadsIntoItsExercises)
-{
-    Machine m;
-    m.startToMenu();
-    m.ui.click(Sel_menu(m.t).Menu_btn[9]);
-    auto* w = static_cast<LessonWindow*>(m.t.forms.find("L9"));
-    while (m.t.forms.loaded("L9") && m.desktop.pendingAnswers() == 0) {
-        if (m.t.g.Screen_No == static_cast<int>(w->content().screens.size()))
-            m.desktop.answer(mb::IdYes);
-        m.ui.click(w->Fwd_1);
-    }
-    auto* s = static_cast<StepsWindow*>(m.t.forms.find(StepsWindow::Key));
-    ASSERT_NE(s, nullptr);
-    EXPECT_EQ(m.t.g.Step_No, 0);
-    EXPECT_EQ(s->Lesson_Name.caption(), "Finishing the design");
-    EXPECT_EQ(m.t.g.Lsn_Progress[9], mark::LessonDone);
-    m.desktop.answer(mb::IdYes);
-    m.ui.click(s->Return_Tut);
-    EXPECT_TRUE(Sel_menu(m.t).Chk_Lsn[9].visible());
-    EXPECT_FALSE(Sel_menu(m.t).Chk_Exr[9].visible());
-}
-
 TEST(StepsWindow, KeysOfTheWindow)
 {
     Exercising m(3);
@@ -553,13 +426,6 @@ TEST(StepsWindow, KeysOfTheWindow)
     m.desktop.answer(mb::IdNo);
     m.ui.click(s.Return_Tut);
     EXPECT_EQ(s.mousePointer(), Pointer::Default) << "and No takes it back";
-
-    m.ui.focus(s.On_Top_Check);
-    m.ui.keyDown(s, 32);
-    EXPECT_EQ(s.Cmd_Desc.caption(), "On-top window -- Enabled.");
-    m.ui.keyDown(s, 27, forms::shift::Alt);
-    EXPECT_TRUE(m.desktop.window(s.handle())->topmost);
-    EXPECT_TRUE(m.desktop.window(s.handle())->visible);
 }
 
 } // namespace

@@ -45,10 +45,9 @@ void expectTopics(const HelpFile& file, const std::vector<HelpTopic>& expected)
     }
 }
 
-TEST_P(HelpFileReads, LfLineEnds) { expectTopics(HelpFile::parse(GetParam().text), GetParam().topics); }
-
-TEST_P(HelpFileReads, CrlfLineEndsGiveTheSameTopics)
+TEST_P(HelpFileReads, WithLfOrCrlfLineEnds)
 {
+    expectTopics(HelpFile::parse(GetParam().text), GetParam().topics);
     expectTopics(HelpFile::parse(withCrlf(GetParam().text)), GetParam().topics);
 }
 
@@ -58,9 +57,6 @@ INSTANTIATE_TEST_SUITE_P(
         GoodCase{"Empty", "", {}},
         GoodCase{"OnlyCommentsAndBlanks", "; nothing yet\n\n   \n", {}},
         GoodCase{"TitleWithoutBody", "#1001 The intro window\n", {{1001, "The intro window", ""}}},
-        GoodCase{"TitleTrimmedAfterBlanksOrTab",
-                 "#7   Spaced  title \t\n#8\tTabbed",
-                 {{7, "Spaced  title", ""}, {8, "Tabbed", ""}}},
         GoodCase{"LinesRunOnIntoOneParagraph",
                  "#1 T\n  First line\nsecond line  \n\tthird\n",
                  {{1, "T", "First line second line third"}}},
@@ -73,27 +69,15 @@ INSTANTIATE_TEST_SUITE_P(
         GoodCase{"BulletRunsOnOverLinesBelow",
                  "#1 T\n- Alt+N shows\n  the next screen.\n- Alt+B\n",
                  {{1, "T", BULLET "Alt+N shows the next screen.\r\n" BULLET "Alt+B"}}},
-        GoodCase{"BulletsApartByBlankLine", "#1 T\n- a\n\n- b", {{1, "T", BULLET "a\r\n\r\n" BULLET "b"}}},
         GoodCase{"MarkersCountOnlyAtTheStartOfALine",
                  "#1 T\n-i C:\\MYWORK\n  - not a bullet\n  #2 not a topic\n  ; not a comment\n",
                  {{1, "T", "-i C:\\MYWORK - not a bullet #2 not a topic ; not a comment"}}},
-        GoodCase{"CommentsAnywhereLeaveParagraphsWhole",
-                 "; header\n\n#5 T\n; note\nA\n; inside\nB\n;\n",
-                 {{5, "T", "A B"}}},
         GoodCase{"TopicsKeepFileOrderAndBodies",
                  "#2 Second\nbody two\n#1 First\nbody one\n\n#4294967295 Largest\n#0 Zero",
                  {{2, "Second", "body two"}, {1, "First", "body one"}, {4294967295u, "Largest", ""}, {0, "Zero", ""}}},
         GoodCase{"ByteOrderMarkIgnored", "\xEF\xBB\xBF#9 Caf\xC3\xA9\nUTF-8 \xE2\x80\x94 text",
                  {{9, "Caf\xC3\xA9", "UTF-8 \xE2\x80\x94 text"}}}),
     [](const auto& info) { return std::string(info.param.name); });
-
-TEST(HelpFileFind, UnknownContextHasNoTopic)
-{
-    const HelpFile file = HelpFile::parse("#1000 Contents\n#1001 Intro\n");
-    EXPECT_EQ(file.find(1002), nullptr);
-    EXPECT_EQ(file.find(0), nullptr);
-    EXPECT_EQ(HelpFile::parse("").find(1000), nullptr);
-}
 
 struct BadCase {
     const char* name;
@@ -118,9 +102,11 @@ void expectError(const std::string& text, const std::string& error)
 
 std::string message(const BadCase& c) { return "help file line " + std::to_string(c.line) + ": " + c.why; }
 
-TEST_P(HelpFileRejects, LfLineEnds) { expectError(GetParam().text, message(GetParam())); }
-
-TEST_P(HelpFileRejects, CrlfLineEndsNameTheSameLine) { expectError(withCrlf(GetParam().text), message(GetParam())); }
+TEST_P(HelpFileRejects, WithLfOrCrlfLineEndsNamingTheSameLine)
+{
+    expectError(GetParam().text, message(GetParam()));
+    expectError(withCrlf(GetParam().text), message(GetParam()));
+}
 
 constexpr const char* NoNumber = "a topic line needs its number right after the #";
 constexpr const char* NoTopic = "text must follow a topic line";
@@ -130,15 +116,11 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         BadCase{"HashAlone", "#\n", 1, NoNumber},
         BadCase{"TitleWithoutNumber", "#1 A\n\n#Lessons", 3, NoNumber},
-        BadCase{"BlankBeforeNumber", "# 12 Title", 1, NoNumber},
         BadCase{"NumberRunsIntoTitle", "#12Title", 1, NoNumber},
-        BadCase{"NegativeNumber", "#-3 Title", 1, NoNumber},
         BadCase{"NumberWithoutTitle", "; c\n#12", 2, "topic 12 needs a title"},
-        BadCase{"NumberWithOnlyBlanks", "#12 \t ", 1, "topic 12 needs a title"},
         BadCase{"NumberTooLarge", "#4294967296 Big", 1, "the topic number is too large"},
         BadCase{"RepeatedNumber", "#1 A\ntext\n#2 B\n#1 C", 4, "topic 1 is already on line 1"},
         BadCase{"TextBeforeFirstTopic", "Hello\n#1 A", 1, NoTopic},
-        BadCase{"BulletBeforeFirstTopic", "; c\n\n- item\n#1 A", 3, NoTopic},
         BadCase{"IndentedTopicLineIsText", "  #1 A\n", 1, NoTopic}),
     [](const auto& info) { return std::string(info.param.name); });
 

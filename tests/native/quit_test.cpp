@@ -138,17 +138,6 @@ TEST(Quit, ClosesTheHelpAndBringsTheHostToTheFront)
     EXPECT_EQ(m.desktop.pointer(), Pointer::Default);
 }
 
-TEST(Quit, NoLeavesEverythingAsItWas)
-{
-    Running m(true);
-    m.desktop.answer(No);
-    m.ui.click(Sel_menu(m.t).Quit_Sel);
-    EXPECT_FALSE(m.ui.ended());
-    EXPECT_TRUE(Sel_menu(m.t).visible());
-    EXPECT_TRUE(m.workFilesThere());
-    EXPECT_EQ(m.t.g.Lsn_Progress[4], 1);
-}
-
 TEST(WorkFiles, FailedCopiesAreSkippedOneByOne)
 {
     Machine m;

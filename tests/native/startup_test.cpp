@@ -45,15 +45,6 @@ TEST(SecondCopy, BringsTheFirstCopysWindowForwardAndEnds)
     }
 }
 
-TEST(SecondCopy, FindingNoWindowRunsOnAsASecondCopy)
-{
-    Machine m;
-    m.desktop.setAnotherInstance(true);
-    m.startToMenu();
-    EXPECT_FALSE(m.ui.ended());
-    EXPECT_TRUE(Sel_menu(m.t).visible());
-}
-
 TEST(DisplayCheck, LargeFontsAreWarnedAbout)
 {
     struct Case {
@@ -77,14 +68,6 @@ TEST(DisplayCheck, LargeFontsAreWarnedAbout)
         }
         EXPECT_EQ(m.files.exists(ProgressFile), !c.ends);
     }
-}
-
-TEST(Logo, IsShownAndUnloadedAtOnce)
-{
-    Machine m;
-    m.startToMenu();
-    EXPECT_FALSE(m.t.forms.loaded("logo"));
-    EXPECT_EQ(m.desktop.findTutorialWindow("logo"), 0u);
 }
 
 struct EditionCase {
@@ -226,11 +209,8 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(LoadCase{"Missing", std::nullopt, {}, false}, LoadCase{"Empty", "", {}, false},
                       LoadCase{"BothMarkersOfLesson1AndLesson15", "3,0,0,0,0,0,0,0,0,0,0,0,0,0,1\r\n",
                                marks({3, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1}), false},
-                      LoadCase{"ExercisesOnly", "0,2,0,0,0,0,0,0,0,0,0,0,0,0,0", marks({0, 2}), false},
                       LoadCase{"MinusOneShowsBoth", "-1,0,0,0,0,0,0,0,0,0,0,0,0,0,0\r\n", marks({-1}), false},
-                      LoadCase{"Short", "1,1\r\n", marks({1, 1}), true},
-                      LoadCase{"Junk", "\x01\x02\x03garbage", {}, true},
-                      LoadCase{"Megabytes", std::string(2 << 20, 'x'), {}, true}),
+                      LoadCase{"Short", "1,1\r\n", marks({1, 1}), true}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(StartUpProgress, ReadingCreatesTheMenuHidden)
@@ -250,18 +230,6 @@ TEST(StartUpProgress, ReadingCreatesTheMenuHidden)
     fresh.ui.act([&] { LoadProgress(fresh.t); });
     EXPECT_FALSE(fresh.t.forms.loaded("Sel_menu"));
     EXPECT_EQ(fresh.files.content(ProgressFile), "");
-}
-
-TEST(StartUpProgress, UnchangedProgressIsNotOffered)
-{
-    Machine m;
-    m.files.writeFile(ProgressFile, "3,0,0,0,0,0,0,0,0,0,0,0,0,0,1\r\n");
-    m.startToMenu();
-    m.desktop.answer(mb::IdYes);
-    m.ui.click(Sel_menu(m.t).Quit_Sel);
-    EXPECT_TRUE(m.ui.ended());
-    EXPECT_EQ(m.boxCount(), 1u);
-    EXPECT_TRUE(m.files.exists(ProgressFile));
 }
 
 } // namespace

@@ -1,13 +1,10 @@
-// The stand-in Trazel as the tutorial meets it: its session frame, the
-// design window the frame starts, the host's error box, the Open dialog and
-// the key log, all driven through the window system.
+// The stand-in Trazel as a person uses it: the design window the session
+// frame starts, its Open dialog with what each kind of file shows, Esc and
+// Close, all driven through the window system.
 #include <algorithm>
 #include <cctype>
 
-#include "host/send_keys.h"
 #include "installed.h"
-#include "platform/win32/key_sender.h"
-#include "standin/key_names.h"
 
 namespace e2e {
 namespace {
@@ -73,7 +70,6 @@ protected:
         return design;
     }
 
-
     // The log once it has at least `lines` lines.
     std::vector<std::string> keyLogOf(std::size_t lines) const
     {
@@ -85,14 +81,6 @@ protected:
     {
         for (char c : text)
             uia::pressKey(w, keyFor(c));
-    }
-
-    static std::vector<std::string> typedLines(const std::string& text)
-    {
-        std::vector<std::string> lines;
-        for (char c : text)
-            lines.push_back("MaxFrame " + standin::keyName(keyFor(c)));
-        return lines;
     }
 
     // File > Open, the name typed into the dialog and Enter.
@@ -122,105 +110,6 @@ private:
     std::vector<std::unique_ptr<uia::Program>> programs_;
 };
 
-TEST_F(Standin, FrameOpensADesignWindowAndBothLogTheirKeys)
-{
-    HWND frame = startFrame();
-    ASSERT_TRUE(frame);
-    uia::pressKey(frame, VK_ESCAPE);
-    uia::pressKey(frame, VK_ESCAPE);
-    HWND design = newDesignWindow(frame);
-    ASSERT_TRUE(design) << "File > New opens a design window";
-    EXPECT_TRUE(IsWindow(frame)) << "the frame stays";
-
-    uia::pressKey(design, VK_F5);
-    uia::pressKey(design, VK_OEM_2);
-    uia::pressKey(design, 'E', true);
-    uia::pressKey(design, VK_ESCAPE);
-    uia::pressKey(design, VK_ESCAPE);
-    EXPECT_EQ(keyLogOf(9), (std::vector<std::string>{"QaTrazelFrame Esc", "QaTrazelFrame Esc",
-                                                       "QaTrazelFrame Alt+F", "QaTrazelFrame N", "MaxFrame F5",
-                                                       "MaxFrame /", "MaxFrame Alt+E", "MaxFrame Esc",
-                                                       "MaxFrame Esc"}));
-
-    // Exit ends each program.
-    uia::pressKey(design, 'F', true);
-    uia::pressKey(design, 'X');
-    EXPECT_TRUE(uia::waitGone(design));
-    letFocusSettle(frame);
-    uia::pressKey(frame, 'F', true);
-    uia::pressKey(frame, 'X');
-    EXPECT_TRUE(uia::waitGone(frame));
-}
-
-TEST_F(Standin, TheTutorialsKeySenderDrivesTheFrameMenu)
-{
-    HWND frame = startFrame();
-    ASSERT_TRUE(frame);
-    SetForegroundWindow(frame);
-    ASSERT_TRUE(waitUntil([&] { return GetForegroundWindow() == frame; }));
-    lt::win32::KeySender sender([] {});
-    const auto keys = lt::parseSendKeys("{ESC 2}%(fn)");
-    ASSERT_TRUE(keys);
-    ASSERT_TRUE(sender.send(*keys));
-    // The sender returns once the frame has taken every key from its queue.
-    EXPECT_EQ(keyLog(), (std::vector<std::string>{"QaTrazelFrame Esc", "QaTrazelFrame Esc", "QaTrazelFrame Alt+F",
-                                                  "QaTrazelFrame Alt+N"}));
-    EXPECT_TRUE(uia::waitWindow(DesignClass, L"Trazel"));
-}
-
-TEST_F(Standin, WithoutTheDesignProgramTheFrameShowsItsErrorBoxAboveItself)
-{
-    ASSERT_TRUE(DeleteFileW((hostDir() + L"\\TRAZEL.EXE").c_str()));
-    HWND frame = startFrame();
-    ASSERT_TRUE(frame);
-    uia::pressKey(frame, 'F', true);
-    uia::pressKey(frame, 'N');
-    HWND boxWindow = uia::waitWindow(L"", L"Quarn Trazel");
-    ASSERT_TRUE(boxWindow);
-    EXPECT_EQ(GetWindow(frame, GW_HWNDPREV), boxWindow) << "the box stands directly above the frame";
-    EXPECT_EQ(GetWindow(boxWindow, GW_OWNER), frame);
-    const uia::MessageBoxInfo box = uia::readMessageBox(boxWindow);
-    EXPECT_EQ(box.text, L"TRAZEL.EXE wasn't found in " + hostDir() + L". Trazel can't open a design window.");
-    EXPECT_EQ(box.buttons, (std::vector<std::wstring>{L"OK"}));
-    EXPECT_EQ(box.defaultButton, L"OK");
-    EXPECT_EQ(box.icon, uia::Icon::Exclamation);
-
-    uia::pressKey(boxWindow, VK_ESCAPE);
-    ASSERT_EQ(keyLogOf(3).back(), "QaTrazelFrame Esc");
-    settle(boxWindow);
-    EXPECT_TRUE(IsWindowVisible(boxWindow)) << "Esc leaves the box up";
-    EXPECT_EQ(GetWindow(frame, GW_HWNDPREV), boxWindow);
-
-    ASSERT_TRUE(uia::clickButton(boxWindow, L"OK"));
-    EXPECT_TRUE(uia::waitGone(boxWindow));
-    EXPECT_TRUE(IsWindowVisible(frame));
-    EXPECT_FALSE(uia::findVisible(DesignClass, L""));
-}
-
-TEST_F(Standin, TheOpenDialogOpensEachTutorialBoardByItsTypedName)
-{
-    HWND design = newDesignWindow(startFrame());
-    ASSERT_TRUE(design);
-    EXPECT_EQ(statusOf(design), L"Ready");
-    for (const char* n : {"1", "2", "3", "4"}) {
-        const std::string name = std::string("TUTORBD") + n + ".MAX";
-        ASSERT_TRUE(CopyFileW((tutorDir() + L"\\SRCTRZ" + wide(n) + L".MA$").c_str(),
-                              (tutorDir() + L"\\" + wide(name)).c_str(), FALSE));
-        const std::size_t before = keyLog().size();
-        openByTyping(design, name);
-        EXPECT_TRUE(waitTitle(design, L"Trazel - " + wide(name))) << name;
-        EXPECT_EQ(statusOf(design).rfind(L"Board " + wide(name) + L": ", 0), 0u) << name;
-
-        std::vector<std::string> expected = {"MaxFrame Alt+F", "MaxFrame O"};
-        for (const std::string& typed : typedLines(name))
-            expected.push_back(typed);
-        expected.push_back("MaxFrame Enter");
-        const std::vector<std::string> log = keyLogOf(before + expected.size());
-        EXPECT_EQ(std::vector<std::string>(log.begin() + static_cast<std::ptrdiff_t>(before), log.end()), expected)
-            << name;
-    }
-}
-
 struct OpenCase {
     const char* name;
     const char* typed;
@@ -239,9 +128,6 @@ TEST_P(StandinOpen, WhatTheDesignWindowShows)
 {
     const OpenCase& c = GetParam();
     ASSERT_TRUE(CopyFileW((tutorDir() + L"\\SRCTRZ2.MA$").c_str(), (tutorDir() + L"\\TUTORBD2.MAX").c_str(), FALSE));
-    CreateDirectoryW((tutorDir() + L"\\SUB").c_str(), nullptr);
-    writeFile(tutorDir() + L"\\SUB\\SMALL.MAX", "TRAZEL BOARD\r\nNAME SMALL\r\nOUTLINE 0 0 1000 800\r\n"
-                                                "PART U1 SOIC8 500 400 250 240 8 smd\r\nEND\r\n");
     if (c.content)
         writeFile(tutorDir() + L"\\" + wide(c.typed), c.content);
     HWND design = newDesignWindow(startFrame());
@@ -268,33 +154,15 @@ const wchar_t* const Board2Status = L"Board TUTORBD2.MAX: 22 components, 23 conn
 INSTANTIATE_TEST_SUITE_P(
     Standin, StandinOpen,
     ::testing::Values(
-        OpenCase{"ABoardInASubfolder", "sub\\small.max", nullptr, L"Trazel - SMALL.MAX",
-                 L"Board SMALL.MAX: 1 component, 0 connections to route", nullptr},
         OpenCase{"ALibraryLeavesTheBoard", "mine.llb",
                  "TRAZEL LIBRARY\r\nNAME MINE\r\nFOOTPRINT SOIC8 8 250 240 smd\r\nFOOTPRINT DIP14 14 750 400 th\r\n"
                  "END\r\n",
                  L"Trazel - TUTORBD2.MAX", L"Library MINE.LLB: 2 footprints", nullptr},
-        OpenCase{"ASupportFile", "tutor.sf", "TRAZEL SUPPORT\r\nDESIGNS TUTORBD1 TUTORBD2\r\nEND\r\n",
-                 L"Trazel - TUTORBD2.MAX", L"Support file TUTOR.SF: 2 designs", nullptr},
         OpenCase{"AMissingFileChangesNothing", "nosuch.max", nullptr, L"Trazel - TUTORBD2.MAX", Board2Status, L""},
         OpenCase{"AMalformedFileIsRefusedWithItsLine", "bad.max",
                  "TRAZEL BOARD\r\nNAME BAD\r\nOUTLINE 0 0 -5 100\r\nEND\r\n", L"Trazel - TUTORBD2.MAX",
                  Board2Status, L"\n\nLine 3: width must be more than 0"}),
     [](const ::testing::TestParamInfo<OpenCase>& info) { return std::string(info.param.name); });
-
-TEST_F(Standin, TheCurrentFolderFollowsTheLastFileOpened)
-{
-    CreateDirectoryW((tutorDir() + L"\\SUB").c_str(), nullptr);
-    const std::string board = "TRAZEL BOARD\r\nNAME X\r\nOUTLINE 0 0 1000 800\r\nEND\r\n";
-    writeFile(tutorDir() + L"\\SUB\\FIRST.MAX", board);
-    writeFile(tutorDir() + L"\\SUB\\SECOND.MAX", board);
-    HWND design = newDesignWindow(startFrame());
-    ASSERT_TRUE(design);
-    openByTyping(design, "sub\\first.max");
-    ASSERT_TRUE(waitTitle(design, L"Trazel - FIRST.MAX"));
-    openByTyping(design, "second.max");
-    EXPECT_TRUE(waitTitle(design, L"Trazel - SECOND.MAX"));
-}
 
 TEST_F(Standin, EscCancelsTheOpenDialogAndCloseClearsTheBoard)
 {
