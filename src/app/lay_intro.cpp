@@ -15,7 +15,7 @@ namespace {
 constexpr int QuitCaption = 12, MenuCaption = 15, CouldNotOpen = 591, Welcome = 601, Structure = 602,
               StepByStep = 603, NoTrazel = 604, NoWorkDir = 605, ChooseMenu = 607, MenuDescription = 608,
               FontsMissing = 609, SansSerif = 611, SmallFonts = 612, CheckFonts = 613;
-constexpr int HelpContext = 1001, KeyF1 = 112;
+constexpr int HelpContext = 1001;
 
 } // namespace
 
@@ -125,8 +125,8 @@ void LayIntro::Form_Activate()
 
 void LayIntro::Form_KeyDown(int& keyCode, int)
 {
-    if (keyCode == KeyF1)
-        t.desktop.winHelp(handle(), t.helpFile(), help::Context, HelpContext);
+    if (keyCode == forms::key::F1)
+        t.showHelp(handle(), HelpContext);
 }
 
 void LayIntro::Form_QueryUnload(int& cancel, int unloadMode) { CloseRequest(t, cancel, unloadMode); }

@@ -51,8 +51,11 @@ public:
     int message(const std::string& body, int style) { return desktop.messageBox(body, title(), style); }
     // The program's own directory, App.Path.
     std::string appPath() { return desktop.programDirectory(); }
-    // The tutorial's help file, beside the program.
+    // The tutorial's help file, beside the program, opened at a topic for one
+    // of the tutorial's windows, and told when that window needs it no more.
     std::string helpFile() { return appPath() + "\\TRZTUTOR.HLP"; }
+    void showHelp(WindowHandle owner, unsigned long topic) { desktop.winHelp(owner, helpFile(), help::Context, topic); }
+    void closeHelp(WindowHandle owner) { desktop.winHelp(owner, helpFile(), help::Quit, 0); }
     [[noreturn]] void end() { forms.end(); }
 };
 

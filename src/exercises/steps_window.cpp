@@ -21,7 +21,6 @@ constexpr int ExerciseCaption = 809, DisplayCaption = 810, HelpCaption = 811, Me
               NotCompleted = 826, QuitExercises = 827, QuitDesc = 20, Rule = 850, HostNotOpened = 591,
               LessonNames = 700, HelpWindowTitle = 86;
 constexpr int HelpContext = 1004;
-constexpr int KeySpace = 32, KeyEscape = 27, KeyF1 = 112;
 
 // Twips. The window is always as wide as designed; the text box fills the
 // space between the two panels at any height.
@@ -109,11 +108,11 @@ StepsWindow::StepsWindow(forms::FormsRuntime& runtime, Tutorial& t)
         c->onMouseUp = [this](const forms::MouseEvent& e) { buttonReleased(e); };
 
     On_Top_Check.onKeyDown = [this](int& keyCode, int) {
-        if (keyCode == KeySpace)
+        if (keyCode == forms::key::Space)
             describeOnTop();
     };
     Return_Tut.onKeyDown = [this](int& keyCode, int) {
-        if (keyCode == KeySpace)
+        if (keyCode == forms::key::Space)
             setMousePointer(Pointer::Hourglass);
     };
 }
@@ -176,13 +175,13 @@ void StepsWindow::Form_Unload()
 
 void StepsWindow::Form_KeyDown(int& keyCode, int shift)
 {
-    if (keyCode == KeyF1) {
+    if (keyCode == forms::key::F1) {
         Exer_Help_Click();
         keyCode = 0;
     }
     // Alt+Esc would send the window behind Trazel; while it is to stay on
     // top it stays visible and on top.
-    if (keyCode == KeyEscape && (shift & forms::shift::Alt) && onTop()) {
+    if (keyCode == forms::key::Escape && (shift & forms::shift::Alt) && onTop()) {
         t.desktop.setTopmost(handle(), true);
         keyCode = 0;
     }
@@ -249,7 +248,7 @@ void StepsWindow::Next_Step_Click()
 
 void StepsWindow::Exer_Help_Click()
 {
-    t.desktop.winHelp(handle(), t.helpFile(), help::Context, HelpContext);
+    t.showHelp(handle(), HelpContext);
 }
 
 void StepsWindow::On_Top_Check_Click()
@@ -275,7 +274,7 @@ void StepsWindow::Return_Tut_Click()
     if (t.desktop.isMinimized(design))
         t.desktop.showWindow(design, ShowCommand::ShowNoActivate);
     ActivateHost(t);
-    t.desktop.winHelp(handle(), t.helpFile(), help::Quit, 0);
+    t.closeHelp(handle());
     DeleteWorkFiles(t);
     t.forms.unload(*this);
     t.forms.doEvents();

@@ -39,6 +39,11 @@ namespace shift {
 inline constexpr int Shift = 1, Ctrl = 2, Alt = 4;
 }
 
+// Key codes of key events that the windows look for.
+namespace key {
+inline constexpr int Escape = 27, Space = 32, Insert = 45, Delete = 46, F1 = 112;
+}
+
 class Form;
 
 class Control {

@@ -17,7 +17,6 @@ constexpr int ContinueCaption = 10, QuitCaption = 12, ControlsCaption = 13, Back
               PaletteComment = 24, BackComment = 25, ContinueComment = 26, MenuComment = 29, ExercisesComment = 30,
               CancelComment = 31, FirstTitle = 31, NoExercises = 85;
 constexpr int HelpContext = 1003;
-constexpr int KeyInsert = 45, KeyDelete = 46, KeyF1 = 112;
 
 constexpr int SlideWidth = 10080, SlideHeight = 6480, BarHeight = 720;
 constexpr forms::Color BoxColor = 0xC0FFFF, BorderColor = 0x800000, ShadowColor = 0x404040, HiliteColor = 0x0000FF;
@@ -195,14 +194,14 @@ void LessonWindow::Form_Activate()
 void LessonWindow::Form_KeyDown(int& keyCode, int shift)
 {
     const bool alt = (shift & forms::shift::Alt) != 0;
-    if (keyCode == KeyInsert && alt)
+    if (keyCode == forms::key::Insert && alt)
         for (int i = 0; i <= 2; ++i)
             Scrn_Count[i].setVisible(true);
-    if (keyCode == KeyDelete && alt)
+    if (keyCode == forms::key::Delete && alt)
         for (int i = 0; i <= 2; ++i)
             Scrn_Count[i].setVisible(false);
-    if (keyCode == KeyF1)
-        t.desktop.winHelp(handle(), t.helpFile(), help::Context, HelpContext);
+    if (keyCode == forms::key::F1)
+        t.showHelp(handle(), HelpContext);
 }
 
 void LessonWindow::Form_QueryUnload(int& cancel, int unloadMode) { CloseRequest(t, cancel, unloadMode); }

@@ -17,7 +17,7 @@ void closeHelp(Tutorial& t)
 {
     forms::Form* active = t.forms.activeForm();
     const WindowHandle owner = active ? t.desktop.findTutorialWindow(active->caption()) : 0;
-    t.desktop.winHelp(owner, t.appPath(), help::Quit, 0);
+    t.closeHelp(owner);
 }
 
 } // namespace

@@ -19,7 +19,6 @@ constexpr int DeleteMarkersCaption = 700, LessonCaption = 700, LessonDescription
               DescriptionTitle = 744, QuitCaption = 12, QuitDescription = 20;
 
 constexpr int HelpContext = 1002;
-constexpr int KeyF1 = 112;
 constexpr int LabelWidthLesson = 570, LabelWidthExercises = 705, LabelHeight = 195;
 constexpr int MarkerWidth = 735, MarkerHeight = 330;
 
@@ -226,8 +225,8 @@ bool SelMenu::AnyMarkerVisible() const
 
 void SelMenu::Form_KeyDown(int& keyCode, int)
 {
-    if (keyCode == KeyF1)
-        t.desktop.winHelp(handle(), t.helpFile(), help::Context, HelpContext);
+    if (keyCode == forms::key::F1)
+        t.showHelp(handle(), HelpContext);
 }
 
 void SelMenu::Form_QueryUnload(int& cancel, int unloadMode) { CloseRequest(t, cancel, unloadMode); }
