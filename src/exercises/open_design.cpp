@@ -68,9 +68,7 @@ bool OpenTutorialDesign(Tutorial& t)
         if (forms::Form* steps = t.forms.find("Steps"))
             d.showWindow(steps->handle(), ShowCommand::ShowMinimized);
         t.message(path + t.g.CRLF2 + t.text(DesignMissing), mb::Ok | mb::IconExclamation);
-        SelMenu& menu = Sel_menu(t);
-        menu.setCaption(t.text(txt::MenuTitle));
-        menu.show();
+        ShowLessonMenu(t);
         return false;
     }
     d.setForeground(d.findTutorialWindow(t.text(StepsWindowTitle)));

@@ -268,8 +268,6 @@ void StepsWindow::Return_Tut_Click()
         }
     }
     t.desktop.setScreenPointer(Pointer::Hourglass);
-    SelMenu& menu = Sel_menu(t);
-    menu.setCaption(t.text(txt::MenuTitle));
     const WindowHandle design = t.desktop.findWindow(DesignWindowClass, "");
     if (t.desktop.isMinimized(design))
         t.desktop.showWindow(design, ShowCommand::ShowNoActivate);
@@ -278,7 +276,7 @@ void StepsWindow::Return_Tut_Click()
     DeleteWorkFiles(t);
     t.forms.unload(*this);
     t.forms.doEvents();
-    menu.show();
+    ShowLessonMenu(t);
     t.desktop.setScreenPointer(Pointer::Default);
 }
 

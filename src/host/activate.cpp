@@ -54,9 +54,7 @@ bool DisplayHost(Tutorial& t)
         return true;
     t.message(t.text(gone) + t.g.CRLF2 + t.text(advice), mb::Ok | mb::IconStop);
     ActivateHost(t);
-    SelMenu& menu = Sel_menu(t);
-    menu.setCaption(t.text(txt::MenuTitle));
-    menu.show();
+    ShowLessonMenu(t);
     t.forms.unload("Steps");
     return false;
 }

@@ -51,9 +51,7 @@ void ReturnToLessonMenu(Tutorial& t)
     if (t.g.Leave_Answer != 1)
         return;
     t.g.Step_No = 0;
-    SelMenu& menu = Sel_menu(t);
-    menu.setCaption(t.text(txt::MenuTitle));
-    menu.show();
+    ShowLessonMenu(t);
 }
 
 void EndOfLesson(Tutorial& t)

@@ -51,4 +51,13 @@ private:
 
 inline SelMenu& Sel_menu(Tutorial& t) { return t.forms.get<SelMenu>("Sel_menu", t); }
 
+// Shows the lesson menu under its own title; while a lesson runs it is
+// hidden under another.
+inline void ShowLessonMenu(Tutorial& t)
+{
+    SelMenu& menu = Sel_menu(t);
+    menu.setCaption(t.text(txt::MenuTitle));
+    menu.show();
+}
+
 } // namespace lt
