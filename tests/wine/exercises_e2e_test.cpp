@@ -101,10 +101,7 @@ TEST_F(Exercises, Lesson9FromItsPaletteToTheSavedExercisesMark)
     EXPECT_TRUE(marks.exercises);
     EXPECT_TRUE(uia::findVisible(L"MaxFrame", L"")) << "Trazel stays open";
 
-    ASSERT_TRUE(uia::clickButton(menu, L"Quit"));
-    ASSERT_TRUE(uia::answer(box(), L"Yes"));
-    ASSERT_TRUE(uia::answer(box(), L"Yes"));
-    ASSERT_TRUE(program().waitExit());
+    quitSavingFromMenu(menu);
     EXPECT_EQ(readFile(tutorDir() + L"\\TRAZEL.LRN"), "0,0,0,0,0,0,0,0,2,0,0,0,0,0,0\r\n");
 }
 
@@ -187,10 +184,7 @@ TEST_F(Exercises, TheEndOfALessonOffersItsExercises)
     EXPECT_TRUE(waitUntil([&] { return GetForegroundWindow() == menu; }, 3000)) << "the menu comes in front of Trazel";
     EXPECT_TRUE(waitUntil([&] { return markersOf(menu, L"Autorouting").lesson; }, 3000));
     EXPECT_FALSE(markersOf(menu, L"Autorouting").exercises);
-    ASSERT_TRUE(uia::clickButton(menu, L"Quit"));
-    ASSERT_TRUE(uia::answer(box(), L"Yes"));
-    ASSERT_TRUE(uia::answer(box(), L"Yes"));
-    ASSERT_TRUE(program().waitExit());
+    quitSavingFromMenu(menu);
     EXPECT_EQ(readFile(tutorDir() + L"\\TRAZEL.LRN"), "0,0,0,0,0,1,0,0,0,0,0,0,0,0,0\r\n")
         << "the lesson is done, its exercises are not";
 }

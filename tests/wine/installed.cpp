@@ -237,6 +237,14 @@ void InstalledTutorial::quitFromMenu(HWND menu)
     ASSERT_TRUE(program_->waitExit(10000)) << "the program did not end after Quit";
 }
 
+void InstalledTutorial::quitSavingFromMenu(HWND menu)
+{
+    ASSERT_TRUE(uia::clickButton(menu, L"Quit"));
+    ASSERT_TRUE(uia::answer(box(), L"Yes"));
+    ASSERT_TRUE(uia::answer(box(), L"Yes"));
+    ASSERT_TRUE(program_->waitExit(10000)) << "the program did not end after Quit";
+}
+
 void WithHost::SetUp()
 {
     InstalledTutorial::SetUp();

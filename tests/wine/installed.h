@@ -60,8 +60,10 @@ protected:
     HWND waitMenu(int timeoutMs = 15000);
     // The next message box of the program, which must exist.
     uia::MessageBoxInfo box(int timeoutMs = 10000);
-    // Quits through the menu's Quit button and waits for the program to end.
+    // Quits through the menu's Quit button and waits for the program to end;
+    // the second form saves the changed progress when asked.
     void quitFromMenu(HWND menu);
+    void quitSavingFromMenu(HWND menu);
 
 private:
     std::wstring root_, hostDir_;
