@@ -136,61 +136,8 @@ private:
     std::vector<Keystroke> out_;
 };
 
-std::string keyName(const Keystroke& k)
-{
-    switch (k.vk) {
-    case vk::Back:
-        return "Backspace";
-    case vk::Tab:
-        return "Tab";
-    case vk::Return:
-        return "Enter";
-    case vk::Escape:
-        return "Esc";
-    case vk::PageUp:
-        return "PageUp";
-    case vk::PageDown:
-        return "PageDown";
-    case vk::End:
-        return "End";
-    case vk::Home:
-        return "Home";
-    case vk::Left:
-        return "Left";
-    case vk::Up:
-        return "Up";
-    case vk::Right:
-        return "Right";
-    case vk::Down:
-        return "Down";
-    case vk::Insert:
-        return "Insert";
-    case vk::Delete:
-        return "Delete";
-    default:
-        break;
-    }
-    if (k.vk >= vk::F1 && k.vk < vk::F1 + 16)
-        return "F" + std::to_string(k.vk - vk::F1 + 1);
-    if (k.ch == ' ')
-        return "Space";
-    return std::string(1, static_cast<char>(k.ch));
-}
-
 } // namespace
 
 std::optional<std::vector<Keystroke>> parseSendKeys(const std::string& keys) { return Parser(keys).run(); }
-
-std::string describe(const Keystroke& k)
-{
-    std::string s;
-    if (k.modifiers & mod::Ctrl)
-        s += "Ctrl+";
-    if (k.modifiers & mod::Alt)
-        s += "Alt+";
-    if (k.modifiers & mod::Shift)
-        s += "Shift+";
-    return s + keyName(k);
-}
 
 } // namespace lt

@@ -20,7 +20,4 @@ namespace lt {
 // to modify, a bad repeat count), in which case nothing is to be sent.
 std::optional<std::vector<Keystroke>> parseSendKeys(const std::string& keys);
 
-// How a stroke is written in key logs: "Esc", "Alt+f", "Shift+Home", "2", ",".
-std::string describe(const Keystroke& k);
-
 } // namespace lt

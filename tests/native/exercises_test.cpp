@@ -8,6 +8,7 @@
 #include "exercises/open_design.h"
 #include "exercises/steps_window.h"
 #include "host/send_keys.h"
+#include "stroke_text.h"
 #include "lessons/lesson_window.h"
 #include "machine.h"
 #include "menu/sel_menu.h"

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "host/send_keys.h"
+#include "stroke_text.h"
 
 namespace lt {
 namespace {
@@ -14,7 +15,7 @@ std::string written(const std::string& keys)
         return "refused";
     std::string out;
     for (const Keystroke& k : *strokes)
-        out += (out.empty() ? "" : " ") + describe(k);
+        out += (out.empty() ? "" : " ") + test::describe(k);
     return out;
 }
 

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "host/send_keys.h"
+#include "stroke_text.h"
 #include "machine.h"
 
 namespace lt::test {
