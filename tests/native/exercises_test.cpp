@@ -372,28 +372,12 @@ TEST(StepsWindow, KeepOnTopLeavesOpenHelpInFront)
 {
     Exercising m(3);
     StepsWindow& s = *m.steps;
-    m.ui.click(s.Exer_Help);
-    ASSERT_FALSE(m.desktop.helpCalls().empty());
-    EXPECT_EQ(m.desktop.helpCalls().back().file, TutorDir + "\\TRZTUTOR.HLP");
-    EXPECT_EQ(m.desktop.helpCalls().back().data, 1004u);
     const WindowHandle help = m.desktop.openWindow("WinHelpClass", "Help for Learning Trazel", true, "tutorial");
     m.ui.click(s.Cmd_Desc);
     EXPECT_EQ(m.desktop.foreground(), help);
     m.desktop.setMinimized(help, true);
     m.ui.click(s.Cmd_Desc);
     EXPECT_EQ(m.desktop.foreground(), m.desktop.findWindow("MaxFrame", ""));
-}
-
-TEST(StepsWindow, TextBoxHookRunsBeforeTheTextBoxSeesTheClick)
-{
-    Exercising m(3);
-    StepsWindow& s = *m.steps;
-    m.t.g.Saved_Left = 0;
-    m.ui.message(s.Textbox, 0x202); // a left-button release inside the text: no title-bar click
-    EXPECT_EQ(m.t.g.Saved_Left, 0);
-    m.ui.message(s.Textbox, 0xA1); // on its scroll bar
-    EXPECT_EQ(m.t.g.Saved_Left, s.left());
-    EXPECT_TRUE(s.Cmd_Desc.visible());
 }
 
 TEST(StartExercises, NoLeavesTheLessonAsItWas)

@@ -289,21 +289,6 @@ TEST(LessonWindow, ExercisesButtonOfALessonWithoutExercises)
     EXPECT_TRUE(m.desktop.execs().empty());
 }
 
-TEST(LessonWindow, ExercisesDisabledWithoutAWorkingDirectory)
-{
-    for (int lesson : {1, 3, 12}) {
-        Playing m(lesson);
-        EXPECT_TRUE(m.window->Do_Exercises.enabled());
-        m.ui.click(m.window->Ctrls);
-        m.desktop.answer(mb::IdYes);
-        m.ui.click(m.window->LessonMenu_Return);
-        m.t.g.Work_Dir.clear();
-        m.ui.click(Sel_menu(m.t).Menu_btn[lesson]);
-        auto* again = static_cast<LessonWindow*>(m.t.forms.find("L" + std::to_string(lesson)));
-        EXPECT_FALSE(again->Do_Exercises.enabled()) << lesson;
-    }
-}
-
 struct ChartClick {
     int area;
     int left, top; // where the pointer goes; -1: nothing happens

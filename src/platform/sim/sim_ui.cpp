@@ -232,20 +232,4 @@ void SimUi::dragFrame(Form& f, int left, int top, int width, int height)
     });
 }
 
-void SimUi::minimize(Form& f)
-{
-    act([&] {
-        desktop_.setMinimized(f.handle(), true);
-        f.Form_Resize();
-    });
-}
-
-void SimUi::message(Control& c, unsigned msg)
-{
-    act([&] {
-        if (c.messageHook)
-            c.messageHook(msg);
-    });
-}
-
 } // namespace lt::sim

@@ -48,9 +48,6 @@ public:
     // The learner drags the title bar or a sizing border: the window takes its
     // new place and size, then the hook sees the non-client button press.
     void dragFrame(forms::Form& f, int left, int top, int width, int height);
-    void minimize(forms::Form& f);
-    // A message that reaches a control's window (its hook runs first).
-    void message(forms::Control& c, unsigned msg);
     bool ended() const { return ended_; }
     // Runs a modal form: called with the form once it is shown.
     std::function<void(forms::Form&)> onModal;
