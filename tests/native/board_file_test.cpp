@@ -131,9 +131,6 @@ INSTANTIATE_TEST_SUITE_P(
         GoodCase{"Library",
                  "TRAZEL LIBRARY\nNAME TUTOR\nFOOTPRINT SOIC8 8 250 240 smd\nFOOTPRINT CONN20 20 250 1050 th\nEND\n",
                  "library TUTOR\nfootprint SOIC8 8 250x240 smd\nfootprint CONN20 20 250x1050 th\n"},
-        GoodCase{"Support",
-                 "TRAZEL SUPPORT\nDESIGNS TUTORBD1 TUTORBD2\nLIBRARY TUTOR.LLB\nLIBRARY MINE.LLB\nGRID 50\nEND\n",
-                 "support grid 50\ndesign TUTORBD1\ndesign TUTORBD2\nlibrary TUTOR.LLB\nlibrary MINE.LLB\n"},
         GoodCase{"SupportGridDefaultsTo25", "TRAZEL SUPPORT\nDESIGNS ONE\nEND\n", "support grid 25\ndesign ONE\n"}),
     [](const ::testing::TestParamInfo<GoodCase>& info) { return std::string(info.param.name); });
 

@@ -100,7 +100,6 @@ TEST_P(IntroWelcome, TellsWhetherTheExercisesCanBeDone)
 INSTANTIATE_TEST_SUITE_P(
     States, IntroWelcome,
     ::testing::Values(WelcomeCase{"Ready", TutorDir, 0, {601, -2, 602, 603, -2, 607}},
-                      WelcomeCase{"Started", TutorDir, 33, {601, -2, 602, 603, -2, 607}},
                       WelcomeCase{"NoTrazel", TutorDir, 2, {601, -2, 602, -1, 604, -2, 607}},
                       WelcomeCase{"NoWorkingDirectory", "", 0, {601, -2, 602, -2, 605, -1, 607}},
                       WelcomeCase{"NoWorkingDirectoryNorTrazel", "", 2, {601, -2, 602, -2, 605, -1, 607}}),

@@ -195,7 +195,7 @@ TEST_P(LessonPlayer, TheClosingStepMarksTheLessonAndReturnsToTheMenu)
 INSTANTIATE_TEST_SUITE_P(Lessons, LessonPlayer, ::testing::ValuesIn(Designs),
                          [](const auto& info) { return "Lesson" + std::to_string(info.param.lesson); });
 
-TEST(LessonWindow, PaletteKeysHelpAndComments)
+TEST(LessonWindow, PaletteKeysAndHelp)
 {
     Playing m(6);
     LessonWindow& w = *m.window;
@@ -238,13 +238,6 @@ TEST(LessonWindow, PaletteKeysHelpAndComments)
     ASSERT_EQ(m.desktop.helpCalls().size(), 1u);
     EXPECT_EQ(m.desktop.helpCalls()[0].data, 1003u);
     EXPECT_EQ(m.desktop.helpCalls()[0].file, TutorDir + "\\TRZTUTOR.HLP");
-
-    const std::pair<forms::Control*, int> comments[] = {{&w.Back_1, 25}, {&w.Fwd_1, 26}, {&w.Ctrls, 24},
-                                                        {&w.Control_Bar, 79}, {&w.Comment_Line, 79}};
-    for (const auto& [control, text] : comments) {
-        m.ui.mouseMove(*control);
-        EXPECT_EQ(w.Comment_Line.caption(), m.text(text)) << control->name();
-    }
 }
 
 TEST(LessonWindow, ReturnToTheMenuAsksAndNoKeepsEverything)

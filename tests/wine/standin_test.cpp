@@ -158,7 +158,6 @@ INSTANTIATE_TEST_SUITE_P(
                  "TRAZEL LIBRARY\r\nNAME MINE\r\nFOOTPRINT SOIC8 8 250 240 smd\r\nFOOTPRINT DIP14 14 750 400 th\r\n"
                  "END\r\n",
                  L"Trazel - TUTORBD2.MAX", L"Library MINE.LLB: 2 footprints", nullptr},
-        OpenCase{"AMissingFileChangesNothing", "nosuch.max", nullptr, L"Trazel - TUTORBD2.MAX", Board2Status, L""},
         OpenCase{"AMalformedFileIsRefusedWithItsLine", "bad.max",
                  "TRAZEL BOARD\r\nNAME BAD\r\nOUTLINE 0 0 -5 100\r\nEND\r\n", L"Trazel - TUTORBD2.MAX",
                  Board2Status, L"\n\nLine 3: width must be more than 0"}),

@@ -104,15 +104,6 @@ TEST_F(Win32Files, LookupsLengthsAndWildCards)
     EXPECT_EQ(read("BACKUP7.MAX"), "b");
 }
 
-TEST_F(Win32Files, ReadsAtMostThePrefixAskedFor)
-{
-    write("BIG.LRN", std::string(100000, '7'));
-    const auto prefix = files.readPrefix(path("BIG.LRN"), 4096);
-    ASSERT_TRUE(prefix);
-    EXPECT_EQ(prefix->size(), 4096u);
-    EXPECT_FALSE(files.readPrefix(path("NONE.LRN"), 10));
-}
-
 TEST_F(Win32Files, ADriveWithoutADiskIsNotFoundQuietly)
 {
     // Wine has no A: drive here; the lookups fail without a system error box.
