@@ -72,8 +72,19 @@ void Win32Desktop::bringToTop(WindowHandle w)
 
 void Win32Desktop::setForeground(WindowHandle w)
 {
-    if (w)
-        SetForegroundWindow(hwndOf(w));
+    constexpr int WaitMs = 2000, PollMs = 10;
+    HWND window = hwndOf(w);
+    if (!w || !SetForegroundWindow(window))
+        return;
+    // Another program's window is the foreground only once its thread has
+    // handled the activation; keys typed before then would find no target.
+    const DWORD thread = GetWindowThreadProcessId(window, nullptr);
+    for (int waited = 0; waited < WaitMs; waited += PollMs) {
+        HWND now = GetForegroundWindow();
+        if (now && GetWindowThreadProcessId(now, nullptr) == thread)
+            return;
+        Sleep(PollMs);
+    }
 }
 
 void Win32Desktop::setTopmost(WindowHandle w, bool topmost)
