@@ -177,6 +177,10 @@ void SelMenu::Form_Load()
 void SelMenu::Form_Activate()
 {
     t.forms.doEvents();
+    // A lesson the learner opened while those events ran is under way;
+    // going on would reset its screen counters.
+    if (dynamic_cast<LessonWindow*>(t.forms.activeForm()))
+        return;
     setCaption(t.text(Title));
     UpdateDeleteMarkers();
     if (t.g.Host_Opened && t.g.Launch_Code >= 32)

@@ -266,6 +266,21 @@ TEST(LessonWindow, ReturnToTheMenuAsksAndNoKeepsEverything)
     EXPECT_FALSE(Sel_menu(m.t).Chk_Lsn[6].visible());
 }
 
+TEST(LessonWindow, OpenedWhileTheMenuIsStillComingUpKeepsItsScreen)
+{
+    Machine m;
+    m.start();
+    m.ui.duringEvents = [&] { m.ui.click(Sel_menu(m.t).Menu_btn[5]); };
+    m.ui.click(static_cast<LayIntro*>(m.t.forms.find("Lay_Intro"))->Continue);
+    auto* w = static_cast<LessonWindow*>(m.t.forms.find("L5"));
+    ASSERT_TRUE(w);
+    EXPECT_FALSE(Sel_menu(m.t).visible());
+    EXPECT_EQ(Sel_menu(m.t).caption(), "Learning Trazel - Hidden Menu");
+    m.ui.click(w->Fwd_1);
+    EXPECT_EQ(m.t.g.Screen_No, 2);
+    EXPECT_TRUE(w->Back_1.enabled());
+}
+
 TEST(LessonWindow, ExercisesButtonOfALessonWithoutExercises)
 {
     Machine m;

@@ -1,6 +1,7 @@
 #include "platform/sim/sim_ui.h"
 
 #include <stdexcept>
+#include <utility>
 
 namespace lt::sim {
 
@@ -74,6 +75,13 @@ Form* SimUi::formOf(WindowHandle w) const
         if (f->handle() == w)
             return f;
     return nullptr;
+}
+
+void SimUi::doEvents()
+{
+    if (auto input = std::exchange(duringEvents, nullptr))
+        input();
+    pump();
 }
 
 void SimUi::pump()

@@ -25,7 +25,7 @@ public:
 
     std::unique_ptr<forms::FormPeer> createPeer(forms::Form& form) override;
     void runModal(forms::Form& form) override;
-    void doEvents() override { pump(); }
+    void doEvents() override;
     [[noreturn]] void endProgram() override { throw ProgramEnded{}; }
     int screenWidth() const override { return 1024 * TwipsPerPixel; }
     int screenHeight() const override { return 768 * TwipsPerPixel; }
@@ -51,6 +51,9 @@ public:
     bool ended() const { return ended_; }
     // Runs a modal form: called with the form once it is shown.
     std::function<void(forms::Form&)> onModal;
+    // Input the learner gives while the program lets pending events run, as
+    // a click queued behind slow work: it runs at the next doEvents.
+    std::function<void()> duringEvents;
 
     // Raises Form_Activate for the tutorial's window in the foreground.
     void pump();

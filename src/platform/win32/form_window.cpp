@@ -565,7 +565,9 @@ LRESULT FormWindow::handleOwn(UINT msg, WPARAM wParam, LPARAM lParam)
         }
         break;
     case WmAppActivate:
-        if (GetActiveWindow() == hwnd_)
+        // A hidden window can be made active by a late focus event from the
+        // X server under Wine; a form is activated only when it can be seen.
+        if (GetActiveWindow() == hwnd_ && IsWindowVisible(hwnd_))
             ui_.guard([&] { ui_.runtime().activated(form_); });
         return 0;
     case WM_SYSCOMMAND:
