@@ -80,7 +80,8 @@ TEST_F(Exercises, Lesson9FromItsPaletteToTheSavedExercisesMark)
     ASSERT_TRUE(next(steps));
     EXPECT_NE(page(steps).find(L"--- TUTORBD3.MAX ---"), std::wstring::npos);
     EXPECT_TRUE(waitUntil([&] { return uia::text(design) == L"Trazel - TUTORBD3.MAX"; }, 15000))
-        << "Trazel opened the library and then the design from the working directory";
+        << "Trazel opened the library and then the design from the working directory; it received:\n"
+        << testing::PrintToString(keyLog());
 
     ASSERT_TRUE(next(steps));
     EXPECT_EQ(page(steps).rfind(L"\r\nExercise 1 of 2 -- ", 0), 0u);
@@ -123,7 +124,7 @@ TEST_F(Exercises, TheWindowKeepsItsWidthAndItsSmallestHeight)
     })) << "the width snaps back and the height grows to its smallest";
 
     const auto topmost = [&] { return (GetWindowLongPtrW(steps, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0; };
-    ASSERT_TRUE(uia::clickButton(steps, L"Always on top"));
+    ASSERT_TRUE(waitUntil([&] { return uia::clickButton(steps, L"Always on top"); }));
     EXPECT_TRUE(waitUntil([&] { return !topmost(); })) << "cleared, the window goes back among the others";
     ASSERT_TRUE(uia::clickButton(steps, L"Always on top"));
     EXPECT_TRUE(waitUntil(topmost));
@@ -142,7 +143,7 @@ TEST_F(Exercises, TrazelClosedDuringTheExercisesLeadsBackToTheMenu)
     ASSERT_TRUE(design);
     uia::closeAsCloseBox(design);
     ASSERT_TRUE(uia::waitGone(design));
-    ASSERT_TRUE(uia::clickButton(steps, L"Exercise"));
+    ASSERT_TRUE(waitUntil([&] { return uia::clickButton(steps, L"Exercise"); })) << "pressed once it is enabled";
     uia::MessageBoxInfo gone = box();
     EXPECT_EQ(gone.text, L"Trazel isn't running! Learning Trazel will return to the lesson menu.\r\n\r\nIf Trazel was "
                          L"terminated before you finished the exercises, choose the lesson you were running and "
@@ -195,8 +196,9 @@ TEST_F(Exercises, AMissingDesignFileIsNamedAndTheMenuComesBack)
     HWND steps = startExercises(menu, L"Enhanced routing");
     ASSERT_TRUE(steps);
     ASSERT_TRUE(next(steps));
-    ASSERT_TRUE(DeleteFileW((tutorDir() + L"\\TUTORBD4.MAX").c_str()));
-    ASSERT_TRUE(uia::clickButton(steps, L"Exercise"));
+    ASSERT_TRUE(waitUntil([&] { return DeleteFileW((tutorDir() + L"\\TUTORBD4.MAX").c_str()) != FALSE; }))
+        << "deleted once Trazel has let go of it";
+    ASSERT_TRUE(waitUntil([&] { return uia::clickButton(steps, L"Exercise"); }));
     uia::MessageBoxInfo missing = box();
     EXPECT_NE(missing.text.find(L"\\TUTORBD4.MAX\r\n\r\nThis tutorial file wasn't found! The Learning Trazel "
                                 L"tutorial source files may need to be reinstalled."),

@@ -71,8 +71,7 @@ TEST_F(Lessons, PaletteAndTheWayBackToTheMenu)
     ASSERT_TRUE(waitUntil([&] { return IsWindowVisible(lessonMenu) != FALSE; }));
     EXPECT_FALSE(IsWindowEnabled(uia::findChild(lesson, L"Continue", L"Button")));
     ASSERT_TRUE(uia::clickButton(lesson, L"Cancel"));
-    ASSERT_TRUE(waitUntil([&] { return !IsWindowVisible(lessonMenu); }));
-    EXPECT_TRUE(IsWindowEnabled(back));
+    EXPECT_TRUE(waitUntil([&] { return !IsWindowVisible(lessonMenu) && IsWindowEnabled(back); }));
 
     ASSERT_TRUE(uia::clickButton(lesson, L"Controls"));
     ASSERT_TRUE(waitUntil([&] { return IsWindowVisible(lessonMenu) != FALSE; }));

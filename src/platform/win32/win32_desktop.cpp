@@ -72,7 +72,7 @@ void Win32Desktop::bringToTop(WindowHandle w)
 
 void Win32Desktop::setForeground(WindowHandle w)
 {
-    constexpr int WaitMs = 2000, PollMs = 10;
+    constexpr int WaitMs = 5000, PollMs = 10;
     HWND window = hwndOf(w);
     if (!w || !SetForegroundWindow(window))
         return;
