@@ -68,6 +68,35 @@ TEST_F(Win32Files, ReplacingContentIsAllOrNothing)
     EXPECT_EQ(read("NEW.LRN"), "new\r\n");
 }
 
+TEST_F(Win32Files, AFileAnotherProgramHoldsOpenIsReplacedOnceItIsLetGo)
+{
+    write("TRAZEL.LRN", "1,0\r\n");
+    // Opened as a scanner or an editor opens it: others may read and write, not delete.
+    const auto holdOpen = [&] {
+        return CreateFileW(lt::win32::widen(path("TRAZEL.LRN")).c_str(), GENERIC_READ,
+                           FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0, nullptr);
+    };
+    HANDLE held = holdOpen();
+    ASSERT_NE(held, INVALID_HANDLE_VALUE);
+    HANDLE release = CreateThread(
+        nullptr, 0,
+        [](void* h) -> DWORD {
+            Sleep(300);
+            CloseHandle(static_cast<HANDLE>(h));
+            return 0;
+        },
+        held, 0, nullptr);
+    EXPECT_EQ(files.replaceContent(path("TRAZEL.LRN"), "2,0\r\n"), FileError::None);
+    WaitForSingleObject(release, INFINITE);
+    CloseHandle(release);
+    EXPECT_EQ(read("TRAZEL.LRN"), "2,0\r\n");
+
+    held = holdOpen();
+    EXPECT_NE(files.replaceContent(path("TRAZEL.LRN"), "3,0\r\n"), FileError::None) << "held for good, it fails";
+    CloseHandle(held);
+    EXPECT_EQ(read("TRAZEL.LRN"), "2,0\r\n");
+}
+
 TEST_F(Win32Files, ReadOnlyFilesAreNeitherOverwrittenNorDeleted)
 {
     write("A.MAX", "a");

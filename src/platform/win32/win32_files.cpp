@@ -43,6 +43,21 @@ bool readOnlyFile(const std::wstring& path)
     return a != INVALID_FILE_ATTRIBUTES && (a & FILE_ATTRIBUTE_READONLY) && !(a & FILE_ATTRIBUTE_DIRECTORY);
 }
 
+// Another program (a virus scanner, a backup, an editor) may hold the old
+// file open for a moment, so a refused replace is tried again for a second.
+bool replaceWith(const std::wstring& source, const std::wstring& target)
+{
+    constexpr int Attempts = 20, PauseMs = 50;
+    for (int attempt = 1;; ++attempt) {
+        if (MoveFileExW(source.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+            return true;
+        const DWORD error = GetLastError();
+        if (attempt == Attempts || (error != ERROR_SHARING_VIOLATION && error != ERROR_ACCESS_DENIED))
+            return false;
+        Sleep(PauseMs);
+    }
+}
+
 bool isDirectory(const std::wstring& path)
 {
     const DWORD a = GetFileAttributesW(path.c_str());
@@ -198,8 +213,7 @@ FileError Win32Files::replaceContent(const std::string& path, const std::string&
     }
     FileError result = writeAll(h, content);
     CloseHandle(h);
-    if (result == FileError::None &&
-        !MoveFileExW(temp, target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+    if (result == FileError::None && !replaceWith(temp, target))
         result = fromWin32(GetLastError());
     if (result != FileError::None)
         DeleteFileW(temp);
