@@ -64,13 +64,16 @@ forms::PictureRef withMenu(Stage stage, const std::string& title, const std::vec
     return Shot::host(stage).menu(title, items, highlighted).done();
 }
 
+Point between(Point a, Point b) { return {(a.x + b.x) / 2, (a.y + b.y) / 2}; }
+
 // The design window with notes naming its parts; the cross-hair stands on U6
 // and the status bar shows where it is.
 forms::PictureRef windowParts()
 {
     Shot s = Shot::host(Stage::PartlyRouted);
-    s.board().cursor = Point{2450, 1700};
-    s.status("X 2450  Y 1700   Top   Grid 25");
+    const Point u6 = part(s.board(), "U6").at;
+    s.board().cursor = u6;
+    s.status("X " + std::to_string(u6.x) + "  Y " + std::to_string(u6.y) + "   Top   Grid 25");
     s.note("Title bar", {7300, 345, 1300, 240}, {7950, 180})
         .note("Menu bar", {6300, 660, 1300, 240}, {5900, 460})
         .note("Toolbar", {5500, 1020, 1300, 240}, {5100, 800})
@@ -94,21 +97,25 @@ forms::PictureRef designArea()
 {
     Shot s = Shot::host(Stage::PartlyRouted);
     const forms::Board& b = s.board();
-    s.note("Component U4 and its reference designator", {8250, 1230, 1700, 700}, onSlide(b, {4950, 800}))
-        .note("Track", {150, 1500, 1500, 300}, onSlide(b, {1875, 950}))
-        .note("Via", {150, 2250, 1500, 300}, onSlide(b, {940, 950}))
-        .note("Connection still to be routed", {8250, 2500, 1700, 480}, onSlide(b, {4950, 2300}));
+    // The track from J1 to U1 runs on the top layer; U1 reaches C1 through a via;
+    // U8 is still to be joined to R4.
+    const forms::Track& track = trackAt(b, pinOf(b, "J1", 1));
+    s.note("Component U6 and its reference designator", {8250, 1230, 1700, 700}, onSlide(b, part(b, "U6").at))
+        .note("Track", {150, 1500, 1500, 300}, onSlide(b, between(track.points[1], track.points[2])))
+        .note("Via", {150, 2250, 1500, 300}, onSlide(b, trackAt(b, pinOf(b, "U1", 14)).points.back()))
+        .note("Connection still to be routed", {8250, 3300, 1700, 480},
+              onSlide(b, between(pinOf(b, "U8", 10), pinOf(b, "R4", 1))));
     return s.done();
 }
 
 forms::PictureRef popupMenu()
 {
     Shot s = Shot::host(Stage::PartlyRouted);
-    select(s.board(), {"U4"});
-    s.board().cursor = Point{4950, 800};
-    const Point at = onSlide(s.board(), {4950, 800});
+    select(s.board(), {"U3"});
+    s.board().cursor = part(s.board(), "U3").at;
+    const Point at = onSlide(s.board(), *s.board().cursor);
     s.popup({at.x + 45, at.y + 15}, ComponentPopup, 0);
-    s.note("Right-click U4", {5300, 1020, 1500, 240}, at);
+    s.note("Right-click U3", {at.x - 600, at.y - 1000, 1500, 240}, at);
     return s.done();
 }
 
@@ -116,21 +123,32 @@ forms::PictureRef layerColors()
 {
     Shot s = Shot::host(Stage::Routed);
     const forms::Board& b = s.board();
-    // U1 to U2 runs on the top layer; U5 to U9 turns down to the bottom layer through a via.
-    s.note("Top layer: red", {150, 1900, 1600, 300}, onSlide(b, {1950, 950}))
-        .note("Via: joins the layers", {150, 2600, 1600, 300}, onSlide(b, {940, 1850}))
-        .note("Bottom layer: blue", {150, 3300, 1600, 300}, onSlide(b, {940, 2300}));
+    // U1 to U2 runs on the top layer; R1 to U3 turns down to the bottom layer
+    // through a via.
+    const forms::Track& top = trackAt(b, pinOf(b, "U1", 9));
+    const Point via = trackAt(b, pinOf(b, "R1", 2)).points.back();
+    const forms::Track& bottom = trackAt(b, via, forms::Layer::Bottom);
+    s.note("Top layer: red", {150, 1900, 1600, 300}, onSlide(b, between(top.points[0], top.points[1])))
+        .note("Via: joins the layers", {8300, 2600, 1600, 300}, onSlide(b, via))
+        .note("Bottom layer: blue", {8300, 1700, 1600, 300}, onSlide(b, between(bottom.points[0], bottom.points[1])));
     return s.done();
 }
 
 forms::PictureRef zoomWindow()
 {
     Shot s = Shot::host(Stage::PartlyRouted);
-    s.board().selection = Area{1900, 1350, 2400, 1000};
-    s.board().cursor = Point{4300, 2350};
+    const forms::Area window = {1100, 1600, 2500, 1000};
+    s.board().selection = window;
+    s.board().cursor = Point{window.left + window.width, window.top + window.height};
     s.tool(ZoomButton).status("Drag a window to zoom into");
     s.note("Zoom button", {150, 1500, 1500, 300}, ZoomButtonAt);
     return s.done();
+}
+
+std::string routedStatus(Stage stage)
+{
+    return "Routed: " + std::to_string(routedCount(stage)) + " of " + std::to_string(connectionCount(stage)) +
+           " connections";
 }
 
 } // namespace
@@ -143,7 +161,7 @@ LessonPictures lesson1Pictures()
     exit.menu("File", SessionFileMenu, 5);
 
     return LessonPictureList(22)
-        .add("Image1", Shot::host(Stage::Routed).status("Routed: 35 of 35 connections").done(), {1}, 0)
+        .add("Image1", Shot::host(Stage::Routed).status(routedStatus(Stage::Routed)).done(), {1}, 0)
         .add("Image1", sessionStart.done(), {3, 5}, 1)
         .add("Image1", session().menu("File", SessionFileMenu, 1).done(), {4}, 2)
         .add("Image1", windowParts(), {6, 7, 12}, 3)
@@ -159,7 +177,7 @@ LessonPictures lesson1Pictures()
         .add("Image1", withMenu(Stage::PartlyRouted, "Help", HelpMenu, 0), {19}, 13)
         .add("Image1", withMenu(Stage::PartlyRouted, "File", FileMenu, 4), {20}, 14)
         .add("Image1", exit.done(), {21}, 31)
-        .add("Image1", Shot::host(Stage::Planes).status("Routed: 35 of 35 connections").done(), {22}, 32)
+        .add("Image1", Shot::host(Stage::Planes).status(routedStatus(Stage::Planes)).done(), {22}, 32)
         .done();
 }
 

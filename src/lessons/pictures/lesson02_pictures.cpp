@@ -37,6 +37,12 @@ forms::PictureRef withoutBoard(const Shot& s)
 
 Shot design(Stage stage) { return Shot::host(stage, NewDesign); }
 
+// The tutorial board's size, as the Board dialog box and the status bar
+// give it.
+const forms::Area Outline = tutorialBoard(Stage::Outline).outline;
+std::string mils(int value) { return std::to_string(value) + " mil"; }
+const std::string BoardSize = std::to_string(Outline.width) + " x " + mils(Outline.height);
+
 forms::PictureRef setupMenu(Stage stage, SetupItem highlighted)
 {
     const Shot s = design(stage).menu("Setup", SetupMenu, highlighted);
@@ -102,25 +108,25 @@ forms::PictureRef newWindow()
 
 forms::PictureRef boardDialog()
 {
-    return withoutBoard(design(Stage::Empty).dialog(
-        "Board", {600, 1200, 4400, 3750},
-        {group("Size", {150, 60, 4000, 1150}), field("Width", "5800 mil", {350, 360, 3600, 300}, true),
-         field("Height", "4400 mil", {350, 760, 3600, 300}, true), group("Outline", {150, 1350, 4000, 1100}),
-         option("Rectangle", true, {350, 1680, 3600, 270}), option("Drawn with the mouse", false, {350, 2030, 3600, 270}),
-         field("Corner radius", "0 mil", {150, 2600, 4000, 300}), button("OK", {950, 3050, 1000, 360}),
-         button("Cancel", {2350, 3050, 1000, 360})}));
+    return withoutBoard(
+        design(Stage::Empty)
+            .dialog("Board", {600, 1200, 4400, 3750},
+                    {group("Size", {150, 60, 4000, 1150}),
+                     field("Width", mils(Outline.width), {350, 360, 3600, 300}, true),
+                     field("Height", mils(Outline.height), {350, 760, 3600, 300}, true),
+                     group("Outline", {150, 1350, 4000, 1100}), option("Rectangle", true, {350, 1680, 3600, 270}),
+                     option("Drawn with the mouse", false, {350, 2030, 3600, 270}),
+                     field("Corner radius", "0 mil", {150, 2600, 4000, 300}), button("OK", {950, 3050, 1000, 360}),
+                     button("Cancel", {2350, 3050, 1000, 360})}));
 }
-
-// The tutorial board's outline, drawn whole in the design area, lies at
-// slide twips 1906 ... 8174 across and 1200 ... 5955 down.
-constexpr Point OutlineLeftEdge = {1906, 2700}, OutlineLowerLeft = {1906, 5955};
 
 forms::PictureRef outlineDrawn()
 {
-    return design(Stage::Outline)
-        .status("Board: 5800 x 4400 mil")
-        .note("Board outline", {2600, 2600, 1700, 300}, OutlineLeftEdge)
-        .note("5800 mil wide, 4400 mil high", {3700, 3400, 2700, 300})
+    Shot s = design(Stage::Outline);
+    const Point leftEdge = onSlide(s.board(), {Outline.left, Outline.top + Outline.height * 3 / 10});
+    return s.status("Board: " + BoardSize)
+        .note("Board outline", {leftEdge.x + 700, leftEdge.y - 100, 1700, 300}, leftEdge)
+        .note(mils(Outline.width) + " wide, " + mils(Outline.height) + " high", {3700, 3400, 2700, 300})
         .done();
 }
 
@@ -308,9 +314,10 @@ forms::PictureRef viaSection()
 forms::PictureRef origin()
 {
     Shot s = design(Stage::Outline);
-    s.board().cursor = Point{0, 4400};
+    const Point lowerLeft = {Outline.left, Outline.top + Outline.height};
+    s.board().cursor = lowerLeft;
     s.status("X 0  Y 0   Origin");
-    s.note("Origin: X 0 Y 0", {200, 4700, 1500, 300}, OutlineLowerLeft);
+    s.note("Origin: X 0 Y 0", {200, 4700, 1500, 300}, onSlide(s.board(), lowerLeft));
     return s.done();
 }
 
@@ -319,7 +326,7 @@ forms::PictureRef origin()
 LessonPictures lesson2Pictures()
 {
     return LessonPictureList(26)
-        .add("Image1", design(Stage::Outline).status("Board: 5800 x 4400 mil, 4 layers").done(), {1, 26})
+        .add("Image1", design(Stage::Outline).status("Board: " + BoardSize + ", 4 layers").done(), {1, 26})
         .add("Image2", setupSteps(), {2})
         .add("Image3", session().menu("File", SessionFileMenu, 0).done(), {3})
         .add("Image4", newDesignDialog(), {4, 5})

@@ -1,7 +1,6 @@
 // Lesson 3, Placing components: keepout areas, the placement grid, locking
 // the preplaced components, then placing, rotating and moving the others.
 #include <algorithm>
-#include <cstdlib>
 
 #include "lessons/pictures/picture_kit.h"
 
@@ -26,28 +25,6 @@ enum PlaceItem { PlaceComponent, PlaceKeepout };
 constexpr int ComponentButton = 1;
 constexpr Point ComponentButtonAt = {600, 795};
 
-bool isPreplaced(const Component& c) { return c.reference == "J1" || c.reference == "U16"; }
-
-bool named(const Component& c, std::initializer_list<const char*> references)
-{
-    return std::any_of(references.begin(), references.end(), [&](const char* r) { return c.reference == r; });
-}
-
-// Moves a component and the ends of its connections with it. A connection
-// ends at a pad at the bottom corner of a component's pad row.
-void moveComponent(Board& b, Component& c, Point to)
-{
-    const int dx = to.x - c.at.x, dy = to.y - c.at.y;
-    const auto isPinOf = [&c](const Point& p) {
-        return p.y == c.at.y + c.height / 2 && std::abs(p.x - c.at.x) == c.width / 2 - 40;
-    };
-    for (forms::Connection& n : b.connections)
-        for (Point* end : {&n.from, &n.to})
-            if (isPinOf(*end))
-                *end = {end->x + dx, end->y + dy};
-    c.at = to;
-}
-
 // The four corners of the board, kept free for its mounting holes.
 void addKeepouts(Board& b)
 {
@@ -61,42 +38,49 @@ void addKeepouts(Board& b)
                            false});
 }
 
-// TUTORBD1.MAX as it comes from the schematic: the connector J1 and U16 are
-// preplaced, the components named in `placed` stand in their places and the
-// others wait in three columns left of the board, each in a place of its own.
+// TUTORBD1.MAX as it opens: the connector J1, U16 and some other components
+// stand on the board, the others wait in two columns right of it. The
+// components named in `placed` have joined them in their places.
 Board board(std::initializer_list<const char*> placed, bool keepouts = true)
 {
-    Board b = tutorialBoard(Stage::Placed);
-    constexpr int Rows = 8, ColumnStep = 1050, RowStep = 560, FirstColumn = -2750, FirstRow = 300;
-    int slot = 0;
-    for (Component& c : b.components) {
-        if (isPreplaced(c))
-            continue;
-        if (!named(c, placed))
-            moveComponent(b, c, {FirstColumn + (slot / Rows) * ColumnStep, FirstRow + (slot % Rows) * RowStep});
-        ++slot;
-    }
+    Board b = tutorialBoard(Stage::Unplaced);
+    for (const char* ref : placed)
+        move(b, ref, finalPlace(ref));
     if (keepouts)
         addKeepouts(b);
     return b;
 }
 
+bool onTheBoard(const Board& b, const Component& c)
+{
+    return c.at.x < b.outline.left + b.outline.width && c.at.y < b.outline.top + b.outline.height;
+}
+
+int placedCount(const Board& b)
+{
+    return static_cast<int>(
+        std::count_if(b.components.begin(), b.components.end(), [&](const Component& c) { return onTheBoard(b, c); }));
+}
+
+std::string placedStatus(const Board& b)
+{
+    return "Placed: " + std::to_string(placedCount(b)) + " of " + std::to_string(b.components.size()) + " components";
+}
+
 // Every component placed, with the preplaced ones locked.
 Board finished()
 {
-    Board b = tutorialBoard(Stage::Placed);
+    Board b = tutorialBoard(Stage::Unplaced);
+    for (const Component& c : tutorialBoard(Stage::Unplaced).components)
+        move(b, c.reference, finalPlace(c.reference));
     addKeepouts(b);
     lock(b, {"J1", "U16"});
     return b;
 }
 
-const Component& part(const Board& b, const std::string& reference)
-{
-    return *std::find_if(b.components.begin(), b.components.end(),
-                         [&](const Component& c) { return c.reference == reference; });
-}
-
 Point slideAt(const Board& b, const std::string& reference) { return onSlide(b, part(b, reference).at); }
+
+Point between(Point a, Point z) { return {(a.x + z.x) / 2, (a.y + z.y) / 2}; }
 
 Shot host(Board b) { return Shot::host(std::move(b), File); }
 
@@ -104,16 +88,18 @@ forms::PictureRef fromSchematic()
 {
     Shot s = host(board({}, false));
     const Board& b = s.board();
-    s.status("Unplaced: 24 components")
-        .note("Components beside the board", {4700, 1500, 2300, 300}, slideAt(b, "U9"))
-        .note("Connections", {5900, 3900, 1500, 300}, onSlide(b, {1140, 3480}));
+    const int waiting = static_cast<int>(b.components.size()) - placedCount(b);
+    s.status("Unplaced: " + std::to_string(waiting) + " components")
+        .note("Components beside the board", {5150, 1400, 1600, 480}, slideAt(b, "U9"))
+        .note("Connections", {5150, 4400, 1500, 300}, onSlide(b, between(pinOf(b, "U16", 12), pinOf(b, "U10", 1))));
     return s.done();
 }
 
 forms::PictureRef keepouts()
 {
     Shot s = host(board({}));
-    s.note("Keepout area", {8250, 3300, 1600, 300}, onSlide(s.board(), {5575, 4175}));
+    const forms::Area o = s.board().outline;
+    s.note("Keepout area", {5000, 4500, 1600, 300}, onSlide(s.board(), {o.width - 275, o.height - 275}));
     return s.done();
 }
 
@@ -130,24 +116,36 @@ forms::PictureRef gridsDialog()
         .done();
 }
 
+// The design window zoomed in on the lower left of the board, where the
+// preplaced J1 and U16 stand with U4, U5 and U6 above them.
+Board nearU16(const Board& b)
+{
+    const Component &u4 = part(b, "U4"), &u6 = part(b, "U6"), &u16 = part(b, "U16");
+    // The view reaches a little beyond these parts, as far as the window shows, so that the lines leaving
+    // it run on to the window's edge.
+    const int top = u4.at.y - u4.height / 2 - 200, bottom = u16.at.y + u16.height / 2 + 250;
+    return zoomIn(b, {b.outline.left, top, u6.at.x + u6.width / 2 + 800 - b.outline.left, bottom - top});
+}
+
 forms::PictureRef preplaced()
 {
-    Shot s = host(board({}));
+    Shot s = host(nearU16(board({})));
     const Board& b = s.board();
-    s.note("Connector J1 at the board edge", {5000, 1700, 2700, 300}, onSlide(b, {350, 1800}))
-        .note("U16", {7000, 4200, 900, 300}, slideAt(b, "U16"));
+    const Component& j1 = part(b, "J1");
+    s.note("Connector J1 at the board edge", {2100, 3200, 2600, 300}, onSlide(b, {j1.at.x - j1.width / 2, j1.at.y}))
+        .note("U16", {6400, 4400, 900, 300}, slideAt(b, "U16"));
     return s.done();
 }
 
-// U16 selected with SHIFT+click, and its pop-up menu.
+// U16 selected with SHIFT+click, and its pop-up menu above it.
 forms::PictureRef selectU16(int highlighted)
 {
-    Shot s = host(board({}));
+    Shot s = host(nearU16(board({})));
     select(s.board(), {"U16"});
     s.board().cursor = part(s.board(), "U16").at;
     s.tool(ComponentButton).status("U16 selected");
-    s.popup({slideAt(s.board(), "U16").x + 450, 3000}, ComponentPopup, highlighted);
-    s.note("Component button", {4300, 1400, 1700, 300}, ComponentButtonAt);
+    s.popup({slideAt(s.board(), "U16").x + 450, 2850}, ComponentPopup, highlighted);
+    s.note("Component button", {1300, 1050, 1700, 300}, ComponentButtonAt);
     return s.done();
 }
 
@@ -155,10 +153,11 @@ forms::PictureRef locked()
 {
     Board b = board({});
     lock(b, {"J1", "U16"});
-    Shot s = host(b);
+    Shot s = host(nearU16(b));
     const Component& u16 = part(s.board(), "U16");
-    s.status("Locked: J1, U16").note("Lock mark", {5600, 3300, 1400, 300},
-                                     onSlide(s.board(), {u16.at.x + u16.width / 2 - 60, u16.at.y - u16.height / 2 + 60}));
+    s.status("Locked: J1, U16")
+        .note("Lock mark", {6400, 4300, 1400, 300},
+              onSlide(s.board(), {u16.at.x + u16.width / 2 - 60, u16.at.y - u16.height / 2 + 60}));
     return s.done();
 }
 
@@ -174,26 +173,26 @@ forms::PictureRef placeComponent()
     return host(lockedBoard({}))
         .menu("Place", PlaceMenu, PlaceComponent)
         .dialog("Place Component", {5000, 1300, 4300, 3700},
-                {field("Reference", "U6", {150, 120, 3850, 300}, true),
+                {field("Reference", "U12", {150, 120, 3850, 300}, true),
                  label("Unplaced components", {150, 560, 3850, 240}),
-                 list({"U1", "U2", "U3", "U4", "U5", "U6", "U7", "U8"}, "U6", {150, 830, 3850, 1950}),
+                 list({"U7", "U8", "U9", "U10", "U11", "U12", "U13", "U14"}, "U12", {150, 830, 3850, 1950}),
                  button("OK", {900, 2950, 1000, 360}), button("Cancel", {2250, 2950, 1000, 360})})
         .done();
 }
 
 forms::PictureRef onCursor()
 {
-    Shot s = host(lockedBoard({"U6"}));
-    select(s.board(), {"U6"});
-    s.board().cursor = part(s.board(), "U6").at;
-    s.status("Place U6: click to place").note("U6 on the cursor", {5500, 1450, 1800, 300}, slideAt(s.board(), "U6"));
+    Shot s = host(lockedBoard({"U12"}));
+    select(s.board(), {"U12"});
+    s.board().cursor = part(s.board(), "U12").at;
+    s.status("Place U12: click to place").note("U12 on the cursor", {5300, 3500, 1800, 300}, slideAt(s.board(), "U12"));
     return s.done();
 }
 
 // A placed component selected with SHIFT+click, with the pop-up menu.
 forms::PictureRef componentMenu(const std::string& reference, PopupItem item, bool rotated)
 {
-    Board b = lockedBoard({"U1", "U3", "U5", "U6", "R1"});
+    Board b = lockedBoard({"U12", "R1", "R2", "C6"});
     for (Component& c : b.components)
         if (c.reference == reference) {
             c.selected = true;
@@ -212,10 +211,11 @@ forms::PictureRef componentMenu(const std::string& reference, PopupItem item, bo
 
 forms::PictureRef inGroups()
 {
-    Shot s = host(lockedBoard({"U1", "U2", "U5", "U6", "R1", "R2", "C1", "C2"}));
-    s.status("Placed: 10 of 26 components")
-        .note("Connected parts side by side: short connections", {7300, 2700, 2400, 480},
-              onSlide(s.board(), {1875, 950}));
+    Shot s = host(lockedBoard({"U7", "U8", "U12", "R1", "R2", "R3", "R4", "R5", "C3", "C4", "C6"}));
+    const Board& b = s.board();
+    s.status(placedStatus(b))
+        .note("Connected parts side by side: short connections", {5400, 3300, 2000, 480},
+              onSlide(b, between(pinOf(b, "R4", 1), pinOf(b, "U6", 21))));
     return s.done();
 }
 
@@ -225,10 +225,10 @@ forms::PictureRef designCheck()
         .menu("Tools", ToolsMenu, 0)
         .dialog("Design Check", {200, 1300, 3700, 4100},
                 {group("Check", {150, 60, 3250, 1450}), check("Placement", true, {350, 360, 2800, 270}, true),
-                 check("Clearances", false, {350, 700, 2800, 270}), check("Connectivity", false, {350, 1040, 2800, 270}),
-                 label("Results", {150, 1700, 3250, 240}),
-                 list({"26 components checked", "No overlapping components", "No components off the board",
-                       "No components in keepout areas"},
+                 check("Clearances", false, {350, 700, 2800, 270}),
+                 check("Connectivity", false, {350, 1040, 2800, 270}), label("Results", {150, 1700, 3250, 240}),
+                 list({std::to_string(finished().components.size()) + " components checked",
+                       "No overlapping components", "No components off the board", "No components in keepout areas"},
                       "", {150, 1970, 3250, 1000}),
                  button("Check", {600, 3200, 1000, 360}, true), button("Close", {1900, 3200, 1000, 360})})
         .done();
@@ -239,7 +239,7 @@ forms::PictureRef designCheck()
 LessonPictures lesson3Pictures()
 {
     return LessonPictureList(17)
-        .add("Image1", host(finished()).status("Placed: 26 of 26 components").done(), {1, 15, 17})
+        .add("Image1", host(finished()).status(placedStatus(finished())).done(), {1, 15, 17})
         .add("Image2", fromSchematic(), {2})
         .add("Image3", host(board({}, false)).menu("Place", PlaceMenu, PlaceKeepout).done(), {3})
         .add("Image4", keepouts(), {4})

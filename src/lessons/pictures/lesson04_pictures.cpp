@@ -33,8 +33,15 @@ forms::Board zoomed(const forms::Board& full, Area window)
     return b;
 }
 
+// The corners of a zone `inset` mils inside the board's edge.
+std::vector<Point> insideEdge(const forms::Area& o, int inset)
+{
+    const int right = o.left + o.width - inset, bottom = o.top + o.height - inset;
+    return {{o.left + inset, o.top + inset}, {right, o.top + inset}, {right, bottom}, {o.left + inset, bottom}};
+}
+
 // The corners of the ground zone, as the designer draws them.
-const std::vector<Point> GroundOutline = {{100, 100}, {5700, 100}, {5700, 4300}, {100, 4300}};
+const std::vector<Point> GroundOutline = insideEdge(tutorialBoard(Stage::Routed).outline, 100);
 
 forms::Board withOutline(Stage stage)
 {
@@ -118,18 +125,21 @@ forms::PictureRef zoneFills()
 forms::PictureRef keepout()
 {
     Shot s = Shot::host(Stage::Routed);
+    // The free upper left corner of the board, above the tracks from J1 to U1.
+    const forms::Area o = s.board().outline;
+    const int left = o.left + 200, top = o.top + 200, right = left + 900, bottom = top + 550;
     s.board().zones.push_back(
-        {forms::Layer::Keepout, {{600, 3400}, {1700, 3400}, {1700, 4250}, {600, 4250}}, true, false});
-    const Point at = onSlide(s.board(), {600, 3800});
-    return s.note("Keepout zone: no copper here", {120, 4950, 1650, 500}, at).status("Keepout zone: all layers").done();
+        {forms::Layer::Keepout, {{left, top}, {right, top}, {right, bottom}, {left, bottom}}, true, false});
+    const Point at = onSlide(s.board(), {left, (top + bottom) / 2});
+    return s.note("Keepout zone: no copper here", {120, 1500, 1650, 500}, at).status("Keepout zone: all layers").done();
 }
 
 forms::PictureRef innerPlane()
 {
     Shot s = Shot::host(Stage::Routed);
-    s.board().zones.push_back(
-        {forms::Layer::Inner1, {{60, 60}, {5740, 60}, {5740, 4340}, {60, 4340}}, false, true});
-    const Point at = onSlide(s.board(), {60, 1300});
+    const std::vector<Point> plane = insideEdge(s.board().outline, 60);
+    s.board().zones.push_back({forms::Layer::Inner1, plane, false, true});
+    const Point at = onSlide(s.board(), {plane[0].x, plane[0].y + 1200});
     return s.note("VCC plane zone on the Inner 1 layer", {120, 1700, 1650, 700}, at)
         .status("Layer: Inner 1   Net: VCC")
         .done();
@@ -245,13 +255,17 @@ forms::PictureRef clearances()
 
 forms::PictureRef pourZones() { return Shot::host(withOutline(Stage::Routed)).menu("Tools", ToolsMenu, 3).done(); }
 
+// A pad of U3, a through-hole part: its pads reach the plane through reliefs.
+constexpr int ReliefPin = 13;
+
 forms::PictureRef poured()
 {
     Shot s = Shot::host(Stage::Planes);
-    // A pad of U3, a through-hole part: its pads reach the plane through reliefs.
-    const Point pad = onSlide(s.board(), {3300, 590});
+    const forms::Area o = s.board().outline;
+    const Point pad = onSlide(s.board(), pinOf(s.board(), "U3", ReliefPin));
     return s.note("Pads join the zone through thermal reliefs", {8250, 1300, 1700, 900}, pad)
-        .note("Ground zone poured on the Bottom layer", {8250, 3300, 1700, 900}, onSlide(s.board(), {5700, 2500}))
+        .note("Ground zone poured on the Bottom layer", {8250, 3300, 1700, 900},
+              onSlide(s.board(), {o.left + o.width - 250, o.top + o.height / 2}))
         .status("Pour complete: 1 zone, GND")
         .done();
 }
@@ -260,13 +274,11 @@ forms::PictureRef viewReliefs() { return Shot::host(Stage::Planes).menu("View", 
 
 forms::PictureRef closeUp()
 {
-    Shot s = Shot::host(zoomed(tutorialBoard(Stage::Planes), {3000, 400, 2800, 1400}));
-    // A pad of U3, a through-hole part: its pads reach the plane through reliefs.
-    const Point pad = onSlide(s.board(), {3300, 590});
-    // The board's right edge, which lies in this view.
-    const Point edge = onSlide(s.board(), {5800, 0});
-    s.figure({Figure::Kind::Line, {edge.x, 1000, 0, 5150}, "", rgb(230, 230, 90)});
-    return s.note("Clearance gap and four spokes", {4700, 2650, 2250, 500}, pad)
+    const forms::Board full = tutorialBoard(Stage::Planes);
+    const forms::Component& u3 = part(full, "U3");
+    Shot s = Shot::host(zoomed(full, {u3.at.x - u3.width / 2, u3.at.y - 500, 1900, 1000}));
+    const Point pad = onSlide(s.board(), pinOf(s.board(), "U3", ReliefPin));
+    return s.note("Clearance gap and four spokes", {4700, 3650, 2250, 500}, pad)
         .status("Zoom 3:1   Thermal reliefs shown")
         .done();
 }
@@ -279,7 +291,8 @@ LessonPictures lesson4Pictures()
         .add("Image1", Shot::host(Stage::Planes).done(), {1, 18})
         .add("Image2",
              Shot::host(Stage::Planes)
-                 .note("Ground zone (GND) on the Bottom layer", {120, 1700, 1650, 700}, {2013, 2300})
+                 .note("Ground zone (GND) on the Bottom layer", {120, 1700, 1650, 700},
+                       onSlide(tutorialBoard(Stage::Planes), {250, 1500}))
                  .done(),
              {2})
         .add("Image3", zoneFills(), {3})

@@ -1,5 +1,7 @@
 // Lesson 5, Manual routing: the screen pictures. The lesson routes one
-// connection, pin 7 of U1 to pin 16 of U5 (net CLK), step by step.
+// connection, pin 1 of R2 to pin 8 of U6 (net EN), step by step: down from
+// R2 on the Top layer, across on the Bottom layer and down to U6 on the Top
+// layer again.
 #include <algorithm>
 #include <cmath>
 
@@ -18,30 +20,31 @@ namespace {
 using forms::rgb;
 
 // The example connection's ends and the corners of its finished route.
-constexpr Point Start = {1643, 950};   // U1 pin 7
-constexpr Point Corner = {1643, 1350}; // where the track drops to the Bottom layer
-constexpr Point Bend = {1593, 1400};
-constexpr Point Return = {950, 1400}; // where it climbs back to the Top layer
-constexpr Point End = {950, 1550};    // U5 pin 16
+const forms::Board Placed = tutorialBoard(Stage::Placed);
+const Point Start = pinOf(Placed, "R2", 1);
+const Point End = pinOf(Placed, "U6", 8);
+const Point Corner = {Start.x, Start.y + 200}; // where the track drops to the Bottom layer
+const Point Bend = {Corner.x - 50, Corner.y + 50};
+const Point Return = {End.x, Bend.y}; // where it climbs back to the Top layer
 
 bool same(Point a, Point b) { return a.x == b.x && a.y == b.y; }
 
-// The placed board with the example connection drawn pad to pad.
-forms::Board placedBoard()
+std::string routingStatus(const std::string& layer, Point cursor)
 {
-    forms::Board b = tutorialBoard(Stage::Placed);
-    // The kit joins U1 and U5 at the ends of their pad rows; this lesson routes pin 7 to pin 16.
-    std::erase_if(b.connections, [](const forms::Connection& c) {
-        return same(c.from, {1660, 950}) && same(c.to, {940, 1850});
-    });
-    b.connections.push_back({Start, End});
-    return b;
+    return "Net: EN   Layer: " + layer + "   Width: 12 mil   X: " + std::to_string(cursor.x) +
+           "   Y: " + std::to_string(cursor.y);
 }
 
-// The design window zoomed in on U1 and U5 and their neighbours.
+std::string routedStatus(int routed)
+{
+    return "Routed: " + std::to_string(routed) + " of " + std::to_string(connectionCount(Stage::Placed)) +
+           " connections";
+}
+
+// The design window zoomed in on R1 and R2, U6 below them and C4 below that.
 forms::Board zoomed(forms::Board b)
 {
-    const Area window = {850, 450, 3350, 1600};
+    const Area window = {4600, 1300, 600, 1400};
     std::erase_if(b.components, [&](const forms::Component& c) {
         return c.at.x < window.left || c.at.x > window.left + window.width || c.at.y < window.top ||
                c.at.y > window.top + window.height;
@@ -65,7 +68,7 @@ void dropConnection(forms::Board& b)
 // The route while it is being drawn: fixed segments, then the segment that follows the cursor.
 forms::Board routing(std::vector<Point> fixed, std::vector<Point> following, Layer layer = Layer::Top)
 {
-    forms::Board b = zoomed(placedBoard());
+    forms::Board b = zoomed(Placed);
     dropConnection(b);
     if (fixed.size() > 1)
         addSegment(b, Layer::Top, fixed);
@@ -78,7 +81,7 @@ forms::Board routing(std::vector<Point> fixed, std::vector<Point> following, Lay
 // The finished route: Top, a via, Bottom, a via, Top.
 forms::Board routed(bool selected = false)
 {
-    forms::Board b = zoomed(placedBoard());
+    forms::Board b = zoomed(Placed);
     dropConnection(b);
     addSegment(b, Layer::Top, {Start, Corner}, selected);
     addSegment(b, Layer::Bottom, {Corner, Bend}, selected);
@@ -88,9 +91,10 @@ forms::Board routed(bool selected = false)
     return b;
 }
 
-const std::string RoutingStatus = "Net: CLK   Layer: Top   Width: 12 mil   X: 1300   Y: 1400";
+const Point MidRoute = {Bend.x - 100, Bend.y};
+const std::string RoutingStatus = routingStatus("Top", MidRoute);
 
-forms::Board midRoute() { return routing({Start, Corner}, {Corner, Bend, {1300, 1400}}); }
+forms::Board midRoute() { return routing({Start, Corner}, {Corner, Bend, MidRoute}); }
 
 const std::vector<std::string> RouteMenu = {"Add Track\tA",  "Add Via\tV",   "Change Layer\tL",      "Width...\tW",
                                             "Corner Style", "-",            "Move Segment",         "Stretch Track",
@@ -104,7 +108,7 @@ forms::PictureRef routeMenu(forms::Board b, int highlighted, std::vector<std::st
 forms::PictureRef designRules(bool onlineCheck)
 {
     using namespace item;
-    return Shot::host(placedBoard())
+    return Shot::host(Placed)
         .dialog("Design Rules", {300, 650, 4600, 5500},
                 {group("Tracks", {150, 60, 4150, 1050}),
                  field("Default width", "12 mil", {350, 350, 3750, 300}, !onlineCheck),
@@ -199,17 +203,19 @@ void marker(Shot& s, Point at)
 
 forms::PictureRef clearanceConflict()
 {
-    Shot s = Shot::host(routing({Start, {1643, 1300}}, {{1643, 1300}, {1380, 1300}}));
-    const Point conflict = onSlide(s.board(), {1355, 1300});
+    // Heading left too early, the track passes just below the pad of R1's pin 1.
+    const Point r1 = pinOf(Placed, "R1", 1), turn = {Start.x, r1.y + 50}, stop = {r1.x + 15, turn.y};
+    Shot s = Shot::host(routing({Start, turn}, {turn, stop}));
+    const Point conflict = onSlide(s.board(), {stop.x, stop.y - 5});
     marker(s, conflict);
-    pointAt(s, "Too close to R1 pin 2", {2900, 2950, 1900, 300}, {conflict.x + 190, conflict.y - 60});
-    return s.status("Clearance violation: 3 mil from R1 pin 2 (rule: 10 mil)").done();
+    pointAt(s, "Too close to R1 pin 1", {2900, 2950, 1900, 300}, {conflict.x + 60, conflict.y + 190});
+    return s.status("Clearance violation: 4 mil from R1 pin 1 (rule: 10 mil)").done();
 }
 
 forms::PictureRef trackButton()
 {
-    forms::Board b = placedBoard();
-    b.cursor = {2000, 1250};
+    forms::Board b = Placed;
+    b.cursor = Start;
     return Shot::host(std::move(b))
         .tool(2)
         .note("Track button", {200, 1500, 1400, 300}, {945, 810})
@@ -219,10 +225,12 @@ forms::PictureRef trackButton()
 
 forms::PictureRef firstSegment()
 {
-    Shot s = Shot::host(routing({}, {Start, {1643, 1200}}));
+    const Point cursor = {Start.x, Start.y + 150};
+    Shot s = Shot::host(routing({}, {Start, cursor}));
     const Point pin = onSlide(s.board(), Start);
-    pointAt(s, "Pin 7 of U1", {2900, 2950, 1500, 300}, {pin.x + 60, pin.y + 30});
-    pointAt(s, "Connection to pin 16 of U5", {2900, 3550, 1800, 500}, onSlide(s.board(), {1450, 1297}));
+    pointAt(s, "Pin 1 of R2", {7300, 2100, 1500, 300}, {pin.x + 60, pin.y + 30});
+    pointAt(s, "Connection to pin 8 of U6", {7300, 3550, 1800, 500},
+            onSlide(s.board(), {(cursor.x + End.x) / 2, (cursor.y + End.y) / 2}));
     return s.status("Add Track: click to fix a corner").done();
 }
 
@@ -230,7 +238,7 @@ forms::PictureRef corners()
 {
     Shot s = Shot::host(midRoute());
     const Point corner = onSlide(s.board(), Corner);
-    pointAt(s, "Corner fixed by a click", {2900, 3650, 1600, 500}, {corner.x + 60, corner.y});
+    pointAt(s, "Corner fixed by a click", {7300, 2700, 1600, 500}, {corner.x + 60, corner.y});
     return s.status(RoutingStatus).done();
 }
 
@@ -256,35 +264,37 @@ forms::PictureRef widthDialog()
 
 forms::PictureRef viaAdded()
 {
-    forms::Board b = routing({Start, Corner}, {Corner, Bend, {1150, 1400}}, Layer::Bottom);
+    const Point cursor = {Bend.x - 100, Bend.y};
+    forms::Board b = routing({Start, Corner}, {Corner, Bend, cursor}, Layer::Bottom);
     b.vias.push_back({Corner});
     Shot s = Shot::host(std::move(b));
     const Point via = onSlide(s.board(), Corner);
-    pointAt(s, "Via added at the corner", {2850, 2950, 2000, 300}, {via.x + 40, via.y - 60});
-    pointAt(s, "Bottom layer track", {200, 2950, 1300, 500}, onSlide(s.board(), {1250, 1390}));
-    return s.status("Net: CLK   Layer: Bottom   Width: 12 mil   X: 1150   Y: 1400").done();
+    pointAt(s, "Via added at the corner", {7300, 2950, 2000, 300}, {via.x + 40, via.y - 60});
+    pointAt(s, "Bottom layer track", {1900, 3300, 1300, 500}, onSlide(s.board(), {cursor.x + 30, cursor.y}));
+    return s.status(routingStatus("Bottom", cursor)).done();
 }
 
 forms::PictureRef finished()
 {
     Shot s = Shot::host(routed());
     const Point via = onSlide(s.board(), Return);
-    pointAt(s, "Via back to the Top layer", {150, 2950, 2200, 300}, {via.x, via.y - 60});
-    return s.status("Routed: 1 of 35 connections").done();
+    pointAt(s, "Via back to the Top layer", {1500, 2950, 2200, 300}, {via.x, via.y - 60});
+    return s.status(routedStatus(1)).done();
 }
 
 forms::PictureRef moved()
 {
     forms::Board b = routed();
-    const Point bend = {1513, 1480}, back = {950, 1480};
+    const Point bend = {Bend.x - 80, Bend.y + 80}, back = {Return.x, bend.y};
     b.tracks[1].points = {Corner, bend};
     b.tracks[2] = {Layer::Bottom, {bend, back}, 12, true};
     b.tracks[3].points = {back, End};
     b.vias[1].at = back;
     Shot s = Shot::host(std::move(b));
-    const Point from = onSlide(s.board(), {1100, 1400}), to = onSlide(s.board(), {1100, 1480});
+    const int x = (Bend.x + Return.x) / 2;
+    const Point from = onSlide(s.board(), {x, Bend.y}), to = onSlide(s.board(), {x, bend.y});
     return s.arrow({from.x, from.y - 400}, {to.x, to.y - 60}, rgb(255, 255, 255))
-        .note("Segment dragged down", {150, 3000, 1250, 500})
+        .note("Segment dragged down", {1900, 3000, 1250, 500})
         .status("Move Segment: drag the segment to its new place")
         .done();
 }
@@ -292,13 +302,13 @@ forms::PictureRef moved()
 forms::PictureRef stretched()
 {
     forms::Board b = routed();
-    const Point corner = {1470, 1490};
+    const Point corner = {Bend.x - 30, Bend.y + 70};
     b.tracks[1] = {Layer::Bottom, {Corner, corner}, 12, true};
     b.tracks[2] = {Layer::Bottom, {corner, Return}, 12, true};
     Shot s = Shot::host(std::move(b));
     const Point from = onSlide(s.board(), Bend), to = onSlide(s.board(), corner);
     return s.arrow(from, to, rgb(255, 255, 255))
-        .note("Corner dragged", {2750, 3000, 1400, 300})
+        .note("Corner dragged", {7300, 3000, 1400, 300})
         .status("Stretch Track: drag a corner to its new place")
         .done();
 }
@@ -309,7 +319,7 @@ forms::PictureRef deleted()
     b.tracks.erase(b.tracks.begin() + 2);
     b.connections.push_back({Bend, Return});
     Shot s = Shot::host(std::move(b));
-    pointAt(s, "Gap to route again", {2900, 2950, 1700, 300}, onSlide(s.board(), {1500, 1400}));
+    pointAt(s, "Gap to route again", {1900, 2950, 1700, 300}, onSlide(s.board(), {(Bend.x + Return.x) / 2, Bend.y}));
     return s.status("Segment deleted: 1 connection unrouted").done();
 }
 
@@ -319,7 +329,7 @@ forms::PictureRef lockTracks()
         .menu("Edit", {"Undo\tCtrl+Z", "Redo\tCtrl+Y", "-", "Copy\tCtrl+C", "Delete\tDel", "-", "Select All\tCtrl+A",
                        "Lock", "Unlock", "-", "Properties..."},
               7)
-        .status("Selected: 4 segments, 2 vias (net CLK)")
+        .status("Selected: 4 segments, 2 vias (net EN)")
         .done();
 }
 
@@ -327,19 +337,24 @@ forms::PictureRef lockTracks()
 
 LessonPictures lesson5Pictures()
 {
-    Shot connection = Shot::host(placedBoard());
-    connection.note("Connection to route: pin 7 of U1 to pin 16 of U5", {150, 1700, 1700, 900},
-                    onSlide(connection.board(), {1470, 1100}));
+    Shot connection = Shot::host(Placed);
+    connection.note("Connection to route: pin 1 of R2 to pin 8 of U6", {8250, 1700, 1700, 900},
+                    onSlide(connection.board(), {(Start.x + End.x) / 2, (Start.y + End.y) / 2}));
     return LessonPictureList(24)
-        .add("Image1", Shot::host(Stage::PartlyRouted).status("Routed: 17 of 35 connections").done(), {1, 24})
-        .add("Image2", connection.status("Routed: 0 of 35 connections").done(), {2})
+        .add("Image1",
+             Shot::host(Stage::PartlyRouted)
+                 .status("Routed: " + std::to_string(routedCount(Stage::PartlyRouted)) + " of " +
+                         std::to_string(connectionCount(Stage::PartlyRouted)) + " connections")
+                 .done(),
+             {1, 24})
+        .add("Image2", connection.status(routedStatus(0)).done(), {2})
         .add("Image3",
-             Shot::host(placedBoard())
+             Shot::host(Placed)
                  .menu("Setup", {"Board...", "Layers...", "Design Rules...", "Grids...", "-", "Display Colors..."}, 2)
                  .done(),
              {3})
         .add("Image4", designRules(false), {4})
-        .add("Image5", routeMenu(placedBoard(), 0), {5})
+        .add("Image5", routeMenu(Placed, 0), {5})
         .add("Image6", trackButton(), {6})
         .add("Image7", firstSegment(), {7})
         .add("Image8", corners(), {8})

@@ -51,22 +51,33 @@ forms::PictureRef strategyDialog()
         .done();
 }
 
+std::string connections(Stage stage)
+{
+    return std::to_string(routedCount(stage)) + " of " + std::to_string(connectionCount(stage)) + " connections";
+}
+
 } // namespace
 
 LessonPictures lesson6Pictures()
 {
+    // The routes of R1 and R2, routed by hand before autorouting, locked.
     Shot locked = Shot::host(Stage::PartlyRouted);
-    lock(locked.board(), {"U3", "U7", "U11"});
-    locked.status("Locked: 3 components, 6 nets");
+    selectRoute(locked.board(), "R1", 2, "U3", 11);
+    selectRoute(locked.board(), "U3", 12, "R2", 2);
+    locked.status("Locked: the routes of R1 and R2");
+
+    Shot placed = Shot::host(Stage::Placed);
+    const forms::Board& b = placed.board();
+    const Point from = pinOf(b, "J1", 9), to = pinOf(b, "U9", 1);
+    placed
+        .note("Connections still to route", {150, 5000, 2400, 420},
+              onSlide(b, {(from.x + to.x) / 2, (from.y + to.y) / 2}))
+        .status("Routed: " + connections(Stage::Placed));
 
     return LessonPictureList(11)
-        .add("Image1", Shot::host(Stage::Routed).status("Routed: 35 of 35 connections (100%)").done(), {1})
-        .add("Image2",
-             Shot::host(Stage::Placed)
-                 .note("Connections still to route", {600, 4300, 2400, 420}, Point{1400, 3300})
-                 .status("Routed: 0 of 35 connections")
-                 .done(),
-             {2})
+        .add("Image1", Shot::host(Stage::Routed).status("Routed: " + connections(Stage::Routed) + " (100%)").done(),
+             {1})
+        .add("Image2", placed.done(), {2})
         .add("Image3", routingKinds(), {3, 4})
         .add("Image4",
              Shot::host(Stage::Placed)
@@ -81,9 +92,14 @@ LessonPictures lesson6Pictures()
         .add("Image8",
              Shot::host(Stage::Placed).menu("Auto", AutoMenu, 0, {"Board", "Net", "Component", "Window"}, 0).done(),
              {9})
-        .add("Image9", Shot::host(Stage::PartlyRouted).status("Autorouting pass 2 of 4: 17 of 35 connections routed").done(),
+        .add("Image9",
+             Shot::host(Stage::PartlyRouted)
+                 .status("Autorouting pass 2 of 4: " + connections(Stage::PartlyRouted) + " routed")
+                 .done(),
              {10})
-        .add("Image10", Shot::host(Stage::Routed).status("Autorouting complete: 35 of 35 connections routed").done(), {11})
+        .add("Image10",
+             Shot::host(Stage::Routed).status("Autorouting complete: " + connections(Stage::Routed) + " routed").done(),
+             {11})
         .done();
 }
 

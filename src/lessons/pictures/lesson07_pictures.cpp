@@ -40,39 +40,48 @@ void markAll(Shot& s, std::initializer_list<Point> places)
         marker(s, onSlide(s.board(), p));
 }
 
-// Takes the tracks of the connection from `from` to `to` off the board again.
-void unroute(forms::Board& b, Point from, Point to)
-{
-    const Point corner = {to.x, from.y};
-    const auto same = [](Point a, Point z) { return a.x == z.x && a.y == z.y; };
-    std::erase_if(b.tracks, [&](const forms::Track& t) {
-        return t.points.size() == 2 && ((same(t.points[0], from) && same(t.points[1], corner)) ||
-                                        (same(t.points[0], corner) && same(t.points[1], to)));
-    });
-    std::erase_if(b.vias, [&](const forms::Via& v) { return same(v.at, corner) && !same(corner, to); });
-    b.connections.push_back({from, to});
-}
+const forms::Board Routed = tutorialBoard(Stage::Routed);
 
-// The ends of two connections the routing screens leave open: U5 to U6, and U1 to U5.
-constexpr Point U5Out = {1660, 1850}, U6In = {2090, 1850}, U1Out = {1660, 950}, U5In = {940, 1850};
-
-// The RD track that runs past pin 2 of R2: at first too close, then moved clear.
-forms::Track readTrack(int run, bool selected = false)
+// The RD track from pin 13 of U3 to pin 11 of U8 runs down past pin 2 of R2:
+// at first too close to it, then moved clear. `x` is where it runs down.
+forms::Track readTrack(int x, bool selected = false)
 {
-    return {Layer::Top, {{2793, 950}, {2793, run - 50}, {2743, run}, {2150, run}, {2100, run + 50}, {2100, 1550}}, 12,
+    const Point from = pinOf(Routed, "U3", 13), to = pinOf(Routed, "U8", 11);
+    return {Layer::Top,
+            {from,
+             {from.x, from.y - 70},
+             {from.x + 70, from.y - 140},
+             {x - 70, from.y - 140},
+             {x, from.y - 70},
+             {x, to.y - (x - to.x)},
+             to},
+            12,
             selected};
 }
 
-// Where the design rule check finds its three errors.
-constexpr Point TooClose = {2500, 1365}, TrackToTrack = {1840, 3000}, Unrouted = {1875, 1850};
+// How far the RD track stays from pin 2 of R2 when it runs down at `x`.
+const forms::Component& R2 = part(Routed, "R2");
+const int R2PadEdge = R2.at.x + R2.width / 4; // the right edge of its pads
+int clearance(int x) { return x - 6 - R2PadEdge; }
+const int TooCloseX = R2PadEdge + 12, ClearX = R2PadEdge + 70;
+
+std::string at(Point p) { return std::to_string(p.x) + ", " + std::to_string(p.y); }
+
+// Where the design rule check finds its three errors: the RD track at pin 2
+// of R2; the tracks from J1 to U9, closest where they near U9; and the
+// connection from U5 to U6, left unrouted.
+const Point TooClose = {R2PadEdge + 3, pinOf(Routed, "R2", 2).y};
+const Point TrackToTrack = {1000, 3339};
+const Point Unrouted = {(pinOf(Routed, "U5", 13).x + pinOf(Routed, "U6", 1).x) / 2,
+                        (pinOf(Routed, "U5", 13).y + pinOf(Routed, "U6", 1).y) / 2};
 
 // The routed board as the design rule check finds it.
 forms::Board checkedBoard(bool fixed = false)
 {
-    forms::Board b = tutorialBoard(Stage::Routed);
-    b.tracks.push_back(readTrack(fixed ? 1420 : 1365));
+    forms::Board b = Routed;
+    b.tracks.push_back(readTrack(fixed ? ClearX : TooCloseX));
     if (!fixed)
-        unroute(b, U5Out, U6In);
+        unroute(b, "U5", 13, "U6", 1);
     return b;
 }
 
@@ -87,9 +96,10 @@ Shot withErrors()
 const std::vector<std::string> ToolsMenu = {"Design Rule Check...", "Error List...", "-", "Pour Zones", "-",
                                             "Libraries...", "Footprint Editor...", "-", "Relinx...", "Reports..."};
 
-const std::vector<std::string> ErrorLines = {"1  Clearance: track to pad, 6 mil  (2520, 1365)",
-                                             "2  Clearance: track to track, 8 mil  (1840, 3000)",
-                                             "3  Unrouted: U5 pin 8 to U6 pin 1  (1875, 1850)"};
+const std::vector<std::string> ErrorLines = {"1  Clearance: track to pad, " + std::to_string(clearance(TooCloseX)) +
+                                                 " mil  (" + at(TooClose) + ")",
+                                             "2  Clearance: track to track, 8 mil  (" + at(TrackToTrack) + ")",
+                                             "3  Unrouted: U5 pin 13 to U6 pin 1  (" + at(Unrouted) + ")"};
 
 void errorList(Shot& s, Area at, bool goTo)
 {
@@ -160,42 +170,47 @@ forms::PictureRef pinMismatch()
 forms::PictureRef overlap(bool fixed)
 {
     forms::Board b = tutorialBoard(Stage::Placed);
-    const int dx = -500;
-    if (!fixed) {
-        // U10 dropped 500 mil to the left, onto U9; its connections follow it.
-        for (forms::Component& c : b.components)
-            if (c.reference == "U10")
-                c.at.x += dx;
-        for (forms::Connection& n : b.connections)
-            for (Point* end : {&n.from, &n.to})
-                if (end->x > 2000 && end->x < 2900 && end->y > 2400 && end->y < 2800)
-                    end->x += dx;
-    } else {
+    const forms::Component u9 = part(b, "U9"), u10 = part(b, "U10");
+    // U10 dropped onto the right end of U9; its connections follow it.
+    const Point dropped = {u9.at.x + u9.width / 2 + 25, u10.at.y};
+    if (!fixed)
+        move(b, "U10", dropped);
+    else
         select(b, {"U10"});
-    }
     Shot s = Shot::host(std::move(b));
+    const Point overlapping = {(dropped.x - u10.width / 2 + u9.at.x + u9.width / 2) / 2, u9.at.y};
     if (!fixed) {
-        markAll(s, {{1625, 2600}});
-        return s.note("U10 overlaps U9", {2300, 5000, 1600, 300}, onSlide(s.board(), {1625, 2760}))
+        markAll(s, {overlapping});
+        return s.note("U10 overlaps U9", {2300, 5000, 1600, 300}, onSlide(s.board(), {overlapping.x, u10.at.y + 150}))
             .status("Clearance violation: U10 overlaps U9")
             .done();
     }
-    const Point from = onSlide(s.board(), {1950, 2850}), to = onSlide(s.board(), {2450, 2850});
-    return s.tool(1).arrow(from, to, rgb(255, 255, 255)).status("Component U10 moved to X 2450 Y 2600").done();
+    const Point from = onSlide(s.board(), {dropped.x, u10.at.y + 250}),
+                to = onSlide(s.board(), {u10.at.x, u10.at.y + 250});
+    return s.tool(1)
+        .arrow(from, to, rgb(255, 255, 255))
+        .status("Component U10 moved to X " + std::to_string(u10.at.x) + " Y " + std::to_string(u10.at.y))
+        .done();
 }
 
 forms::PictureRef unrouted(bool autoMenu)
 {
-    forms::Board b = tutorialBoard(Stage::Routed);
-    unroute(b, U5Out, U6In);
-    unroute(b, U1Out, U5In);
+    forms::Board b = Routed;
+    unroute(b, "U5", 13, "U6", 1);
+    unroute(b, "U4", 9, "U5", 1);
     Shot s = Shot::host(std::move(b));
-    s.status("Routed: 33 of 35 connections (94%)");
+    const int total = connectionCount(Stage::Routed), left = total - 2;
+    s.status("Routed: " + std::to_string(left) + " of " + std::to_string(total) + " connections (" +
+             std::to_string(left * 100 / total) + "%)");
     if (autoMenu)
         return s.menu("Auto", {"Autoroute", "Strategy...", "Route Setup...", "-", "Fanout...", "Autoplace...", "-", "Stop\tEsc"},
                       0, {"Board", "Net", "Component", "Window"}, 1)
             .done();
-    return s.note("Unrouted connections", {150, 1400, 1650, 500}, onSlide(s.board(), {1300, 1400})).done();
+    const Point from = pinOf(s.board(), "U4", 9), to = pinOf(s.board(), "U5", 1);
+    return s
+        .note("Unrouted connections", {150, 1400, 1650, 500},
+              onSlide(s.board(), {(from.x + to.x) / 2, (from.y + to.y) / 2}))
+        .done();
 }
 
 forms::PictureRef checkDialog()
@@ -220,10 +235,13 @@ forms::PictureRef report()
     Shot s = withErrors();
     return s
         .dialog("TUTORBD2.DRC - Report", {200, 600, 4500, 4000},
-                {list({"Design rule check of TUTORBD2.MAX", "", "1  Clearance violation", "   Track to pad: 6 mil, rule 10 mil",
-                       "   Net RD track and R2 pin 2", "   At X 2520  Y 1365", "2  Clearance violation",
-                       "   Track to track: 8 mil, rule 10 mil", "   At X 1840  Y 3000", "3  Unrouted connection",
-                       "   U5 pin 8 to U6 pin 1", "", "Total: 3 errors"},
+                {list({"Design rule check of TUTORBD2.MAX", "", "1  Clearance violation",
+                       "   Track to pad: " + std::to_string(clearance(TooCloseX)) + " mil, rule 10 mil",
+                       "   Net RD track and R2 pin 2",
+                       "   At X " + std::to_string(TooClose.x) + "  Y " + std::to_string(TooClose.y),
+                       "2  Clearance violation", "   Track to track: 8 mil, rule 10 mil",
+                       "   At X " + std::to_string(TrackToTrack.x) + "  Y " + std::to_string(TrackToTrack.y),
+                       "3  Unrouted connection", "   U5 pin 13 to U6 pin 1", "", "Total: 3 errors"},
                       "", {100, 100, 4200, 3400})})
         .done();
 }
@@ -238,7 +256,7 @@ forms::PictureRef errorListScreen()
 // The design window zoomed in on the first error, around R2.
 forms::Board aroundR2(forms::Board b)
 {
-    const Area window = {850, 450, 3350, 1600};
+    const Area window = {R2.at.x - 450, R2.at.y - 200, 600, 1400};
     std::erase_if(b.components, [&](const forms::Component& c) {
         return c.at.x < window.left || c.at.x > window.left + window.width || c.at.y < window.top ||
                c.at.y > window.top + window.height;
@@ -254,8 +272,10 @@ forms::PictureRef goTo()
     select(b, {"R2"});
     Shot s = Shot::host(std::move(b));
     marker(s, onSlide(s.board(), TooClose));
-    errorList(s, {150, 1000, 4600, 1900}, true);
-    return s.status("Error 1 of 3: track to pad clearance 6 mil (rule 10 mil)").done();
+    errorList(s, {150, 3200, 4600, 1900}, true);
+    return s
+        .status("Error 1 of 3: track to pad clearance " + std::to_string(clearance(TooCloseX)) + " mil (rule 10 mil)")
+        .done();
 }
 
 forms::PictureRef fixedTrack()
@@ -263,8 +283,8 @@ forms::PictureRef fixedTrack()
     forms::Board b = aroundR2(checkedBoard(true));
     b.tracks.back().selected = true;
     Shot s = Shot::host(std::move(b));
-    pointAt(s, "Segment moved clear of R2", {5300, 3400, 2500, 300}, onSlide(s.board(), {2600, 1420}));
-    return s.status("Move Segment: clearance to R2 pin 2 is now 60 mil").done();
+    pointAt(s, "Segment moved clear of R2", {7300, 3400, 2500, 300}, onSlide(s.board(), {ClearX, R2.at.y + 250}));
+    return s.status("Move Segment: clearance to R2 pin 2 is now " + std::to_string(clearance(ClearX)) + " mil").done();
 }
 
 forms::PictureRef checkedAgain()

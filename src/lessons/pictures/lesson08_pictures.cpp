@@ -13,15 +13,17 @@ namespace {
 const std::vector<std::string> FileMenu = {"New\tCtrl+N", "Open...\tCtrl+O", "Save\tCtrl+S", "Save As...", "-",
                                            "Print...", "Photoplot...", "View Photoplot...", "NC Drill...", "-",
                                            "Exit"};
-const std::vector<std::string> PlaceMenu = {"Component...", "Pad...", "Pad Array...", "Via", "-", "Line", "Arc",
-                                            "Text...", "Dimension", "Reference Designator", "-", "Zone", "Keepout"};
-const std::vector<std::string> ToolsMenu = {"Library Manager...", "-", "Renumber...", "Relinx...", "Cross Probe",
-                                            "-", "Design Rule Check...", "Reports...", "-", "Options..."};
+const std::vector<std::string> PlaceMenu = {
+    "Component...", "Pad...",    "Pad Array...",         "Via", "-",    "Line",   "Arc",
+    "Text...",      "Dimension", "Reference Designator", "-",   "Zone", "Keepout"};
+const std::vector<std::string> ToolsMenu = {
+    "Library Manager...",   "-",          "Renumber...", "Relinx...", "Cross Probe", "-",
+    "Design Rule Check...", "Reports...", "-",           "Options..."};
 
-const std::vector<std::string> TutorFootprints = {"C0805", "CONN20", "DIP16", "DIP20", "DIP24",
-                                                  "R0805", "SOIC8", "SOIC14", "SOIC16"};
-const std::vector<std::string> WithDip8 = {"C0805", "CONN20", "DIP8",  "DIP16",  "DIP20",
-                                           "DIP24", "R0805",  "SOIC8", "SOIC14", "SOIC16"};
+const std::vector<std::string> TutorFootprints = {"C0805", "C1206", "CONN20", "DIP14",  "DIP16", "DIP20",
+                                                  "DIP24", "R0805", "SOIC8",  "SOIC14", "SOIC16"};
+const std::vector<std::string> WithDip8 = {"C0805", "C1206", "CONN20", "DIP8",  "DIP14",  "DIP16",
+                                           "DIP20", "DIP24", "R0805",  "SOIC8", "SOIC14", "SOIC16"};
 
 // Layer colours as the design window draws them.
 constexpr unsigned Silk = 0x5AE6E6, ThroughPad = 0x2896E6, Black = 0x000000, White = 0xFFFFFF;
@@ -142,9 +144,10 @@ forms::PictureRef footprintsOnBoard()
 {
     Shot s = Shot::host(Stage::Placed);
     select(s.board(), {"U1", "U3", "R1"});
-    return s.note("U1 uses SOIC14", {180, 1150, 1600, 330}, {2700, 2150})
-        .note("R1 uses R0805", {180, 2750, 1650, 330}, {3150, 2560})
-        .note("U3 uses DIP20", {8300, 1450, 1650, 330}, {6390, 2065})
+    const forms::Board& b = s.board();
+    return s.note("U1 uses SOIC14", {180, 1150, 1600, 330}, onSlide(b, pinOf(b, "U1", 1)))
+        .note("R1 uses R0805", {8300, 2750, 1650, 330}, onSlide(b, part(b, "R1").at))
+        .note("U3 uses DIP20", {8300, 1450, 1650, 330}, onSlide(b, pinOf(b, "U3", 11)))
         .done();
 }
 
@@ -342,16 +345,17 @@ forms::PictureRef assignFootprint()
 {
     using namespace item;
     Shot s = Shot::host(Stage::Placed);
-    select(s.board(), {"U16"});
+    select(s.board(), {"U7"});
+    const forms::Component& u7 = part(s.board(), "U7");
+    const Point at = onSlide(s.board(), {u7.at.x - u7.width / 2, u7.at.y});
     return s
         .dialog("Component Properties", {5300, 700, 4500, 3300},
-                {field("Reference", "U16", {120, 120, 4100, 300}),
-                 field("Value", "74HC138", {120, 510, 4100, 300}),
+                {field("Reference", "U7", {120, 120, 4100, 300}), field("Value", "74HC74", {120, 510, 4100, 300}),
                  label("Footprint:", {120, 900, 1500, 240}),
-                 list({"DIP8", "DIP16", "DIP20", "SOIC16"}, "DIP16", {1760, 900, 2460, 960}),
-                 field("Library", "TUTOR.LLB", {120, 1980, 4100, 300}),
-                 button("OK", {1100, 2520, 1000, 330}, true), button("Cancel", {2300, 2520, 1000, 330})})
-        .note("U16", {1300, 4500, 800, 330}, {3850, 5300})
+                 list({"DIP14", "SOIC8", "SOIC14", "SOIC16"}, "DIP14", {1760, 900, 2460, 960}),
+                 field("Library", "TUTOR.LLB", {120, 1980, 4100, 300}), button("OK", {1100, 2520, 1000, 330}, true),
+                 button("Cancel", {2300, 2520, 1000, 330})})
+        .note("U7", {at.x - 1400, at.y - 900, 800, 330}, at)
         .done();
 }
 

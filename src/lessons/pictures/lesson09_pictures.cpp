@@ -18,29 +18,29 @@ const std::vector<std::string> ToolsMenu = {"Library Manager...", "-", "Renumber
                                             "-", "Design Rule Check...", "Reports...", "-", "Options..."};
 const std::vector<std::string> DimensionKinds = {"Horizontal", "Vertical", "Aligned"};
 
-// Where U16 lies on the slide: the design window fits the 5800 x 4400 mil
-// board into its design area at about 1.08 twips a mil.
-constexpr Point U16Left = {3850, 5307};
+// As the schematic named them, the components of the top row read U13, U1,
+// U2 from left to right, and there is no U3. Renumbering by rows gives them
+// the designators of the finished board.
+const std::map<std::string, std::string> SchematicNames = {{"U1", "U13"}, {"U2", "U1"}, {"U3", "U2"}};
 
-// Renumbering by rows closes the gap in the bottom row: U16, U13, U14.
-void renumber(forms::Board& board)
+forms::Board schematicBoard()
 {
-    const std::map<std::string, std::string> renamed = {{"U16", "U13"}, {"U13", "U14"}, {"U14", "U15"}};
+    forms::Board board = tutorialBoard(Stage::Routed);
     for (forms::Component& c : board.components)
-        if (auto r = renamed.find(c.reference); r != renamed.end())
+        if (auto r = SchematicNames.find(c.reference); r != SchematicNames.end())
             c.reference = r->second;
+    return board;
 }
+
+forms::Board renumberedBoard() { return tutorialBoard(Stage::Routed); }
 
 // The board's width across the top edge, its height beside the left edge.
-const forms::Dimension Width = {{0, 300}, {5800, 300}, "5800 mil"};
-const forms::Dimension Height = {{-260, 0}, {-260, 4400}, "4400 mil"};
-
-forms::Board renumberedBoard()
-{
-    forms::Board b = tutorialBoard(Stage::Routed);
-    renumber(b);
-    return b;
-}
+const forms::Area Outline = renumberedBoard().outline;
+std::string mils(int value) { return std::to_string(value) + " mil"; }
+const forms::Dimension Width = {
+    {Outline.left, Outline.top + 300}, {Outline.left + Outline.width, Outline.top + 300}, mils(Outline.width)};
+const forms::Dimension Height = {
+    {Outline.left - 260, Outline.top}, {Outline.left - 260, Outline.top + Outline.height}, mils(Outline.height)};
 
 forms::Board finishedBoard(bool height)
 {
@@ -51,11 +51,17 @@ forms::Board finishedBoard(bool height)
     return b;
 }
 
+// Where the left end of a component lies on the slide.
+Point leftEnd(const forms::Board& b, const std::string& reference)
+{
+    const forms::Component& c = part(b, reference);
+    return onSlide(b, {c.at.x - c.width / 2, c.at.y});
+}
+
 forms::PictureRef outOfOrder()
 {
-    return Shot::host(Stage::Routed)
-        .note("Bottom row, left to right: U16, U13, U14", {150, 5600, 3300, 330}, U16Left)
-        .done();
+    const forms::Board b = schematicBoard();
+    return Shot::host(b).note("Top row, left to right: U13, U1, U2", {150, 1250, 1850, 560}, leftEnd(b, "U13")).done();
 }
 
 // Numbering by rows: each row left to right, the rows from the top down.
@@ -85,7 +91,7 @@ forms::PictureRef rowOrder()
 forms::PictureRef renumberDialog()
 {
     using namespace item;
-    return Shot::host(Stage::Routed)
+    return Shot::host(schematicBoard())
         .dialog("Renumber", {300, 800, 4500, 5200},
                 {group("Direction", {120, 60, 4150, 1500}),
                  option("Rows: left to right, then top to bottom", true, {240, 360, 3900, 270}, true),
@@ -105,13 +111,14 @@ forms::PictureRef renumberDialog()
 forms::PictureRef renumbered()
 {
     using namespace item;
-    return Shot::host(renumberedBoard())
-        .dialog("Renumber Results", {300, 800, 4300, 2900},
+    const forms::Board b = renumberedBoard();
+    return Shot::host(b)
+        .dialog("Renumber Results", {5500, 650, 4300, 2900},
                 {label("3 designators changed:", {120, 90, 3900, 240}),
-                 list({"U16  ->  U13", "U13  ->  U14", "U14  ->  U15"}, "", {120, 390, 3900, 780}),
+                 list({"U13  ->  U1", "U1  ->  U2", "U2  ->  U3"}, "", {120, 390, 3900, 780}),
                  label("Changes written to TUTORBD2.WAS", {120, 1320, 3900, 240}),
                  button("OK", {1450, 1860, 1100, 360}, true)})
-        .note("U13, formerly U16", {600, 5600, 2200, 330}, U16Left)
+        .note("U1, formerly U13", {150, 1250, 1850, 330}, leftEnd(b, "U1"))
         .status("Renumbered: 3 designators changed")
         .done();
 }
@@ -127,7 +134,7 @@ forms::PictureRef backAnnotate()
                  field("Was/is file", "TUTORBD2.WAS", {120, 1170, 4250, 300}, true),
                  field("Schematic", "TUTORBD2.SCH", {120, 1560, 4250, 300}, true),
                  label("Changes:", {120, 1980, 4250, 240}),
-                 list({"Rename U16 to U13", "Rename U13 to U14", "Rename U14 to U15"}, "", {120, 2250, 4250, 1500}),
+                 list({"Rename U13 to U1", "Rename U1 to U2", "Rename U2 to U3"}, "", {120, 2250, 4250, 1500}),
                  button("Compare", {120, 3990, 1300, 360}), button("Apply", {1590, 3990, 1300, 360}, true),
                  button("Close", {3060, 3990, 1300, 360})})
         .done();
@@ -146,7 +153,7 @@ forms::PictureRef dimensionParts()
         s.figure({Figure::Kind::Line, {x, Y + 150, 0, 1900 - Y - 150}, "", 0x808080});
         s.figure({Figure::Kind::Ellipse, {x - 60, 1840, 120, 120}, "", 0x0000C0, true});
     }
-    s.text("5800 mil", {3700, Y - 420, 1200, 280}, true);
+    s.text(Width.text, {3700, Y - 420, 1200, 280}, true);
     return s.note("Distance", {1500, 850, 1300, 330}, {3600, 1010})
         .note("Dimension line", {7200, 1100, 1800, 330}, {To - 300, Y})
         .note("Measured points", {7200, 2200, 1800, 330}, {To + 60, 1900})
@@ -174,17 +181,20 @@ forms::PictureRef widthPlaced()
     forms::Board b = renumberedBoard();
     b.dimensions.push_back(Width);
     b.cursor = Width.to;
+    const Point end = onSlide(b, {Width.to.x - 300, Width.to.y});
     return Shot::host(b)
-        .note("Horizontal dimension", {8300, 1900, 1650, 560}, {7900, 1524})
-        .status("Horizontal dimension: 5800 mil, layer Board Drawing")
+        .note("Horizontal dimension", {8300, 1900, 1650, 560}, end)
+        .status("Horizontal dimension: " + Width.text + ", layer Board Drawing")
         .done();
 }
 
 forms::PictureRef heightPlaced()
 {
-    return Shot::host(finishedBoard(true))
-        .note("Vertical dimension", {150, 4300, 1300, 560}, {1624, 3900})
-        .status("Vertical dimension: 4400 mil, layer Board Drawing")
+    const forms::Board b = finishedBoard(true);
+    const Point line = onSlide(b, {Height.to.x, Height.to.y - 500});
+    return Shot::host(b)
+        .note("Vertical dimension", {150, 4300, 1300, 560}, line)
+        .status("Vertical dimension: " + Height.text + ", layer Board Drawing")
         .done();
 }
 
@@ -196,7 +206,7 @@ LessonPictures lesson9Pictures()
         .add("Image1", Shot::host(finishedBoard(true)).done(), {1})
         .add("Image2", outOfOrder(), {2})
         .add("Image3", rowOrder(), {3})
-        .add("Image4", Shot::host(Stage::Routed).menu("Tools", ToolsMenu, 2).done(), {4})
+        .add("Image4", Shot::host(schematicBoard()).menu("Tools", ToolsMenu, 2).done(), {4})
         .add("Image5", renumberDialog(), {5})
         .add("Image6", renumbered(), {6})
         .add("Image7", Shot::host(renumberedBoard()).menu("Tools", ToolsMenu, 3).done(), {7})

@@ -1,8 +1,6 @@
 // Lesson 10, Post processing: the screen pictures.
 #include "lessons/pictures/picture_kit.h"
 
-#include <map>
-
 namespace lt {
 
 using namespace pictures;
@@ -22,14 +20,25 @@ constexpr int PhotoplotItem = 6, ViewPhotoplotItem = 7, CheckItem = 6, ReportsIt
 forms::Board finishedBoard()
 {
     forms::Board b = tutorialBoard(Stage::Planes);
-    const std::map<std::string, std::string> renamed = {{"U16", "U13"}, {"U13", "U14"}, {"U14", "U15"}};
-    for (forms::Component& c : b.components)
-        if (auto r = renamed.find(c.reference); r != renamed.end())
-            c.reference = r->second;
-    b.dimensions.push_back({{0, 300}, {5800, 300}, "5800 mil"});
-    b.dimensions.push_back({{-260, 0}, {-260, 4400}, "4400 mil"});
+    const forms::Area o = b.outline;
+    b.dimensions.push_back({{o.left, o.top + 300}, {o.left + o.width, o.top + 300}, std::to_string(o.width) + " mil"});
+    b.dimensions.push_back(
+        {{o.left - 260, o.top}, {o.left - 260, o.top + o.height}, std::to_string(o.height) + " mil"});
     return b;
 }
+
+// The holes of the finished board: its vias, and the pads of its
+// through-hole parts, the connector's pads drilled larger.
+int holes(bool connector)
+{
+    int n = 0;
+    for (const forms::Component& c : finishedBoard().components)
+        if (!c.surfaceMount && (c.reference[0] == 'J') == connector)
+            n += c.pins;
+    return n;
+}
+
+std::string holesText(int n) { return std::to_string(n) + " holes"; }
 
 Shot finished() { return Shot::host(finishedBoard()); }
 
@@ -116,9 +125,9 @@ forms::PictureRef drillDialog()
                  group("Format", {120, 540, 4300, 1020}),
                  option("Excellon", true, {240, 840, 3900, 270}, true),
                  option("Sieb and Meyer", false, {240, 1170, 3900, 270}),
-                 field("Units", "inch, 2.4", {120, 1740, 4300, 300}),
-                 label("Tool table:", {120, 2160, 4300, 240}),
-                 list({"T1    0.020 in    33 holes (vias)", "T2    0.032 in    80 holes", "T3    0.040 in    20 holes"},
+                 field("Units", "inch, 2.4", {120, 1740, 4300, 300}), label("Tool table:", {120, 2160, 4300, 240}),
+                 list({"T1    0.020 in    " + holesText(static_cast<int>(finishedBoard().vias.size())) + " (vias)",
+                       "T2    0.032 in    " + holesText(holes(false)), "T3    0.040 in    " + holesText(holes(true))},
                       "", {120, 2430, 4300, 720}),
                  button("Run", {900, 3420, 1100, 360}, true), button("Close", {2300, 3420, 1100, 360})})
         .done();
@@ -192,15 +201,15 @@ forms::PictureRef bomReport()
     const Line lines[] = {{"Qty", "Value", "Footprint", "Reference designators"},
                           {"1", "HEADER 2X10", "CONN20", "J1"},
                           {"2", "74HC04", "SOIC14", "U1, U2"},
-                          {"2", "74HC245", "DIP20", "U3, U11"},
-                          {"2", "74HC08", "SOIC14", "U4, U8"},
-                          {"2", "74HC595", "SOIC16", "U5, U6"},
-                          {"1", "GAL22V10", "DIP24", "U7"},
-                          {"3", "74HC74", "SOIC14", "U9, U10, U12"},
-                          {"1", "74HC138", "DIP16", "U13"},
-                          {"2", "24LC256", "SOIC8", "U14, U15"},
+                          {"1", "74HC245", "DIP20", "U3"},
+                          {"2", "74HC595", "SOIC16", "U4, U9"},
+                          {"1", "GAL22V10", "DIP24", "U5"},
+                          {"3", "24LC256", "SOIC8", "U6, U11, U12"},
+                          {"1", "74HC74", "SOIC14", "U7"},
+                          {"1", "74HC138", "DIP16", "U8"},
+                          {"1", "74HC32", "DIP14", "U10"},
                           {"4", "10k", "R0805", "R1, R2, R3, R4"},
-                          {"6", "100nF", "C0805", "C1, C2, C3, C4, C5, C6"}};
+                          {"7", "100nF", "C0805", "C1-C7"}};
     std::string qty, value, footprint, references;
     for (const Line& l : lines) {
         qty += std::string(l.qty) + "\n";
@@ -211,7 +220,9 @@ forms::PictureRef bomReport()
     return finished()
         .dialog("Report - TUTORBD2.BOM", {200, 700, 4750, 4400},
                 {list({}, "", {90, 90, 4480, 3090}),
-                 label("Bill of Materials for TUTORBD2.MAX: 26 components", {180, 180, 4300, 240}),
+                 label("Bill of Materials for TUTORBD2.MAX: " + std::to_string(finishedBoard().components.size()) +
+                           " components",
+                       {180, 180, 4300, 240}),
                  label(qty, {180, 540, 400, 2600}), label(value, {620, 540, 1200, 2600}),
                  label(footprint, {1860, 540, 900, 2600}), label(references, {2800, 540, 1700, 2600}),
                  button("Print", {900, 3420, 1100, 360}), button("Close", {2300, 3420, 1100, 360}, true)})

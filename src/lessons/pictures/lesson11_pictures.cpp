@@ -18,58 +18,48 @@ const std::vector<std::string> ToolsMenu = {"Library Manager...", "-", "Renumber
                                             "-", "Design Rule Check...", "Reports...", "-", "Options..."};
 constexpr int RelinxItem = 3;
 
-// Pins of the tutorial board that the schematic changes touch: the routed
-// board joins pins by a top-layer run to a corner, then a bottom-layer run.
-constexpr Point J1Pin = {440, 3000}, U9Pin = {940, 2750}, U10Pin = {2090, 2750};
-constexpr Point R4Pin = {5020, 1295}, U4Left = {4590, 950}, U4Right = {5310, 950};
-// C7 takes R4's place next to U4; Relinx first puts it beside the board.
-constexpr Point C7At = {4950, 1250}, C7Waiting = {6300, 600}, C7Left = {4910, 1295}, C7Right = {4990, 1295};
-
-bool same(Point a, Point b) { return a.x == b.x && a.y == b.y; }
-
-void unroute(Board& b, Point from, Point to)
-{
-    const Point corner = {to.x, from.y};
-    auto runs = [&](const forms::Track& t) {
-        return t.points.size() == 2 && ((same(t.points[0], from) && same(t.points[1], corner)) ||
-                                        (same(t.points[0], corner) && same(t.points[1], to)));
-    };
-    std::erase_if(b.tracks, runs);
-    std::erase_if(b.vias, [&](const forms::Via& v) { return same(v.at, corner); });
-}
-
-void route(Board& b, Point from, Point to)
-{
-    const Point corner = {to.x, from.y};
-    b.tracks.push_back({Layer::Top, {from, corner}, 12});
-    b.tracks.push_back({Layer::Bottom, {corner, to}, 12});
-    b.vias.push_back({corner});
-}
-
-forms::Component c7(Point at) { return {"C7", at, 160, 90, 2, true}; }
-
-// The board once Relinx has applied the schematic's changes: R4 and its
-// track gone, J1's changed connection unrouted, C7 waiting beside the board.
-Board changedBoard()
+// TUTORBD2.MAX, routed: the finished tutorial board without U12 and C7.
+Board routedBoard()
 {
     Board b = tutorialBoard(Stage::Routed);
-    std::erase_if(b.components, [](const forms::Component& c) { return c.reference == "R4"; });
-    unroute(b, R4Pin, U4Left);
-    unroute(b, J1Pin, U9Pin);
-    b.connections.push_back({J1Pin, U10Pin});
-    b.components.push_back(c7(C7Waiting));
-    b.connections.push_back({C7Waiting, U4Left});
-    b.connections.push_back({C7Waiting, U4Right});
+    removePart(b, "U12");
+    removePart(b, "C7");
     return b;
 }
 
-// C7 moved next to U4, its connections still to route.
+const Board Before = routedBoard();
+// The schematic's changes: J1's pin 9 moves from U9 to U10, R1 goes, and a
+// new decoupling capacitor, C7, takes R1's place next to U3.
+const Point J1Pin = pinOf(Before, "J1", 9), U10Pin = pinOf(Before, "U10", 13);
+const Point R1At = part(Before, "R1").at;
+const Point U3Gnd = pinOf(Before, "U3", 10), U3Vcc = pinOf(Before, "U3", 20);
+const Point C7Waiting = {Before.outline.left + Before.outline.width + 300, 600};
+
+forms::Component c7(Point at) { return {"C7", at, 160, 100, 2, true}; }
+
+// The board once Relinx has applied the schematic's changes: R1 and its
+// track gone, J1's changed connection unrouted, C7 waiting beside the board.
+Board changedBoard()
+{
+    Board b = Before;
+    removePart(b, "R1");
+    unroute(b, "J1", 9, "U9", 1);
+    b.connections.back() = {J1Pin, U10Pin};
+    b.components.push_back(c7(C7Waiting));
+    b.connections.push_back({pinOf(b, "C7", 1), U3Gnd});
+    b.connections.push_back({pinOf(b, "C7", 2), U3Vcc});
+    return b;
+}
+
+// C7 moved next to U3, its connections still to route.
 Board placedBoard()
 {
     Board b = changedBoard();
-    b.components.back() = c7(C7At);
+    b.connections.resize(b.connections.size() - 2);
+    b.components.back() = c7(R1At);
     b.components.back().selected = true;
-    b.connections = {{J1Pin, U10Pin}, {C7Left, U4Left}, {C7Right, U4Right}};
+    b.connections.push_back({pinOf(b, "C7", 1), U3Gnd});
+    b.connections.push_back({pinOf(b, "C7", 2), U3Vcc});
     return b;
 }
 
@@ -78,11 +68,28 @@ Board reroutedBoard()
     Board b = placedBoard();
     b.components.back().selected = false;
     b.connections.clear();
-    route(b, J1Pin, U10Pin);
-    route(b, C7Left, U4Left);
-    route(b, C7Right, U4Right);
+    const Point c7Gnd = pinOf(b, "C7", 1), c7Vcc = pinOf(b, "C7", 2);
+    // J1 to U10 passes above U9 and drops onto the upper row of U10.
+    const int rise = U10Pin.y - J1Pin.y - 500;
+    b.tracks.push_back(
+        {Layer::Top, {J1Pin, {1200, J1Pin.y}, {1700, J1Pin.y + 500}, {U10Pin.x - rise, J1Pin.y + 500}, U10Pin}, 12});
+    // C7's ground pin turns up to the ground pin at the right end of U3; its
+    // supply pin runs under U3 on the Bottom layer to pin 20 at the other end.
+    const int below = c7Gnd.y + 50;
+    b.tracks.push_back(
+        {Layer::Top, {c7Gnd, {c7Gnd.x, below}, {U3Gnd.x + 130, below}, {U3Gnd.x, below - 130}, U3Gnd}, 12});
+    const Point via = {c7Vcc.x, c7Vcc.y - 70};
+    const int under = (U3Gnd.y + U3Vcc.y) / 2;
+    b.tracks.push_back({Layer::Top, {c7Vcc, via}, 12});
+    b.tracks.push_back(
+        {Layer::Bottom,
+         {via, {via.x - 125, via.y - 125}, {via.x - 125, under}, {U3Vcc.x + 100, under}, {U3Vcc.x, under - 100}, U3Vcc},
+         12});
+    b.vias.push_back({via});
     return b;
 }
+
+Point between(Point a, Point z) { return {(a.x + z.x) / 2, (a.y + z.y) / 2}; }
 
 // From the schematic to the board, and back.
 forms::PictureRef relinxFlow()
@@ -115,8 +122,8 @@ forms::PictureRef schematicChanges()
     constexpr unsigned Wire = 0x008000, Gone = 0x0000C0, Old = 0xA0A0A0;
     s.text("Changes made in Quarn Skemora(R)", {300, 200, 6000, 300}, true);
 
-    s.text("Added: C7 beside U4", {300, 800, 2900, 280}, true);
-    s.box("U4", {500, 1400, 1100, 1300});
+    s.text("Added: C7 beside U3", {300, 800, 2900, 280}, true);
+    s.box("U3", {500, 1400, 1100, 1300});
     s.figure({Figure::Kind::Line, {1600, 1700, 900, 0}, "", Wire});
     s.figure({Figure::Kind::Line, {1600, 2400, 900, 0}, "", Wire});
     s.figure({Figure::Kind::Line, {2500, 1700, 0, 250}, "", Wire});
@@ -127,14 +134,14 @@ forms::PictureRef schematicChanges()
     s.text("VCC", {1700, 1450, 700, 250});
     s.text("GND", {1700, 2450, 700, 250});
 
-    s.text("Removed: R4", {3600, 800, 2900, 280}, true);
-    s.box("R4", {4200, 1850, 1000, 400});
+    s.text("Removed: R1", {3600, 800, 2900, 280}, true);
+    s.box("R1", {4200, 1850, 1000, 400});
     s.figure({Figure::Kind::Line, {3700, 2050, 500, 0}, "", Old});
     s.figure({Figure::Kind::Line, {5200, 2050, 500, 0}, "", Old});
     s.figure({Figure::Kind::Line, {4000, 1650, 1400, 800}, "", Gone, false, true});
     s.figure({Figure::Kind::Line, {4000, 2450, 1400, -800}, "", Gone, false, true});
 
-    s.text("Changed: J1 pin 7 goes to U10", {6600, 800, 3300, 280}, true);
+    s.text("Changed: J1 pin 9 goes to U10", {6600, 800, 3300, 280}, true);
     s.box("J1", {6700, 1400, 700, 1700});
     s.box("U9", {8800, 1300, 900, 600});
     s.box("U10", {8800, 2500, 900, 600});
@@ -146,16 +153,16 @@ forms::PictureRef schematicChanges()
     return s.done();
 }
 
-const std::vector<std::string> Changes = {"Add component C7 (100nF, C0805)", "Delete component R4",
-                                          "Add connection C7-1 to U4-14 (VCC)", "Add connection C7-2 to U4-7 (GND)",
-                                          "Move J1-7 from U9-1 to U10-1 (RESET)"};
+const std::vector<std::string> Changes = {"Add component C7 (100nF, C0805)", "Delete component R1",
+                                          "Add connection C7-2 to U3-20 (VCC)", "Add connection C7-1 to U3-10 (GND)",
+                                          "Move J1-9 from U9-1 to U10-13 (RESET)"};
 
 // Relinx carrying the netlist forward to the board; `step` is the button pressed.
 forms::PictureRef relinxDialog(const std::string& step)
 {
     using namespace item;
     const bool compared = step != "Compare";
-    Shot s = Shot::host(step == "Apply" ? changedBoard() : tutorialBoard(Stage::Routed));
+    Shot s = Shot::host(step == "Apply" ? changedBoard() : Before);
     s.dialog("Relinx", {250, 750, 4700, 5150},
              {group("Direction", {120, 60, 4350, 960}),
               option("Forward: schematic to board", true, {240, 360, 3900, 270}, !compared),
@@ -177,28 +184,33 @@ forms::PictureRef relinxDialog(const std::string& step)
 
 forms::PictureRef changesApplied()
 {
-    return Shot::host(changedBoard())
-        .note("New component C7", {7700, 1050, 2000, 330}, {8338, 1790})
-        .note("R4 and its track removed", {8000, 3100, 1950, 560}, {6980, 2551})
-        .note("Changed: J1 pin 7 now goes to U10", {150, 5550, 3300, 330}, {2898, 4307})
-        .status("Unrouted: 3 connections")
+    const Board b = changedBoard();
+    return Shot::host(b)
+        .note("New component C7", {7700, 1050, 2000, 330}, onSlide(b, {C7Waiting.x, C7Waiting.y - 50}))
+        .note("R1 and its track removed", {8000, 3100, 1950, 560}, onSlide(b, R1At))
+        .note("Changed: J1 pin 9 now goes to U10", {150, 5550, 3300, 330}, onSlide(b, between(J1Pin, U10Pin)))
+        .status("Unrouted: " + std::to_string(b.connections.size()) + " connections")
         .done();
 }
 
 forms::PictureRef c7Placed()
 {
-    return Shot::host(placedBoard())
-        .note("C7, next to U4", {8300, 2350, 1600, 330}, {7420, 2551})
-        .status("C7 moved: 3 connections to route")
+    const Board b = placedBoard();
+    return Shot::host(b)
+        .note("C7, next to U3", {8300, 2350, 1600, 330}, onSlide(b, R1At))
+        .status("C7 moved: " + std::to_string(b.connections.size()) + " connections to route")
         .done();
 }
 
 forms::PictureRef rerouted()
 {
-    return Shot::host(reroutedBoard())
-        .note("C7 routed", {8300, 2350, 1600, 330}, {7420, 2600})
-        .note("J1 to U10 routed", {150, 5550, 2000, 330}, {3000, 4442})
-        .status("Routed: 36 of 36 connections (100%)")
+    const Board b = reroutedBoard();
+    // TUTORBD2's connections, less R1's, with C7's two.
+    const std::string all = std::to_string(connectionCount(Stage::Placed) - 1 + 2);
+    return Shot::host(b)
+        .note("C7 routed", {8300, 2350, 1600, 330}, onSlide(b, {R1At.x, R1At.y + 100}))
+        .note("J1 to U10 routed", {150, 5550, 2000, 330}, onSlide(b, {1450, J1Pin.y + 250}))
+        .status("Routed: " + all + " of " + all + " connections (100%)")
         .done();
 }
 
@@ -209,7 +221,7 @@ LessonPictures lesson11Pictures()
     return LessonPictureList(9)
         .add("Image1", relinxFlow(), {1})
         .add("Image2", schematicChanges(), {2})
-        .add("Image3", Shot::host(Stage::Routed).menu("Tools", ToolsMenu, RelinxItem).done(), {3})
+        .add("Image3", Shot::host(Before).menu("Tools", ToolsMenu, RelinxItem).done(), {3})
         .add("Image4", relinxDialog("Compare"), {4})
         .add("Image5", relinxDialog("Changes"), {5})
         .add("Image6", relinxDialog("Apply"), {6})

@@ -37,10 +37,10 @@ struct Symbol {
 };
 
 constexpr Symbol Symbols[] = {
-    {"J1", "HEADER 20", {40, 100, 60, 280}}, {"U1", "74HC14", {240, 30, 130, 140}},
-    {"U2", "74HC74", {520, 30, 130, 140}},   {"U7", "6116 RAM", {800, 30, 140, 200}},
-    {"U5", "74HC138", {240, 220, 130, 140}}, {"U6", "74HC595", {520, 220, 130, 140}},
-    {"U9", "74HC04", {240, 410, 130, 140}},  {"R1", "10K", {410, 62, 70, 24}},
+    {"J1", "HEADER 20", {40, 100, 60, 280}},  {"U1", "74HC04", {240, 30, 130, 140}},
+    {"U2", "74HC04", {520, 30, 130, 140}},    {"U7", "74HC74", {800, 30, 140, 200}},
+    {"U5", "GAL22V10", {240, 220, 130, 140}}, {"U6", "24LC256", {520, 220, 130, 140}},
+    {"U9", "74HC595", {240, 410, 130, 140}},  {"R1", "10K", {410, 62, 70, 24}},
     {"C1", "100N", {415, 440, 30, 40}},
 };
 
@@ -52,10 +52,9 @@ struct Wire {
 const std::vector<Wire>& wires()
 {
     static const std::vector<Wire> all = {
-        {{{100, 195}, {200, 195}}, true},
-        {{{200, 195}, {200, 100}, {240, 100}}, true},
-        {{{200, 195}, {200, 450}, {240, 450}}, true},
-        {{{200, 280}, {240, 280}}, true},
+        {{{100, 195}, {200, 195}, {200, 100}, {240, 100}}, true},
+        {{{100, 280}, {240, 280}}},
+        {{{200, 280}, {200, 450}, {240, 450}}},
         {{{370, 74}, {410, 74}}},
         {{{480, 74}, {520, 74}}},
         {{{650, 100}, {800, 100}}},
@@ -67,7 +66,7 @@ const std::vector<Wire>& wires()
     return all;
 }
 
-constexpr Point Junctions[] = {{200, 195}, {200, 280}};
+constexpr Point Junctions[] = {{200, 280}};
 
 // Sheet units to twips of the area the sheet is drawn in.
 Point onSheet(Area sheet, Point p) { return {sheet.left + p.x * sheet.width / 1000, sheet.top + p.y * sheet.height / 600}; }
@@ -92,8 +91,7 @@ void schematic(Shot& s, Area sheet, const std::string& probed, bool clockProbed)
         }
     for (Point j : Junctions) {
         const Point at = onSheet(sheet, j);
-        s.figure({forms::Figure::Kind::Ellipse, {at.x - 45, at.y - 45, 90, 90}, "", clockProbed ? Probe : WireColor,
-                  true});
+        s.figure({forms::Figure::Kind::Ellipse, {at.x - 45, at.y - 45, 90, 90}, "", WireColor, true});
     }
     const Point label = onSheet(sheet, Point{112, 160});
     s.text("CLK", {label.x, label.y, 700, 240}, true, clockProbed ? Probe : WireColor);
@@ -133,24 +131,28 @@ struct MiniBoard {
     }
 };
 
+const forms::Area Outline = tutorialBoard(Stage::PartlyRouted).outline;
+
 MiniBoard miniFit(Area body)
 {
-    const double scale = std::min((body.width - 300) / 5800.0, (body.height - 300) / 4400.0);
-    return {scale, body.left + (body.width - static_cast<int>(5800 * scale)) / 2,
-            body.top + (body.height - static_cast<int>(4400 * scale)) / 2};
+    const double scale = std::min((body.width - 300.0) / Outline.width, (body.height - 300.0) / Outline.height);
+    return {scale, body.left + (body.width - static_cast<int>(Outline.width * scale)) / 2,
+            body.top + (body.height - static_cast<int>(Outline.height * scale)) / 2};
 }
 
-// The first six tracks of the partly routed board form the net CLK: from the
-// connector J1 to U1, U5 and U9.
-constexpr std::size_t ClockTracks = 6, ClockVias = 3;
+// The net CLK joins pin 1 of the connector J1 to pin 1 of U1; the partly
+// routed board has its track already.
+void selectClock(Board& b) { selectRoute(b, "J1", 1, "U1", 1); }
 
 // The partly routed tutorial board, drawn small inside a Trazel window; the
 // probed part and net are white.
 void miniBoard(Shot& s, Area body, const std::string& probed, bool clockProbed)
 {
     const MiniBoard m = miniFit(body);
-    const Board b = tutorialBoard(Stage::PartlyRouted);
-    const Point corner = m.at({5800, 4400}), origin = m.at({0, 0});
+    Board b = tutorialBoard(Stage::PartlyRouted);
+    if (clockProbed)
+        selectClock(b);
+    const Point corner = m.at({Outline.width, Outline.height}), origin = m.at({0, 0});
     s.box("", {origin.x, origin.y, corner.x - origin.x, corner.y - origin.y}, Silk);
     auto drawTrack = [&](const forms::Track& t, bool hot) {
         for (std::size_t i = 1; i < t.points.size(); ++i) {
@@ -160,17 +162,18 @@ void miniBoard(Shot& s, Area body, const std::string& probed, bool clockProbed)
         }
     };
     for (const forms::Track& t : b.tracks)
-        drawTrack(t, false);
-    if (clockProbed)
-        for (std::size_t i = 0; i < ClockTracks; ++i)
-            drawTrack(b.tracks[i], true);
+        if (!t.selected)
+            drawTrack(t, false);
+    for (const forms::Track& t : b.tracks)
+        if (t.selected)
+            drawTrack(t, true);
     for (const forms::Component& c : b.components) {
         const Point a = m.at({c.at.x - c.width / 2, c.at.y - c.height / 2});
         const Point z = m.at({c.at.x + c.width / 2, c.at.y + c.height / 2});
         const bool hot = probed == c.reference;
         const Area at = {a.x, a.y, std::max(30, z.x - a.x), std::max(30, z.y - a.y)};
         s.box("", at, hot ? White : Silk, hot);
-        if (c.width >= 500)
+        if (c.width >= 500 || hot)
             s.text(c.reference, {at.left + at.width / 2 - 150, at.top + at.height / 2 - 110, 600, 240}, hot,
                    hot ? Black : Silk);
     }
@@ -227,10 +230,10 @@ constexpr Area LeftWindow = {120, 200, 4850, 3800}, RightWindow = {5110, 200, 48
 forms::PictureRef bothPrograms()
 {
     Shot s = Shot::diagram();
-    const Area trazel = trazelWindow(s, {300, 3150, 5200, 3200}, "U6");
-    const Area skemora = skemoraWindow(s, {4500, 200, 5400, 3500}, "U6");
+    const Area trazel = trazelWindow(s, {300, 3150, 5200, 3200}, "U9");
+    const Area skemora = skemoraWindow(s, {4500, 200, 5400, 3500}, "U9");
     // Two arrows side by side between the symbol and the part: probing works both ways.
-    const Point from = symbolIn(skemora, "U6"), to = partIn(trazel, "U6");
+    const Point from = symbolIn(skemora, "U9"), to = partIn(trazel, "U9");
     const double dx = to.x - from.x, dy = to.y - from.y, length = std::hypot(dx, dy);
     const double ux = dx / length, uy = dy / length;
     auto along = [&](Point p, double ahead, double aside) {
@@ -245,10 +248,10 @@ forms::PictureRef bothPrograms()
 forms::PictureRef sameCircuit()
 {
     Shot s = Shot::diagram();
-    skemoraWindow(s, LeftWindow, "U6", true);
-    trazelWindow(s, RightWindow, "U6", true);
-    s.note("In red: symbol U6 and net CLK in TUTOR.SCH", {300, 4300, 4400, 300})
-        .note("In white: footprint U6 and net CLK on the board", {300, 4750, 4400, 300});
+    skemoraWindow(s, LeftWindow, "U9", true);
+    trazelWindow(s, RightWindow, "U9", true);
+    s.note("In red: symbol U9 and net CLK in TUTOR.SCH", {300, 4300, 4400, 300})
+        .note("In white: footprint U9 and net CLK on the board", {300, 4750, 4400, 300});
     return s.done();
 }
 
@@ -298,75 +301,48 @@ Shot skemoraScreen(const std::string& probed)
 Board withClockNet()
 {
     Board b = tutorialBoard(Stage::PartlyRouted);
-    std::vector<forms::Track> clock(b.tracks.begin(), b.tracks.begin() + ClockTracks);
-    b.tracks.erase(b.tracks.begin(), b.tracks.begin() + ClockTracks);
-    for (forms::Track& t : clock) {
-        t.selected = true;
-        t.width = 25; // Trazel draws the tracks of a probed net bold
-        b.tracks.push_back(t);
-    }
-    for (std::size_t i = 0; i < ClockVias; ++i)
-        b.vias[i].selected = true;
+    selectClock(b);
+    std::stable_partition(b.tracks.begin(), b.tracks.end(), [](const forms::Track& t) { return !t.selected; });
+    for (forms::Track& t : b.tracks)
+        if (t.selected)
+            t.width = 25; // Trazel draws the tracks of a probed net bold
     return b;
 }
 
-// The row of U5, U6 and U7 as Trazel shows it zoomed in on a probed U6: the
-// parts wholly in view, and the tracks and connections that lie in it. The
-// outline shrinks to a point inside U6, so the window fits the parts in view.
-Board zoomedOnU6()
+// U9 as Trazel shows it zoomed in on a probed U9, with U7 above it and C5
+// below.
+Board zoomedOnU9()
 {
-    constexpr Area view = {800, 1100, 3450, 1200};
-    auto inView = [&](Point p) {
-        return p.x >= view.left && p.x <= view.left + view.width && p.y >= view.top && p.y <= view.top + view.height;
-    };
     Board b = tutorialBoard(Stage::PartlyRouted);
-    select(b, {"U6"});
-    Board z;
-    for (const forms::Component& c : b.components)
-        if (inView({c.at.x - c.width / 2, c.at.y - c.height / 2}) && inView({c.at.x + c.width / 2, c.at.y + c.height / 2}))
-            z.components.push_back(c);
-    z.outline = {2450, 1700, 0, 0};
-    for (const forms::Track& t : b.tracks)
-        if (std::all_of(t.points.begin(), t.points.end(), inView))
-            z.tracks.push_back(t);
-    for (const forms::Via& v : b.vias)
-        if (inView(v.at))
-            z.vias.push_back(v);
-    for (const forms::Connection& n : b.connections)
-        if (inView(n.from) && inView(n.to))
-            z.connections.push_back(n);
-    return z;
+    select(b, {"U9"});
+    const Point u9 = part(b, "U9").at;
+    return zoomIn(b, {u9.x - 600, u9.y - 1100, 1400, 1500});
 }
 
 forms::PictureRef zoomOptions()
 {
     using namespace item;
-    return Shot::host(zoomedOnU6())
+    return Shot::host(zoomedOnU9())
         .dialog("Cross Probe Options", {200, 1150, 3300, 3000},
                 {group("When an item is probed", {120, 60, 2950, 1500}),
                  check("Highlight Probed Item", true, {260, 400, 2700, 285}),
                  check("Zoom to Probed Item", true, {260, 780, 2700, 285}, true),
                  check("Probe Nets", true, {260, 1160, 2700, 285}),
-                 field("Zoom Margin", "200 mil", {120, 1750, 2950, 300}),
-                 button("OK", {500, 2250, 1000, 360}, true), button("Cancel", {1700, 2250, 1000, 360})})
-        .status("Cross probe from Skemora: U6 (SOIC16), zoomed in")
+                 field("Zoom Margin", "200 mil", {120, 1750, 2950, 300}), button("OK", {500, 2250, 1000, 360}, true),
+                 button("Cancel", {1700, 2250, 1000, 360})})
+        .status("Cross probe from Skemora: U9 (SOIC16), zoomed in")
         .done();
-}
-
-const forms::Component& part(const Board& b, const char* ref)
-{
-    return *std::find_if(b.components.begin(), b.components.end(),
-                         [&](const forms::Component& c) { return c.reference == ref; });
 }
 
 } // namespace
 
 LessonPictures lesson12Pictures()
 {
-    Board probedU6 = tutorialBoard(Stage::PartlyRouted);
-    select(probedU6, {"U6"});
-    const forms::Component& u6 = part(probedU6, "U6");
+    Board probedU9 = tutorialBoard(Stage::PartlyRouted);
+    select(probedU9, {"U9"});
+    const forms::Component& u9 = part(probedU9, "U9");
     const Board clock = withClockNet();
+    const forms::Track& clockTrack = trackAt(clock, pinOf(clock, "J1", 1));
 
     return LessonPictureList(9)
         .add("Image1", bothPrograms(), {1})
@@ -374,22 +350,22 @@ LessonPictures lesson12Pictures()
         .add("Image3", Shot::host(Stage::PartlyRouted).menu("Tools", ToolsMenu, 1).done(), {3})
         .add("Image4", sideBySide(), {4})
         .add("Image5",
-             asSkemora(skemoraScreen("U6")
-                           .note("Click U6", {5250, 2540, 1300, 300}, symbolIn(FullSheet, "U6"))
-                           .status("U6  74HC595  selected; sent to Trazel")),
+             asSkemora(skemoraScreen("U9")
+                           .note("Click U9", {3700, 3900, 1300, 300}, symbolIn(FullSheet, "U9"))
+                           .status("U9  74HC595  selected; sent to Trazel")),
              {5})
         .add("Image6",
-             Shot::host(probedU6)
-                 .note("U6, highlighted by the cross probe", {900, 4500, 3300, 300},
-                       onSlide(probedU6, {u6.at.x - u6.width / 2, u6.at.y + u6.height / 2}))
-                 .status("Cross probe from Skemora: U6 (SOIC16) selected")
+             Shot::host(probedU9)
+                 .note("U9, highlighted by the cross probe", {150, 5300, 3300, 300},
+                       onSlide(probedU9, {u9.at.x - u9.width / 2, u9.at.y + u9.height / 2}))
+                 .status("Cross probe from Skemora: U9 (SOIC16) selected")
                  .done(),
              {6})
         .add("Image7", probedFromBoard(), {7})
         .add("Image8",
              Shot::host(clock)
-                 .note("Net CLK: J1 to U1, U5 and U9", {150, 1250, 1750, 480}, onSlide(clock, {940, 1300}))
-                 .status("Cross probe from Skemora: net CLK, 4 pins, 3 connections")
+                 .note("Net CLK: J1 to U1", {150, 1250, 1750, 300}, onSlide(clock, clockTrack.points[1]))
+                 .status("Cross probe from Skemora: net CLK, 2 pins, 1 connection")
                  .done(),
              {8})
         .add("Image9", zoomOptions(), {9})

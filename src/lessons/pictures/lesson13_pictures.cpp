@@ -2,7 +2,6 @@
 // inner planes, GND on Inner 1 and VCC on Inner 2; fanout joins the surface
 // mount pads on those nets to the planes with a short track and a via each.
 #include <algorithm>
-#include <cmath>
 
 #include "lessons/pictures/picture_kit.h"
 
@@ -28,73 +27,6 @@ const std::vector<std::string> AutoMenu = {"Autoroute", "Strategy...", "Route Se
                                            "Autoplace...", "-", "Stop\tEsc"};
 
 constexpr int FanoutLength = 100; // mils from a pad to its via
-
-bool contains(Area v, Point p)
-{
-    return p.x >= v.left && p.x <= v.left + v.width && p.y >= v.top && p.y <= v.top + v.height;
-}
-
-// Cuts the segment a-b to the view; false when none of it lies inside.
-bool clip(Area v, Point& a, Point& b)
-{
-    double t0 = 0, t1 = 1;
-    const double dx = b.x - a.x, dy = b.y - a.y;
-    const double p[] = {-dx, dx, -dy, dy};
-    const double q[] = {static_cast<double>(a.x - v.left), static_cast<double>(v.left + v.width - a.x),
-                        static_cast<double>(a.y - v.top), static_cast<double>(v.top + v.height - a.y)};
-    for (int i = 0; i < 4; ++i) {
-        if (p[i] == 0) {
-            if (q[i] < 0)
-                return false;
-            continue;
-        }
-        const double t = q[i] / p[i];
-        if (p[i] < 0)
-            t0 = std::max(t0, t);
-        else
-            t1 = std::min(t1, t);
-    }
-    if (t0 > t1)
-        return false;
-    const Point start = a;
-    a = {static_cast<int>(std::lround(start.x + t0 * dx)), static_cast<int>(std::lround(start.y + t0 * dy))};
-    b = {static_cast<int>(std::lround(start.x + t1 * dx)), static_cast<int>(std::lround(start.y + t1 * dy))};
-    return true;
-}
-
-// The board as Trazel shows it zoomed in on `view` (which lies inside the
-// board): the parts wholly in view, tracks and connections cut at its edges.
-// The outline shrinks to a point inside the first part, so the window fits
-// the parts in view rather than the whole board.
-Board zoomIn(const Board& b, Area view)
-{
-    Board z;
-    for (const Component& c : b.components)
-        if (contains(view, {c.at.x - c.width / 2, c.at.y - c.height / 2}) &&
-            contains(view, {c.at.x + c.width / 2, c.at.y + c.height / 2}))
-            z.components.push_back(c);
-    const Point anchor = z.components.empty() ? Point{view.left, view.top} : z.components.front().at;
-    z.outline = {anchor.x, anchor.y, 0, 0};
-    for (const forms::Track& t : b.tracks)
-        for (std::size_t i = 1; i < t.points.size(); ++i) {
-            Point from = t.points[i - 1], to = t.points[i];
-            if (clip(view, from, to))
-                z.tracks.push_back({t.layer, {from, to}, t.width, t.selected});
-        }
-    for (const forms::Via& v : b.vias)
-        if (contains(view, v.at))
-            z.vias.push_back(v);
-    for (forms::Connection n : b.connections)
-        if (clip(view, n.from, n.to))
-            z.connections.push_back(n);
-    z.cursor = b.cursor;
-    return z;
-}
-
-const Component& part(const Board& b, const std::string& ref)
-{
-    return *std::find_if(b.components.begin(), b.components.end(), [&](const Component& c) { return c.reference == ref; });
-}
 
 // The centres of a surface mount part's pads on GND and VCC, with the way
 // out of the part (-1 up from the top row, +1 down from the bottom row).
@@ -157,8 +89,8 @@ std::string fanoutDone(int pads)
     return "Fanout complete: " + std::to_string(pads) + " pads, " + std::to_string(pads) + " vias";
 }
 
-// Around U1 and U2, with the resistors and the row below them.
-constexpr Area AroundU1U2 = {800, 500, 2200, 1800};
+// Around U1 and U2, with their capacitors and U4 below them.
+constexpr Area AroundU1U2 = {1200, 600, 1900, 1500};
 
 // A cross-section of a four-layer board: a through-hole pin and a fanned-out
 // surface mount pad, each joined to the GND plane.
@@ -184,7 +116,7 @@ forms::PictureRef crossSection()
     }
     // Through-hole pin: the barrel passes every layer; the VCC plane keeps clear of it.
     s.box("", {3400, 500, 900, 640}, Body, true);
-    s.text("U7", {3700, 650, 600, 260}, true, rgb(255, 255, 255));
+    s.text("U3", {3700, 650, 600, 260}, true, rgb(255, 255, 255));
     s.box("", {3780, 1140, 140, 2300}, Grey, true);
     s.box("", {3600, 1260, 500, 100}, TopCopper, true);
     s.box("", {3600, 3300, 500, 100}, BottomCopper, true);
@@ -310,8 +242,7 @@ LessonPictures lesson13Pictures()
     select(selected, {"U1", "U2"});
 
     return LessonPictureList(12)
-        .add("Image1", Shot::host(zoomIn(everywhere, {2000, 500, 3800, 1800})).status(fanoutDone(allPads)).done(),
-             {1})
+        .add("Image1", Shot::host(zoomIn(everywhere, {2000, 600, 3500, 2000})).status(fanoutDone(allPads)).done(), {1})
         .add("Image2", crossSection(), {2})
         .add("Image3", Shot::host(Stage::Placed).menu("Setup", SetupMenu, 1).done(), {3})
         .add("Image4", layersDialog(), {4})
@@ -328,14 +259,14 @@ LessonPictures lesson13Pictures()
         .add("Image10", fanoutDialog(Highlight::Length), {10})
         .add("Image11",
              Shot::host(twoZoomed)
-                 .note("Fanout: track and via", {7000, 3000, 2600, 300},
+                 .note("Fanout: track and via", {8050, 1900, 1900, 300},
                        onSlide(twoZoomed, {gndPad.x, gndPad.y + FanoutLength}))
                  .status(fanoutDone(twoPartsPads))
                  .done(),
              {11})
         .add("Image12",
              Shot::host(blockedZoomed)
-                 .note("No room for a via: fan out by hand", {7300, 3000, 2600, 480}, onSlide(blockedZoomed, gndPad))
+                 .note("No room for a via: fan out by hand", {8050, 1750, 1950, 480}, onSlide(blockedZoomed, gndPad))
                  .status("Fanout complete: " + std::to_string(blockedPads) + " of " + std::to_string(twoPartsPads) +
                          " pads; 1 pad not fanned out")
                  .done(),

@@ -1,7 +1,7 @@
-// Lesson 14, Autoplacement: the screen pictures. The tutorial board starts
-// with its components waiting beside the outline; the autoplacer puts them
-// where the finished board has them, around keepouts in the four corners and
-// the preplaced, locked J1 and U16.
+// Lesson 14, Autoplacement: the screen pictures. TUTORBD1.MAX opens with J1,
+// U16 and some other components placed and the rest waiting beside the
+// outline; the autoplacer puts those where the finished board has them,
+// around keepouts in the four corners and the locked J1 and U16.
 #include <algorithm>
 #include <optional>
 
@@ -28,89 +28,49 @@ const std::vector<std::string> EditMenu = {"Undo\tCtrl+Z", "-",    "Cut\tCtrl+X"
                                            "Paste\tCtrl+V", "Delete\tDel", "-", "Move",
                                            "Rotate",        "Swap Components", "-", "Select All"};
 
-constexpr int Components = 26, Preplaced = 2;
+const std::string File = "TUTORBD1.MAX";
 
-// Where each unplaced component waits: in three columns to the right of the
-// board, with the connector J1 standing below the small parts.
-Point waitingPlace(const std::string& ref)
+// TUTORBD1.MAX as it opens, with the named components moved to where the
+// finished placement has them (one of them perhaps elsewhere); the others
+// wait in two columns right of the board. Connections follow the components.
+Board arranged(const std::vector<std::string>& placed,
+               std::optional<std::pair<std::string, Point>> moved = std::nullopt)
 {
-    static const std::vector<std::vector<std::string>> columns = {
-        {"U5", "C1", "U6", "C2", "U9", "C5", "U1", "U2", "U10"},
-        {"U16", "U3", "U7", "U11", "U4", "U8", "U12", "U13", "U14"},
-        {"R1", "R2", "R3", "R4", "C3", "C4", "C6"},
-    };
-    for (std::size_t column = 0; column < columns.size(); ++column)
-        for (std::size_t row = 0; row < columns[column].size(); ++row)
-            if (columns[column][row] == ref)
-                return {6500 + static_cast<int>(column) * 1100, 300 + static_cast<int>(row) * 470};
-    return {9100, 3600};
+    Board b = tutorialBoard(Stage::Unplaced);
+    for (const std::string& ref : placed)
+        move(b, ref, moved && moved->first == ref ? moved->second : finalPlace(ref));
+    return b;
 }
 
-std::vector<std::string> allReferences()
+// The components that wait beside the board when the design opens.
+std::vector<std::string> waitingReferences()
 {
+    const Board b = tutorialBoard(Stage::Unplaced);
     std::vector<std::string> refs;
-    for (const Component& c : tutorialBoard(Stage::Placed).components)
-        refs.push_back(c.reference);
+    for (const Component& c : b.components)
+        if (c.at.x > b.outline.left + b.outline.width)
+            refs.push_back(c.reference);
     return refs;
 }
 
-// The two components each connection of the board joins, in order.
-std::vector<std::pair<std::size_t, std::size_t>> connectionEnds()
-{
-    const Board waiting = tutorialBoard(Stage::Unplaced);
-    auto at = [&](Point p) {
-        for (std::size_t i = 0; i < waiting.components.size(); ++i)
-            if (waiting.components[i].at.x == p.x && waiting.components[i].at.y == p.y)
-                return i;
-        return std::size_t{0};
-    };
-    std::vector<std::pair<std::size_t, std::size_t>> ends;
-    for (const forms::Connection& n : waiting.connections)
-        ends.emplace_back(at(n.from), at(n.to));
-    return ends;
-}
-
-// The tutorial board with the named components placed where the finished
-// board has them (one of them perhaps moved elsewhere); the others wait
-// beside the outline. Connections follow the components.
-Board arranged(const std::vector<std::string>& placed, std::optional<std::pair<std::string, Point>> moved = std::nullopt)
-{
-    Board b = tutorialBoard(Stage::Placed);
-    const std::vector<forms::Connection> pins = b.connections;
-    std::vector<Point> shift(b.components.size());
-    std::vector<bool> onBoard(b.components.size());
-    for (std::size_t i = 0; i < b.components.size(); ++i) {
-        Component& c = b.components[i];
-        onBoard[i] = std::find(placed.begin(), placed.end(), c.reference) != placed.end();
-        if (!onBoard[i])
-            c.at = waitingPlace(c.reference);
-        else if (moved && moved->first == c.reference) {
-            shift[i] = {moved->second.x - c.at.x, moved->second.y - c.at.y};
-            c.at = moved->second;
-        }
-    }
-    const auto ends = connectionEnds();
-    auto end = [&](std::size_t part, Point pin) {
-        return onBoard[part] ? Point{pin.x + shift[part].x, pin.y + shift[part].y} : b.components[part].at;
-    };
-    for (std::size_t i = 0; i < b.connections.size(); ++i)
-        b.connections[i] = {end(ends[i].first, pins[i].from), end(ends[i].second, pins[i].to)};
-    return b;
-}
+const int Waiting = static_cast<int>(waitingReferences().size());
 
 // Keepouts for the mounting holes in the four corners.
 void addKeepouts(Board& b)
 {
-    for (Point corner : {Point{0, 0}, Point{5300, 0}, Point{0, 3900}, Point{5300, 3900}})
-        b.zones.push_back({forms::Layer::Keepout,
-                           {corner, {corner.x + 500, corner.y}, {corner.x + 500, corner.y + 500}, {corner.x, corner.y + 500}},
-                           true});
+    constexpr int Size = 500;
+    const int right = b.outline.width - Size, bottom = b.outline.height - Size;
+    for (Point corner : {Point{0, 0}, Point{right, 0}, Point{0, bottom}, Point{right, bottom}})
+        b.zones.push_back(
+            {forms::Layer::Keepout,
+             {corner, {corner.x + Size, corner.y}, {corner.x + Size, corner.y + Size}, {corner.x, corner.y + Size}},
+             true});
 }
 
-// The board ready for autoplacement: keepouts drawn, J1 and U16 placed and locked.
-Board prepared(std::vector<std::string> placed = {}, std::optional<std::pair<std::string, Point>> moved = std::nullopt)
+// The board ready for autoplacement: keepouts drawn, J1 and U16 locked.
+Board prepared(const std::vector<std::string>& placed = {},
+               std::optional<std::pair<std::string, Point>> moved = std::nullopt)
 {
-    placed.insert(placed.end(), {"J1", "U16"});
     Board b = arranged(placed, moved);
     addKeepouts(b);
     lock(b, {"J1", "U16"});
@@ -119,8 +79,7 @@ Board prepared(std::vector<std::string> placed = {}, std::optional<std::pair<std
 
 std::string placedStatus(int placed)
 {
-    return "Autoplace complete: " + std::to_string(placed) + " of " + std::to_string(Components - Preplaced) +
-           " components placed";
+    return "Autoplace complete: " + std::to_string(placed) + " of " + std::to_string(Waiting) + " components placed";
 }
 
 // A chip and its decoupling capacitor, apart and as a cluster.
@@ -134,25 +93,25 @@ forms::PictureRef clusters()
     };
     s.box("", {300, 250, 4600, 3300}, black);
     s.text("Without a cluster", {450, 330, 4000, 260}, true);
-    chip({700, 1000, 1600, 600}, "U5");
-    chip({3800, 2650, 500, 300}, "C1");
+    chip({700, 1000, 1600, 600}, "U4");
+    chip({3800, 2650, 500, 300}, "C3");
     s.figure({forms::Figure::Kind::Line, {2300, 1300, 1500, 1350}, "", line, false, true});
-    s.text("C1 may end up far from U5.", {450, 3150, 4300, 300});
+    s.text("C3 may end up far from U4.", {450, 3150, 4300, 300});
 
     s.box("", {5150, 250, 4600, 3300}, black);
-    s.text("Cluster DECOUPLE_U5", {5300, 330, 4000, 260}, true, group);
+    s.text("Cluster DECOUPLE_U4", {5300, 330, 4000, 260}, true, group);
     s.box("", {6050, 900, 2700, 1500}, group);
-    chip({6250, 1000, 1600, 600}, "U5");
-    chip({8050, 1150, 500, 300}, "C1");
+    chip({6250, 1000, 1600, 600}, "U4");
+    chip({8050, 1150, 500, 300}, "C3");
     s.figure({forms::Figure::Kind::Line, {7850, 1300, 200, 0}, "", line, false, true});
-    s.text("The autoplacer keeps U5 and C1 together.", {5300, 3150, 4300, 300});
+    s.text("The autoplacer keeps U4 and C3 together.", {5300, 3150, 4300, 300});
     return s.done();
 }
 
 forms::PictureRef gridsDialog()
 {
     using namespace item;
-    return Shot::host(prepared())
+    return Shot::host(prepared(), File)
         .dialog("Grids", {300, 1200, 4200, 3300},
                 {field("Placement grid", "100 mil", {150, 150, 3750, 300}, true),
                  field("Routing grid", "25 mil", {150, 600, 3750, 300}),
@@ -167,12 +126,12 @@ forms::PictureRef clusterDialog()
 {
     using namespace item;
     Board b = prepared();
-    select(b, {"U5", "C1"});
-    return Shot::host(b)
+    select(b, {"U4", "C3"});
+    return Shot::host(b, File)
         .dialog("Cluster", {300, 1200, 4200, 3500},
-                {field("Name", "DECOUPLE_U5", {150, 150, 3750, 300}, true),
+                {field("Name", "DECOUPLE_U4", {150, 150, 3750, 300}, true),
                  label("Components in the cluster:", {150, 600, 3750, 285}),
-                 list({"U5", "C1"}, "", {150, 920, 3750, 900}),
+                 list({"U4", "C3"}, "", {150, 920, 3750, 900}),
                  check("Keep together when autoplacing", true, {150, 2000, 3750, 285}),
                  button("OK", {800, 2600, 1100, 380}, true), button("Cancel", {2200, 2600, 1100, 380})})
         .done();
@@ -184,7 +143,7 @@ forms::PictureRef autoplaceDialog(Highlight h)
 {
     using namespace item;
     const bool what = h == Highlight::What, passes = h == Highlight::Passes;
-    return Shot::host(prepared())
+    return Shot::host(prepared(), File)
         .dialog("Autoplace", {250, 1100, 4600, 5000},
                 {group("Place", {120, 40, 4200, 1400}),
                  option("All unplaced components", true, {260, 340, 3900, 285}, what),
@@ -205,75 +164,87 @@ forms::PictureRef autoplaceDialog(Highlight h)
 
 LessonPictures lesson14Pictures()
 {
+    const std::vector<std::string> all = waitingReferences();
     const Board waiting = arranged({});
 
     Board withKeepouts = arranged({});
     addKeepouts(withKeepouts);
 
     const Board locked = prepared();
+    const Component& j1 = part(locked, "J1");
 
     Board clusterMembers = prepared();
-    select(clusterMembers, {"U5", "C1"});
+    select(clusterMembers, {"U4", "C3"});
 
-    const Board halfway = prepared({"U3", "U7", "U11", "U5", "C1", "U6", "C2", "U9", "C5", "U1", "U2", "U10"});
+    const std::vector<std::string> firstPass(all.begin(), all.begin() + Waiting / 2);
+    const Board halfway = prepared(firstPass);
 
-    // The autoplacer leaves C5 between U9 and U16; by hand it moves up beside
-    // U9, the chip it decouples.
-    const Point oldC5 = {2150, 3250}, newC5 = {1000, 2950};
-    const Board finished = prepared(allReferences(), std::make_pair(std::string("C5"), oldC5));
-    Board moved = prepared(allReferences(), std::make_pair(std::string("C5"), newC5));
+    // The autoplacer leaves C5 right of U6, far from U16; by hand it moves
+    // beside the left end of U16, the chip it decouples.
+    const Point oldC5 = {4900, 2700}, newC5 = finalPlace("C5");
+    const Board finished = prepared(all, std::make_pair(std::string("C5"), oldC5));
+    Board moved = prepared(all);
     select(moved, {"C5"});
-    const Point oldCorner = onSlide(moved, {oldC5.x - 80, oldC5.y - 45});
+    const Point oldCorner = onSlide(moved, {oldC5.x - 80, oldC5.y - 50});
 
-    Board swapping = prepared(allReferences(), std::make_pair(std::string("C5"), newC5));
+    Board swapping = prepared(all);
     select(swapping, {"U9", "U10"});
 
+    const auto host = [](const Board& b) { return Shot::host(b, File); };
     return LessonPictureList(17)
-        .add("Image1", Shot::host(finished).status(placedStatus(Components - Preplaced)).done(), {1})
+        .add("Image1", host(finished).status(placedStatus(Waiting)).done(), {1})
         .add("Image2",
-             Shot::host(waiting)
-                 .note("Components waiting to be placed", {3000, 2000, 3200, 300}, onSlide(waiting, waitingPlace("U5")))
-                 .status("26 components unplaced")
+             host(waiting)
+                 .note("Components waiting to be placed", {5200, 1400, 1600, 480},
+                       onSlide(waiting, part(waiting, "U9").at))
+                 .status(std::to_string(Waiting) + " components unplaced")
                  .done(),
              {2})
-        .add("Image3", Shot::host(waiting).menu("Place", PlaceMenu, 2).done(), {3})
+        .add("Image3", host(waiting).menu("Place", PlaceMenu, 2).done(), {3})
         .add("Image4",
-             Shot::host(withKeepouts)
-                 .note("Keepouts for the mounting holes", {1200, 2400, 3000, 300}, onSlide(withKeepouts, {250, 250}))
+             host(withKeepouts)
+                 .note("Keepouts for the mounting holes", {1300, 1450, 2800, 300}, onSlide(withKeepouts, {250, 250}))
                  .done(),
              {4})
         .add("Image5",
-             Shot::host(locked)
-                 .note("J1, placed and locked", {1000, 1500, 2600, 300}, onSlide(locked, {350, 1500}))
-                 .note("U16, placed and locked", {1000, 4300, 2600, 300}, onSlide(locked, {1800, 3640}))
+             host(locked)
+                 .note("J1, placed and locked", {1300, 1450, 2600, 300},
+                       onSlide(locked, {j1.at.x, j1.at.y - j1.height / 2}))
+                 .note("U16, placed and locked", {1700, 5550, 2400, 300}, onSlide(locked, part(locked, "U16").at))
                  .status("Locked: J1, U16")
                  .done(),
              {5})
-        .add("Image6", Shot::host(locked).menu("Setup", SetupMenu, 3).done(), {6})
+        .add("Image6", host(locked).menu("Setup", SetupMenu, 3).done(), {6})
         .add("Image7", gridsDialog(), {7})
         .add("Image8", clusters(), {8})
         .add("Image9",
-             Shot::host(clusterMembers)
+             host(clusterMembers)
                  .menu("Place", PlaceMenu, 1)
-                 .note("U5 and C1 selected", {4000, 2700, 2400, 300}, onSlide(clusterMembers, waitingPlace("C1")))
+                 .note("U4 and C3 selected", {5200, 3000, 1600, 300},
+                       onSlide(clusterMembers, part(clusterMembers, "C3").at))
                  .status("2 components selected")
                  .done(),
              {9})
         .add("Image10", clusterDialog(), {10})
-        .add("Image11", Shot::host(locked).menu("Auto", AutoMenu, 5).done(), {11})
+        .add("Image11", host(locked).menu("Auto", AutoMenu, 5).done(), {11})
         .add("Image12", autoplaceDialog(Highlight::What), {12})
         .add("Image13", autoplaceDialog(Highlight::Passes), {13})
-        .add("Image14", Shot::host(halfway).status("Autoplace pass 1 of 3: 12 of 24 components placed").done(), {14})
-        .add("Image15", Shot::host(finished).status(placedStatus(Components - Preplaced)).done(), {15})
+        .add("Image14",
+             host(halfway)
+                 .status("Autoplace pass 1 of 3: " + std::to_string(firstPass.size()) + " of " +
+                         std::to_string(Waiting) + " components placed")
+                 .done(),
+             {14})
+        .add("Image15", host(finished).status(placedStatus(Waiting)).done(), {15})
         .add("Image16",
-             Shot::host(moved)
-                 .box("", {oldCorner.x, oldCorner.y, 180, 120}, rgb(160, 160, 160))
-                 .arrow(onSlide(moved, {oldC5.x, oldC5.y + 100}), onSlide(moved, {newC5.x + 100, newC5.y + 100}),
+             host(moved)
+                 .box("", {oldCorner.x, oldCorner.y, 150, 95}, rgb(160, 160, 160))
+                 .arrow(onSlide(moved, {oldC5.x - 100, oldC5.y}), onSlide(moved, {newC5.x + 120, newC5.y + 40}),
                         rgb(255, 255, 255))
-                 .note("C5 dragged next to U9", {250, 4950, 1850, 300}, onSlide(moved, {newC5.x - 80, newC5.y + 45}))
+                 .note("C5 dragged next to U16", {250, 4950, 1850, 300}, onSlide(moved, {newC5.x - 80, newC5.y + 50}))
                  .done(),
              {16})
-        .add("Image17", Shot::host(swapping).menu("Edit", EditMenu, 9).status("2 components selected").done(), {17})
+        .add("Image17", host(swapping).menu("Edit", EditMenu, 9).status("2 components selected").done(), {17})
         .done();
 }
 

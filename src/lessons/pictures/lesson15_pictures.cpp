@@ -1,7 +1,7 @@
 // Lesson 15, Enhanced routing: the screen pictures. Most show Trazel zoomed
-// in on U1, U2, U5 and U6 of the tutorial board, where auto path routes a
-// connection from U2 to U6 around R2, and one from U1 to U5 that has to pass
-// under a track on the bottom layer.
+// in on the middle of TUTORBD4.MAX, the dense board of the exercises, where
+// auto path routes a connection from U2 to U6 around R3, and one from U3 to
+// U7 that has to pass under the track from R6 to U7 on the bottom layer.
 #include <algorithm>
 
 #include "lessons/pictures/picture_kit.h"
@@ -10,7 +10,6 @@ namespace lt {
 
 using namespace pictures;
 using forms::Board;
-using forms::Component;
 using forms::Layer;
 using forms::Point;
 
@@ -24,63 +23,72 @@ constexpr unsigned Black = rgb(0, 0, 0), Copper = rgb(230, 60, 60), Pushed = rgb
 const std::vector<std::string> RouteMenu = {"Add Track", "Auto Path", "Add Via", "Edit Segment", "-", "Unroute", "-",
                                             "Options..."};
 
-// The connection from U2 to U6: R2 lies on the straight way between its pads.
-const std::vector<Point> AroundR2 = {{2450, 950}, {2450, 1040}, {2650, 1240}, {2650, 1300}, {2500, 1450}, {2500, 1550}};
-// The connection from U1 to U5: a track on the top layer crosses its way, so
-// the path dips to the bottom layer between two vias.
-const std::vector<Point> DownUnder = {{1071, 950}, {1071, 1250}};
-const std::vector<Point> Under = {{1071, 1250}, {1071, 1470}};
-const std::vector<Point> BackUp = {{1071, 1470}, {1150, 1549}, {1150, 1550}};
+// TUTORBD4.MAX, the board of the exercises.
+const std::string File = "TUTORBD4.MAX";
+const Board Dense = denseBoard();
 
-// The area of the board around U1, U2, U5 and U6, with the tracks routed so far.
-Board scene()
+// The connection from U2 to U6: R3 lies on the straight way between its
+// pads, so the path turns right of it and comes back between the vias above U6.
+const Point U2Pad = pinOf(Dense, "U2", 4), U6Pad = pinOf(Dense, "U6", 11);
+const std::vector<Point> AroundR3 = {U2Pad,        {U2Pad.x, U2Pad.y + 30}, {1175, 754}, {1175, 1030}, {1130, 1075},
+                                     {1080, 1075}, {U6Pad.x, 1105},         U6Pad};
+// The connection from U3 to U7: the track from R6 to U7 crosses its way, so
+// the path dips to the bottom layer between two vias.
+const Point U3Pad = pinOf(Dense, "U3", 7), U7Pad = pinOf(Dense, "U7", 9);
+const std::vector<Point> DownUnder = {U3Pad, {U3Pad.x, 790}, {1740, 840}};
+const std::vector<Point> Under = {{1740, 840}, {1840, 940}};
+const std::vector<Point> BackUp = {{1840, 940}, {1840, U7Pad.y - 76}, U7Pad};
+
+// The design window zoomed in on the columns of U2 and U3, above U6 and U7,
+// where the first connection lies, and on those of U3 and U4, where the
+// second one does; each is kept clear of the description box at the lower
+// right.
+constexpr forms::Area FirstView = {800, 300, 1300, 1180}, SecondView = {1400, 300, 1300, 1180};
+
+Board withConnections()
 {
-    const Board full = tutorialBoard(Stage::Placed);
-    Board b;
-    for (const Component& c : full.components)
-        for (const char* ref : {"U1", "U2", "U5", "U6", "R1", "R2", "C1", "C2"})
-            if (c.reference == ref)
-                b.components.push_back(c);
-    // Zoomed in: the outline shrinks to a point inside U1, so the window fits these parts.
-    b.outline = {1300, 800, 0, 0};
-    b.tracks = {
-        {Layer::Top, {{760, 1370}, {1900, 1370}, {2000, 1270}, {2000, 1020}, {2070, 950}, {2107, 950}}, 12},
-        {Layer::Top, {{1300, 1205}, {1300, 1120}, {1414, 1006}, {1414, 950}}, 12},
-        {Layer::Top, {{2450, 1295}, {2450, 1400}, {2400, 1450}, {2400, 1550}}, 12},
-        {Layer::Top, {{1650, 1850}, {1650, 1900}, {1700, 1950}, {2000, 1950}, {2100, 1850}}, 12},
-    };
-    b.connections = {
-        {{1300, 2105}, {1250, 1850}},
-        {{2450, 2105}, {2300, 1850}},
-        {{1529, 950}, {1550, 1550}},
-        {{2793, 950}, {2800, 1550}},
-    };
+    Board b = Dense;
+    b.connections.push_back({U2Pad, U6Pad});
+    b.connections.push_back({U3Pad, U7Pad});
     return b;
 }
+
+Board scene() { return zoomIn(withConnections(), FirstView); }
 
 void route(Board& b, const std::vector<Point>& path, Layer layer = Layer::Top, bool selected = false)
 {
     b.tracks.push_back({layer, path, 12, selected});
 }
 
-// The scene once auto path has routed U2 to U6 (shown selected, as just routed).
-Board aroundR2(bool justRouted)
+void dropConnection(Board& b, Point from)
 {
-    Board b = scene();
-    route(b, AroundR2, Layer::Top, justRouted);
-    return b;
+    std::erase_if(b.connections, [&](const forms::Connection& n) { return n.from.x == from.x && n.from.y == from.y; });
 }
 
-// The scene once auto path has also routed U1 to U5, in the colours of its
+// The board once auto path has routed U2 to U6 (shown selected, as just
+// routed).
+Board aroundR3(bool justRouted, forms::Area view = FirstView)
+{
+    Board b = withConnections();
+    dropConnection(b, U2Pad);
+    route(b, AroundR3, Layer::Top, justRouted);
+    return zoomIn(b, view);
+}
+
+// The scene once auto path has also routed U3 to U7, in the colours of its
 // two layers.
 Board withVias()
 {
-    Board b = aroundR2(false);
+    Board b = withConnections();
+    dropConnection(b, U2Pad);
+    dropConnection(b, U3Pad);
+    route(b, AroundR3);
     route(b, DownUnder);
     route(b, Under, Layer::Bottom);
     route(b, BackUp);
-    b.vias = {{DownUnder.back()}, {Under.back()}};
-    return b;
+    b.vias.push_back({Under.front()});
+    b.vias.push_back({Under.back()});
+    return zoomIn(b, SecondView);
 }
 
 // A numbered click of the mouse, drawn as a ring with its number beside it.
@@ -111,7 +119,7 @@ void routingPanel(Shot& s, int left, const char* title, const char* remark, bool
     s.figure({forms::Figure::Kind::Pad, {start.x - 150, start.y - 150, 300, 300}, "", Copper});
     s.figure({forms::Figure::Kind::Pad, {end.x - 150, end.y - 150, 300, 300}, "", Copper});
     s.box("", {left + 1700, 1300, 1300, 900}, PadColor, true);
-    s.text("R2", {left + 2200, 1620, 600, 260}, true, rgb(255, 255, 255));
+    s.text("R3", {left + 2200, 1620, 600, 260}, true, rgb(255, 255, 255));
     const std::vector<Point> path = {start, {left + 3300, 1200}, {left + 3900, 1800}, end};
     polyline(s, path, Copper);
     for (std::size_t i = 0; i < path.size(); ++i)
@@ -163,7 +171,7 @@ forms::PictureRef pushAndShove()
 forms::PictureRef optionsDialog()
 {
     using namespace item;
-    return Shot::host(aroundR2(false))
+    return Shot::host(aroundR3(false))
         .dialog("Auto Path Options", {250, 1100, 4700, 5000},
                 {group("Layers", {120, 40, 4300, 1000}), check("Top", true, {260, 340, 1900, 285}),
                  check("Bottom", true, {2300, 340, 1900, 285}), check("Inner 1 (plane)", false, {260, 660, 1900, 285}),
@@ -178,16 +186,20 @@ forms::PictureRef optionsDialog()
         .done();
 }
 
-// The routed board with the two connections the autorouter could not finish.
+// The routed tutorial board with two connections the autorouter could not
+// finish.
 Board autorouterLeftovers()
 {
     Board b = tutorialBoard(Stage::Routed);
-    const Board placed = tutorialBoard(Stage::Placed);
-    // The last two connections, U16 to U13 and J1 to U16, each took two tracks and a via.
-    b.tracks.resize(b.tracks.size() - 4);
-    b.vias.resize(b.vias.size() - 2);
-    b.connections = {placed.connections[placed.connections.size() - 2], placed.connections.back()};
+    unroute(b, "U10", 8, "U8", 2);
+    unroute(b, "J1", 20, "U11", 1);
     return b;
+}
+
+std::string routedStatus(int routed, int total)
+{
+    return "Routed: " + std::to_string(routed) + " of " + std::to_string(total) + " connections (" +
+           std::to_string(routed * 100 / total) + "%)";
 }
 
 } // namespace
@@ -195,58 +207,61 @@ Board autorouterLeftovers()
 LessonPictures lesson15Pictures()
 {
     Board picking = scene();
-    picking.cursor = AroundR2.front();
-    picking.connections.push_back({AroundR2.front(), AroundR2.back()});
+    picking.cursor = U2Pad;
 
-    const Board routed = aroundR2(true);
+    const Board routed = aroundR3(true);
     const Board twoVias = withVias();
 
-    // Without vias allowed, U1 cannot reach U5 across the track between them.
-    Board noPath = aroundR2(false);
-    noPath.cursor = noPath.connections[2].from;
+    // Without vias allowed, U3 cannot reach U7 across the track between them.
+    Board noPath = aroundR3(false, SecondView);
+    noPath.cursor = U3Pad;
 
     const Board leftovers = autorouterLeftovers();
     const forms::Connection& leftover = leftovers.connections.back();
+    const int total = connectionCount(Stage::Routed);
 
     return LessonPictureList(12)
         .add("Image1",
-             Shot::host(routed)
-                 .note("Auto path: around R2", {7500, 3100, 2400, 300}, onSlide(routed, {2650, 1270}))
+             Shot::host(routed, File)
+                 .note("Auto path: around R3", {150, 3850, 2000, 300}, onSlide(routed, {AroundR3[2].x, 1000}))
                  .status("Auto Path: 1 connection routed")
                  .done(),
              {1, 5})
         .add("Image2", manualAndAutoPath(), {2})
-        .add("Image3", Shot::host(scene()).menu("Route", RouteMenu, 1).done(), {3})
+        .add("Image3", Shot::host(scene(), File).menu("Route", RouteMenu, 1).done(), {3})
         .add("Image4",
-             Shot::host(picking)
-                 .note("Start: a pad of U2", {7800, 2500, 2100, 300}, onSlide(picking, AroundR2.front()))
+             Shot::host(picking, File)
+                 .note("Start: a pad of U2", {150, 2300, 2000, 300}, onSlide(picking, U2Pad))
                  .status("Auto Path: click the pad where the track ends")
                  .done(),
              {4})
         .add("Image5",
-             Shot::host(twoVias)
-                 .note("Two vias: under the track on the bottom layer", {150, 1150, 2100, 480},
-                       onSlide(twoVias, Under.front()))
+             Shot::host(twoVias, File)
+                 .note(
+                     "Two vias: under the track on the bottom layer", {150, 3400, 2100, 480},
+                     onSlide(twoVias, {(Under.front().x + Under.back().x) / 2, (Under.front().y + Under.back().y) / 2}))
                  .status("Auto Path: 1 connection routed, 2 vias added")
                  .done(),
              {6})
         .add("Image6", pushAndShove(), {7})
-        .add("Image7", Shot::host(aroundR2(false)).menu("Route", RouteMenu, 7).done(), {8})
+        .add("Image7", Shot::host(aroundR3(false), File).menu("Route", RouteMenu, 7).done(), {8})
         .add("Image8", optionsDialog(), {9})
         .add("Image9",
-             Shot::host(noPath)
-                 .note("Still unrouted", {150, 2550, 1700, 300}, onSlide(noPath, {1545, 1150}))
+             Shot::host(noPath, File)
+                 .note("Still unrouted", {150, 2700, 1700, 300},
+                       onSlide(noPath, {(U3Pad.x + U7Pad.x) / 2, (U3Pad.y + U7Pad.y) / 2}))
                  .status("Auto Path: no path found with 0 vias allowed; connection left unrouted")
                  .done(),
              {10})
         .add("Image10",
              Shot::host(leftovers)
-                 .note("Left unrouted by the autorouter", {300, 5300, 3300, 300},
-                       onSlide(leftovers, {(leftover.from.x + leftover.to.x) / 2, (leftover.from.y + leftover.to.y) / 2}))
-                 .status("Routed: 33 of 35 connections (94%)")
+                 .note(
+                     "Left unrouted by the autorouter", {300, 5300, 3300, 300},
+                     onSlide(leftovers, {(leftover.from.x + leftover.to.x) / 2, (leftover.from.y + leftover.to.y) / 2}))
+                 .status(routedStatus(total - 2, total))
                  .done(),
              {11})
-        .add("Image11", Shot::host(Stage::Routed).status("Routed: 35 of 35 connections (100%)").done(), {12})
+        .add("Image11", Shot::host(denseBoard(), File).done(), {12})
         .done();
 }
 

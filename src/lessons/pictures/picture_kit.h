@@ -15,22 +15,66 @@ namespace lt::pictures {
 
 inline constexpr int SlideWidth = 10080, SlideHeight = 6480;
 
-// How far the tutorial board has come.
+// How far the tutorial board has come. The stages show the tutorial designs
+// the exercises open: TUTORBD1.MAX before placement, TUTORBD2.MAX placed
+// and partly routed, TUTORBD3.MAX routed. All of them lie on a 6000 by 5000
+// mil board.
 enum class Stage {
     Empty,        // a new design: no board yet
     Outline,      // the board outline only
-    Unplaced,     // components waiting beside the board, joined by connections
-    Placed,       // components placed, connections unrouted
-    PartlyRouted, // some connections routed
-    Routed,       // every connection routed
+    Unplaced,     // TUTORBD1: J1 and some parts placed, the others waiting right of the board
+    Placed,       // TUTORBD2's components placed, connections unrouted
+    PartlyRouted, // TUTORBD2: a few connections routed, the ground pins fanned out
+    Routed,       // TUTORBD3: every connection routed, U12 and C7 added at the lower left
     Planes,       // routed, with a ground zone poured on the bottom layer
 };
 
 forms::Board tutorialBoard(Stage stage);
+// TUTORBD4.MAX, the small, dense board of the enhanced routing exercises, as
+// it opens: its resistors and capacitors routed, the rest not.
+forms::Board denseBoard();
+
+// How many connections the tutorial board has at a stage, and how many of
+// them are routed.
+int connectionCount(Stage stage);
+int routedCount(Stage stage);
+
+// Where the finished placement of TUTORBD1 (Stage::Unplaced) puts a component.
+forms::Point finalPlace(const std::string& reference);
+
+// The board as Trazel shows it zoomed in on `view`: the parts wholly in
+// view, tracks, connections and the board's edge cut at its edges. The
+// outline shrinks to a point inside the first part, so the window fits the
+// parts in view rather than the whole board.
+forms::Board zoomIn(const forms::Board& board, forms::Area view);
 
 // Where a point of the board of a host screen lies on the slide, so a note
 // can point at it.
 forms::Point onSlide(const forms::Board& board, forms::Point mils);
+
+// A component of a board by its reference designator; throws if the board
+// lacks it.
+const forms::Component& part(const forms::Board& board, const std::string& reference);
+// The centre of a pad: pin 1 lies at the left end of the lower pad row (at
+// the top of the left row of an upright part), the others follow it
+// counterclockwise.
+forms::Point pinOf(const forms::Component& component, int pin);
+forms::Point pinOf(const forms::Board& board, const std::string& reference, int pin);
+
+// The track of a board that starts or ends at a point, such as a pad or a
+// via; throws if there is none.
+const forms::Track& trackAt(const forms::Board& board, forms::Point end);
+const forms::Track& trackAt(const forms::Board& board, forms::Point end, forms::Layer layer);
+
+// Moves a component to `to`; the connections of its pads move with it.
+void move(forms::Board& board, const std::string& reference, forms::Point to);
+// Takes the route between two pins of the tutorial board off it, tracks and
+// vias, and shows the connection as a line again.
+void unroute(forms::Board& board, const std::string& from, int fromPin, const std::string& to, int toPin);
+// Takes a component off the tutorial board with its routes and connections.
+void removePart(forms::Board& board, const std::string& reference);
+// Marks the tracks and vias of a route of the tutorial board selected.
+void selectRoute(forms::Board& board, const std::string& from, int fromPin, const std::string& to, int toPin);
 
 // The pop-up menu of a component, as the right mouse button opens it.
 extern const std::vector<std::string> ComponentPopup;
