@@ -9,6 +9,7 @@
 #include <sstream>
 #include <tuple>
 
+#include "lessons/pictures/picture_kit.h"
 #include "standin/board_file.h"
 #include "standin/view_keys.h"
 
@@ -368,6 +369,37 @@ TEST(StandinShippedFiles, EachBoardIsAtItsStage)
                 EXPECT_TRUE(contains(b.outline, p)) << s.file << " track point " << at(p) << " is off the board";
         for (const auto& v : b.vias)
             EXPECT_TRUE(contains(b.outline, v.at)) << s.file << " via " << at(v.at) << " is off the board";
+    }
+}
+
+
+// The lessons picture the boards the exercises open: the same outline and
+// the same components in the same places, so what a lesson points at is
+// where the learner finds it in Trazel.
+TEST(StandinShippedFiles, TheLessonPicturesShowTheSameBoards)
+{
+    using lt::pictures::Stage;
+    const std::pair<const char*, lt::forms::Board> pictured[] = {
+        {"SRCTRZ1.MA$", lt::pictures::tutorialBoard(Stage::Unplaced)},
+        {"SRCTRZ3.MA$", lt::pictures::tutorialBoard(Stage::Routed)},
+        {"SRCTRZ4.MA$", lt::pictures::denseBoard()},
+    };
+    const auto layout = [](const lt::forms::Board& b) {
+        std::vector<std::tuple<std::string, int, int, int, int, int>> parts;
+        for (const auto& c : b.components)
+            parts.emplace_back(c.reference, c.at.x, c.at.y, c.width, c.height, c.pins);
+        std::sort(parts.begin(), parts.end());
+        return parts;
+    };
+    for (const auto& [file, picture] : pictured) {
+        const BoardFile b = shipped<BoardFile>(file);
+        EXPECT_EQ(std::tie(picture.outline.width, picture.outline.height),
+                  std::tie(b.board.outline.width, b.board.outline.height))
+            << file;
+        EXPECT_EQ(layout(picture), layout(b.board)) << file;
+        EXPECT_EQ(std::tuple(picture.connections.size(), picture.tracks.size(), picture.vias.size()),
+                  std::tuple(b.board.connections.size(), b.board.tracks.size(), b.board.vias.size()))
+            << file << ": connections to route, tracks and vias";
     }
 }
 
