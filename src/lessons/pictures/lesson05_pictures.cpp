@@ -27,8 +27,6 @@ const Point Corner = {Start.x, Start.y + 200}; // where the track drops to the B
 const Point Bend = {Corner.x - 50, Corner.y + 50};
 const Point Return = {End.x, Bend.y}; // where it climbs back to the Top layer
 
-bool same(Point a, Point b) { return a.x == b.x && a.y == b.y; }
-
 std::string routingStatus(const std::string& layer, Point cursor)
 {
     return "Net: EN   Layer: " + layer + "   Width: 12 mil   X: " + std::to_string(cursor.x) +
@@ -54,25 +52,14 @@ forms::Board zoomed(forms::Board b)
     return b;
 }
 
-void addSegment(forms::Board& b, Layer layer, std::vector<Point> points, bool selected = false)
-{
-    b.tracks.push_back({layer, std::move(points), 12, selected});
-}
-
-// Takes the example connection's yellow line away once its track is being drawn.
-void dropConnection(forms::Board& b)
-{
-    std::erase_if(b.connections, [](const forms::Connection& c) { return same(c.from, Start); });
-}
-
 // The route while it is being drawn: fixed segments, then the segment that follows the cursor.
 forms::Board routing(std::vector<Point> fixed, std::vector<Point> following, Layer layer = Layer::Top)
 {
     forms::Board b = zoomed(Placed);
-    dropConnection(b);
+    dropConnectionFrom(b, Start);
     if (fixed.size() > 1)
-        addSegment(b, Layer::Top, fixed);
-    addSegment(b, layer, following);
+        addTrack(b, Layer::Top, fixed);
+    addTrack(b, layer, following);
     b.connections.push_back({following.back(), End});
     b.cursor = following.back();
     return b;
@@ -82,11 +69,11 @@ forms::Board routing(std::vector<Point> fixed, std::vector<Point> following, Lay
 forms::Board routed(bool selected = false)
 {
     forms::Board b = zoomed(Placed);
-    dropConnection(b);
-    addSegment(b, Layer::Top, {Start, Corner}, selected);
-    addSegment(b, Layer::Bottom, {Corner, Bend}, selected);
-    addSegment(b, Layer::Bottom, {Bend, Return}, selected);
-    addSegment(b, Layer::Top, {Return, End}, selected);
+    dropConnectionFrom(b, Start);
+    addTrack(b, Layer::Top, {Start, Corner}, selected);
+    addTrack(b, Layer::Bottom, {Corner, Bend}, selected);
+    addTrack(b, Layer::Bottom, {Bend, Return}, selected);
+    addTrack(b, Layer::Top, {Return, End}, selected);
     b.vias = {{Corner, selected}, {Return, selected}};
     return b;
 }

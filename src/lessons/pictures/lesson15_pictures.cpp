@@ -55,23 +55,13 @@ Board withConnections()
 
 Board scene() { return zoomIn(withConnections(), FirstView); }
 
-void route(Board& b, const std::vector<Point>& path, Layer layer = Layer::Top, bool selected = false)
-{
-    b.tracks.push_back({layer, path, 12, selected});
-}
-
-void dropConnection(Board& b, Point from)
-{
-    std::erase_if(b.connections, [&](const forms::Connection& n) { return n.from.x == from.x && n.from.y == from.y; });
-}
-
 // The board once auto path has routed U2 to U6 (shown selected, as just
 // routed).
 Board aroundR3(bool justRouted, forms::Area view = FirstView)
 {
     Board b = withConnections();
-    dropConnection(b, U2Pad);
-    route(b, AroundR3, Layer::Top, justRouted);
+    dropConnectionFrom(b, U2Pad);
+    addTrack(b, Layer::Top, AroundR3, justRouted);
     return zoomIn(b, view);
 }
 
@@ -80,12 +70,12 @@ Board aroundR3(bool justRouted, forms::Area view = FirstView)
 Board withVias()
 {
     Board b = withConnections();
-    dropConnection(b, U2Pad);
-    dropConnection(b, U3Pad);
-    route(b, AroundR3);
-    route(b, DownUnder);
-    route(b, Under, Layer::Bottom);
-    route(b, BackUp);
+    dropConnectionFrom(b, U2Pad);
+    dropConnectionFrom(b, U3Pad);
+    addTrack(b, Layer::Top, AroundR3);
+    addTrack(b, Layer::Top, DownUnder);
+    addTrack(b, Layer::Bottom, Under);
+    addTrack(b, Layer::Top, BackUp);
     b.vias.push_back({Under.front()});
     b.vias.push_back({Under.back()});
     return zoomIn(b, SecondView);

@@ -552,6 +552,17 @@ void removePart(Board& board, const std::string& reference)
     std::erase_if(board.components, [&](const Component& k) { return k.reference == reference; });
 }
 
+void addTrack(Board& board, Layer layer, std::vector<Point> points, bool selected)
+{
+    board.tracks.push_back({layer, std::move(points), 12, selected});
+}
+
+void dropConnectionFrom(Board& board, Point from)
+{
+    std::erase_if(board.connections,
+                  [&](const forms::Connection& c) { return c.from.x == from.x && c.from.y == from.y; });
+}
+
 void select(Board& board, std::initializer_list<const char*> references)
 {
     for (const char* r : references)

@@ -66,6 +66,12 @@ forms::Point pinOf(const forms::Board& board, const std::string& reference, int 
 const forms::Track& trackAt(const forms::Board& board, forms::Point end);
 const forms::Track& trackAt(const forms::Board& board, forms::Point end, forms::Layer layer);
 
+// Draws a track along `points`.
+void addTrack(forms::Board& board, forms::Layer layer, std::vector<forms::Point> points, bool selected = false);
+// Takes away the connection line that starts at `from`, as Trazel does once
+// a track is being drawn from there.
+void dropConnectionFrom(forms::Board& board, forms::Point from);
+
 // Moves a component to `to`; the connections of its pads move with it.
 void move(forms::Board& board, const std::string& reference, forms::Point to);
 // Takes the route between two pins of the tutorial board off it, tracks and
