@@ -1,12 +1,15 @@
 #!/usr/bin/env bash
 # Installs what building and testing need on a fresh Debian 12 machine (as
-# root), unless it is there already.
+# root), unless it is there already. Packages are installed without their
+# recommendations, so every package anything here needs is named: Wine's own
+# fonts (MS Sans Serif, Small Fonts) come from fonts-wine, which Wine only
+# recommends.
 set -euo pipefail
 packages=(cmake make g++ googletest g++-mingw-w64-x86-64 gcc-mingw-w64-x86-64 binutils-mingw-w64-x86-64
-          wine wine64 xvfb xauth imagemagick)
+          wine wine64 fonts-wine xvfb xauth imagemagick)
 missing=()
 for p in "${packages[@]}"; do
-    dpkg -s "$p" >/dev/null 2>&1 || missing+=("$p")
+    dpkg -s "$p" 2>/dev/null | grep -q '^Status: install ok installed' || missing+=("$p")
 done
 if [ ${#missing[@]} -gt 0 ]; then
     echo "Installing: ${missing[*]}"
