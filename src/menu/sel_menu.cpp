@@ -177,23 +177,28 @@ void SelMenu::Form_Load()
 void SelMenu::Form_Activate()
 {
     t.forms.doEvents();
-    // A lesson the learner opened while those events ran is under way;
-    // going on would reset its screen counters.
-    if (dynamic_cast<LessonWindow*>(t.forms.activeForm()))
-        return;
-    setCaption(t.text(Title));
+    // A lesson the learner opened while those events ran is under way: its
+    // title, screen counters and place in front stay as they are. The visit
+    // to the menu still ends, so the next exercises start from fresh files.
+    const bool lessonTookOver = dynamic_cast<LessonWindow*>(t.forms.activeForm()) != nullptr;
+    if (!lessonTookOver)
+        setCaption(t.text(Title));
     UpdateDeleteMarkers();
     if (t.g.Host_Opened && t.g.Launch_Code >= 32)
         t.g.Launch_Code = 0;
     t.g.Host_Opened = false;
     t.forms.unload("Steps");
-    t.g.Step_No = 0;
-    t.g.Exer_Done = 0;
-    t.g.Screen_No = 0;
-    pressF1();
+    if (!lessonTookOver) {
+        t.g.Step_No = 0;
+        t.g.Exer_Done = 0;
+        t.g.Screen_No = 0;
+        pressF1();
+    }
     if (t.g.Work_Dir.empty() || launchFailed(t.g.Launch_Code))
         ShowExercisesUnavailable();
     PrepareWorkFiles(t);
+    if (lessonTookOver)
+        return;
     t.desktop.bringToTop(handle());
     Center_Window(t, *this);
 }

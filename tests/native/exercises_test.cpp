@@ -308,6 +308,25 @@ TEST(StepsWindow, KeepsItsWidthAndAtLeastItsSmallestHeight)
     }
 }
 
+TEST(StepsWindow, ALessonOpenedAsTheMenuComesBackFindsFreshWorkFiles)
+{
+    Exercising m(4);
+    m.desktop.answer(mb::IdYes);
+    // The click waits for the first events the menu lets run as it comes up.
+    std::function<void()> clickOnceTheMenuShows = [&] {
+        if (Sel_menu(m.t).visible())
+            m.ui.click(Sel_menu(m.t).Menu_btn[4]);
+        else
+            m.ui.duringEvents = clickOnceTheMenuShows;
+    };
+    m.ui.duringEvents = clickOnceTheMenuShows;
+    m.ui.click(m.steps->Return_Tut);
+    ASSERT_TRUE(m.t.forms.loaded("L4"));
+    EXPECT_FALSE(m.t.forms.loaded(StepsWindow::Key));
+    EXPECT_TRUE(m.files.exists(m.t.g.Work_Dir + "\\TUTORBD2.MAX")) << "the files Lesson Menu deleted are copied again";
+    EXPECT_EQ(m.t.g.Screen_No, 1) << "the lesson keeps its first screen";
+}
+
 TEST(StepsWindow, RemembersWhereTheLearnerPutItForTheNextOpening)
 {
     Exercising m(3);
@@ -336,6 +355,11 @@ TEST(StepsWindow, OnTopOptionDecidesWhetherClicksRaiseTrazel)
     auto* steps = m.desktop.window(s.handle());
     EXPECT_TRUE(s.onTop());
     EXPECT_TRUE(steps->topmost);
+    m.desktop.setForeground(s.handle());
+    m.ui.mouseMove(s.On_Top_Check);
+    m.ui.focus(s.On_Top_Check);
+    EXPECT_EQ(s.Cmd_Desc.caption(), "On-top window -- Enabled.");
+    EXPECT_EQ(m.desktop.foreground(), s.handle()) << "pointing at the option or tabbing to it only describes it";
 
     m.ui.click(s.On_Top_Check);
     EXPECT_FALSE(steps->topmost);
