@@ -95,6 +95,8 @@ StepsWindow::StepsWindow(forms::FormsRuntime& runtime, Tutorial& t)
     describeOnFocusAndMouse(Quit_Sel, t.text(QuitDesc));
     describeOnFocusAndMouse(Textbox, "");
     describeOnFocusAndMouse(Cmd_Desc, "");
+    // Pointing at the check box or tabbing to it only describes it; Trazel
+    // comes forward when the option is switched on.
     On_Top_Check.onGotFocus = [this] { describeOnTop(); };
     On_Top_Check.onMouseMove = [this](const forms::MouseEvent&) { describeOnTop(); };
 
@@ -109,7 +111,7 @@ StepsWindow::StepsWindow(forms::FormsRuntime& runtime, Tutorial& t)
 
     On_Top_Check.onKeyDown = [this](int& keyCode, int) {
         if (keyCode == forms::key::Space)
-            describeOnTop();
+            describeOnTopAndRaise();
     };
     Return_Tut.onKeyDown = [this](int& keyCode, int) {
         if (keyCode == forms::key::Space)
@@ -123,14 +125,13 @@ void StepsWindow::describeOnFocusAndMouse(forms::Control& c, const std::string& 
     c.onMouseMove = [this, text](const forms::MouseEvent&) { describe(text); };
 }
 
-void StepsWindow::describeOnTop()
+void StepsWindow::describeOnTop() { describe(t.text(onTop() ? OnTopEnabled : OnTopDisabled)); }
+
+void StepsWindow::describeOnTopAndRaise()
 {
-    if (onTop()) {
-        describe(t.text(OnTopEnabled));
+    describeOnTop();
+    if (onTop())
         ActivateHost(t);
-    } else {
-        describe(t.text(OnTopDisabled));
-    }
 }
 
 void StepsWindow::Form_Load()
@@ -254,7 +255,7 @@ void StepsWindow::Exer_Help_Click()
 void StepsWindow::On_Top_Check_Click()
 {
     t.desktop.setTopmost(handle(), onTop());
-    describeOnTop();
+    describeOnTopAndRaise();
 }
 
 void StepsWindow::Return_Tut_Click()

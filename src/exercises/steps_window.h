@@ -52,6 +52,7 @@ private:
     void describe(const std::string& text) { Cmd_Desc.setCaption(text); }
     void describeOnFocusAndMouse(forms::Control& c, const std::string& text);
     void describeOnTop();
+    void describeOnTopAndRaise();
     void recordButton(const forms::MouseEvent& e);
     void buttonReleased(const forms::MouseEvent& e);
 
