@@ -1,7 +1,7 @@
 # Shell functions shared by the scripts that run the Windows program: a
 # private Wine prefix, and Xvfb when there is no display. Source this file.
 
-export WINEARCH=win64 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+export WINEARCH=win64 WINEDEBUG=${WINEDEBUG:--all} WINEDLLOVERRIDES="mscoree,mshtml="
 
 # Starts Xvfb on a display it picks itself and exports DISPLAY; sets xvfb_pid.
 start_xvfb() {

@@ -33,6 +33,29 @@ void copyTree(const std::wstring& from, const std::wstring& to)
     FindClose(h);
 }
 
+// Empties a test's folder left by an earlier run of the same test.
+void removeTree(const std::wstring& dir)
+{
+    WIN32_FIND_DATAW data;
+    HANDLE h = FindFirstFileW((dir + L"\\*").c_str(), &data);
+    if (h != INVALID_HANDLE_VALUE) {
+        do {
+            const std::wstring name = data.cFileName, path = dir + L"\\" + name;
+            if (name == L"." || name == L"..")
+                continue;
+            if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
+                removeTree(path);
+            } else {
+                SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+                DeleteFileW(path.c_str());
+            }
+        } while (FindNextFileW(h, &data));
+        FindClose(h);
+    }
+    SetFileAttributesW(dir.c_str(), FILE_ATTRIBUTE_NORMAL);
+    RemoveDirectoryW(dir.c_str());
+}
+
 std::wstring testName()
 {
     const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
@@ -168,6 +191,7 @@ void InstalledTutorial::SetUp()
 {
     installEdition(UltorKey);
     root_ = env(L"LT_SCRATCH") + L"\\" + testName();
+    removeTree(root_);
     CreateDirectoryW(root_.c_str(), nullptr);
     hostDir_ = root_ + L"\\TRAZEL";
     copyTree(env(L"LT_STAGE"), hostDir_);
