@@ -8,6 +8,7 @@ file(GLOB LT_WIN32_SOURCES CONFIGURE_DEPENDS src/platform/win32/*.cpp)
 # The keyboard hook that tells the key sender when Trazel has handled its keys.
 add_library(learning-trazel-keys SHARED src/platform/win32/keyhook/keys_done_hook.cpp)
 set_target_properties(learning-trazel-keys PROPERTIES PREFIX "")
+target_include_directories(learning-trazel-keys PRIVATE src)
 target_link_options(learning-trazel-keys PRIVATE ${LT_STATIC_RUNTIME})
 list(REMOVE_ITEM LT_WIN32_SOURCES ${CMAKE_SOURCE_DIR}/src/platform/win32/winmain.cpp)
 add_library(lt_win32 STATIC ${LT_WIN32_SOURCES})

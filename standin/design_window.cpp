@@ -15,6 +15,7 @@
 #include <variant>
 
 #include "board_file.h"
+#include "hang.h"
 #include "key_log.h"
 #include "view_keys.h"
 #include "platform/win32/paint_kit.h"
@@ -285,6 +286,11 @@ LRESULT CALLBACK viewProc(HWND view, UINT msg, WPARAM wParam, LPARAM lParam)
 
 LRESULT CALLBACK mainProc(HWND w, UINT msg, WPARAM wParam, LPARAM lParam)
 {
+    static const UINT hang = standin::hangMessage();
+    if (msg == hang) {
+        Sleep(static_cast<DWORD>(wParam));
+        return 0;
+    }
     switch (msg) {
     case WM_CREATE:
         boardView = CreateWindowExW(WS_EX_CLIENTEDGE, ViewClass, L"", WS_CHILD | WS_VISIBLE, 0, 0, 0, 0, w, nullptr,

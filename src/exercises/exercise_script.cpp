@@ -105,7 +105,9 @@ void EndExercises(Tutorial& t, StepsWindow& steps)
     t.g.Lsn_Progress[lesson] = static_cast<std::int16_t>(t.g.Lsn_Progress[lesson] | mark::ExercisesDone);
 }
 
-void runOp(Tutorial& t, StepsWindow& steps, const ScriptOp& op)
+// What the op did to Trazel's keys: Handled unless it typed and Trazel did
+// not take them.
+KeysOutcome runOp(Tutorial& t, StepsWindow& steps, const ScriptOp& op)
 {
     PageText page(t.text, t.g.CRLF, t.g.CRLF2);
     switch (op.kind) {
@@ -113,8 +115,7 @@ void runOp(Tutorial& t, StepsWindow& steps, const ScriptOp& op)
         ActivateHost(t);
         break;
     case K::Send:
-        SendKeys(t, op.keys);
-        break;
+        return SendKeys(t, op.keys);
     case K::Page:
         steps.showPage(page.lines(op.first, op.last).str(), false);
         break;
@@ -128,6 +129,33 @@ void runOp(Tutorial& t, StepsWindow& steps, const ScriptOp& op)
         EndExercises(t, steps);
         break;
     }
+    return KeysOutcome::Handled;
+}
+
+// Runs a step and gives what became of its keys; the step stops at keys
+// Trazel did not take, before its page or its end.
+KeysOutcome runStep(Tutorial& t, StepsWindow& steps, const ExerciseScript& script, int step)
+{
+    PageText page(t.text, t.g.CRLF, t.g.CRLF2);
+    if (step == 0) {
+        t.g.Design_File = script.designFile;
+        t.forms.doEvents();
+        steps.showPage(page.banner(SetupBanner).lines(script.textBase(), script.textBase() + 2).str(), true);
+        return KeysOutcome::Handled;
+    }
+    if (step == 1) {
+        page.banner(SetupBanner).line("--- " + t.g.Design_File + " ---").lines(OpeningDesign, ChooseWhenShown);
+        steps.showPage(page.str(), true);
+        const std::optional<KeysOutcome> opened = OpenTutorialDesign(t);
+        if (opened == KeysOutcome::Handled && script.hostAfterOpening)
+            ActivateHost(t);
+        // A missing design has already taken the learner back to the menu.
+        return opened.value_or(KeysOutcome::Handled);
+    }
+    for (const ScriptOp& op : script.laterSteps[static_cast<std::size_t>(step - 2)])
+        if (const KeysOutcome o = runOp(t, steps, op); o != KeysOutcome::Handled)
+            return o;
+    return KeysOutcome::Handled;
 }
 
 } // namespace
@@ -187,20 +215,12 @@ void RunExerciseScript(Tutorial& t, StepsWindow& steps)
     t.g.Step_No = static_cast<std::int16_t>(step + 1);
     if (step < 0 || step >= script->stepCount())
         return;
-    PageText page(t.text, t.g.CRLF, t.g.CRLF2);
-    if (step == 0) {
-        t.g.Design_File = script->designFile;
-        t.forms.doEvents();
-        steps.showPage(page.banner(SetupBanner).lines(script->textBase(), script->textBase() + 2).str(), true);
-    } else if (step == 1) {
-        page.banner(SetupBanner).line("--- " + t.g.Design_File + " ---").lines(OpeningDesign, ChooseWhenShown);
-        steps.showPage(page.str(), true);
-        if (OpenTutorialDesign(t) && script->hostAfterOpening)
-            ActivateHost(t);
-    } else {
-        for (const ScriptOp& op : script->laterSteps[static_cast<std::size_t>(step - 2)])
-            runOp(t, steps, op);
-    }
+    const KeysOutcome outcome = runStep(t, steps, *script, step);
+    if (outcome == KeysOutcome::Handled)
+        return;
+    // The step is not done: the next press repeats it.
+    t.g.Step_No = static_cast<std::int16_t>(step);
+    steps.TellKeysNotTaken(outcome);
 }
 
 } // namespace lt

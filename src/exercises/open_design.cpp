@@ -59,7 +59,7 @@ std::string libraryOpenKeys(const std::string& workDir)
     return keys + "\\TUTOR.LLB{Enter}{ESC}";
 }
 
-bool OpenTutorialDesign(Tutorial& t)
+std::optional<KeysOutcome> OpenTutorialDesign(Tutorial& t)
 {
     Desktop& d = t.desktop;
     const std::string path = joinPath(t.g.Work_Dir, t.g.Design_File);
@@ -69,20 +69,22 @@ bool OpenTutorialDesign(Tutorial& t)
             d.showWindow(steps->handle(), ShowCommand::ShowMinimized);
         t.message(path + t.g.CRLF2 + t.text(DesignMissing), mb::Ok | mb::IconExclamation);
         ShowLessonMenu(t);
-        return false;
+        return std::nullopt;
     }
     d.setForeground(d.findTutorialWindow(t.text(StepsWindowTitle)));
     if (const WindowHandle design = d.findWindow(DesignWindowClass, ""))
         d.setForeground(design);
+    KeysOutcome library;
     if (t.g.Work_Dir.find('~') == std::string::npos) {
         ActivateHost(t);
-        SendKeys(t, libraryOpenKeys(t.g.Work_Dir));
+        library = SendKeys(t, libraryOpenKeys(t.g.Work_Dir));
     } else {
-        SendKeys(t, libraryOpenKeys(t.g.Work_Dir));
+        library = SendKeys(t, libraryOpenKeys(t.g.Work_Dir));
         t.forms.doEvents();
     }
-    SendKeys(t, "%(f)o" + t.g.Design_File + "{Enter}");
-    return true;
+    if (library != KeysOutcome::Handled)
+        return library;
+    return SendKeys(t, "%(f)o" + t.g.Design_File + "{Enter}");
 }
 
 } // namespace lt

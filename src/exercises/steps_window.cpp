@@ -18,7 +18,7 @@ namespace {
 constexpr int ExerciseCaption = 809, DisplayCaption = 810, HelpCaption = 811, MenuCaption = 812, QuitCaption = 813,
               OnTopCaption = 814, HelpDesc = 815, NextDesc = 816, MenuDesc = 817, DisplayDesc = 818,
               OnTopEnabled = 819, OnTopDisabled = 820, Important = 821, ImportantFirst = 822, ImportantLast = 825,
-              NotCompleted = 826, QuitExercises = 827, QuitDesc = 20, Rule = 850, HostNotOpened = 591,
+              NotCompleted = 826, QuitExercises = 827, NothingTyped = 828, KeysNotHandled = 829, RepeatTheStep = 830, QuitDesc = 20, Rule = 850, HostNotOpened = 591,
               LessonNames = 700, HelpWindowTitle = 86;
 constexpr int HelpContext = 1004;
 
@@ -197,6 +197,8 @@ void StepsWindow::Form_Activate()
         t.desktop.showWindow(design, ShowCommand::Show);
     else
         ActivateHost(t);
+    // Only closes what Trazel has open; when Trazel can't be reached nothing
+    // is typed, and the next step's keys say so.
     SendKeys(t, "{ESC 6}");
 }
 
@@ -245,6 +247,14 @@ void StepsWindow::Next_Step_Click()
     if (!DisplayHost(t))
         return;
     RunExerciseScript(t, *this);
+}
+
+void StepsWindow::TellKeysNotTaken(KeysOutcome outcome)
+{
+    PageText page(t.text, t.g.CRLF, t.g.CRLF2);
+    page.line(t.text(outcome == KeysOutcome::NotInFront ? NothingTyped : KeysNotHandled)).line(t.text(RepeatTheStep));
+    showPage(page.str(), true);
+    t.message(page.str().substr(t.g.CRLF.size()), mb::Ok | mb::IconExclamation);
 }
 
 void StepsWindow::Exer_Help_Click()

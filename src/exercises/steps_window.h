@@ -43,6 +43,9 @@ public:
     void NonClientClick();
 
     bool onTop() const { return On_Top_Check.value() == 1; }
+    // Keys a step typed for Trazel did not reach it or were not handled: the
+    // learner is told what happened and how to repeat the step.
+    void TellKeysNotTaken(KeysOutcome outcome);
 
 private:
     void Next_Step_Click();

@@ -19,9 +19,12 @@ void ActivateHost(Tutorial& t);
 // Brings the host forward for the exercises. False when one of its windows
 // is gone: the learner has been told and taken back to the lesson menu.
 bool DisplayHost(Tutorial& t);
-// Types keys in send-keys notation into the foreground window and waits
-// until they are processed. A malformed string sends nothing.
-bool SendKeys(Tutorial& t, const std::string& keys);
+// Types keys in send-keys notation into Trazel and waits until Trazel has
+// handled them. The keys go to Trazel's window in front, which is brought
+// forward first when another window is in front, and never to another
+// window; the outcome says whether Trazel got and handled them. A malformed
+// string types nothing.
+KeysOutcome SendKeys(Tutorial& t, const std::string& keys);
 // Shows the window that the single-instance search found and brings its last
 // active pop-up to the front.
 void ActivateFoundWindow(Tutorial& t);

@@ -1,6 +1,5 @@
 #include "exercises/work_files.h"
 #include "host/host_windows.h"
-#include "host/send_keys.h"
 #include "menu/quit.h"
 #include "platform/win_path.h"
 
@@ -45,6 +44,8 @@ void openDesignWindow(Tutorial& t)
     Desktop& d = t.desktop;
     raise(d, d.findWindow(SessionFrameClass, ""));
     d.sleep(1000);
+    // Keys Trazel does not take leave it without a design window, which the
+    // steps window's first press finds and reports.
     SendKeys(t, "{ESC 6}%(fn)");
     d.sleep(2000);
     d.bringToTop(d.lastActivePopup(d.findWindow(DesignWindowClass, "")));
@@ -88,12 +89,6 @@ void StartHost(Tutorial& t)
         t.g.Launch_Code = FileNotFound;
         notFound(t, DesignProgramNotFound);
     }
-}
-
-bool SendKeys(Tutorial& t, const std::string& keys)
-{
-    const auto strokes = parseSendKeys(keys);
-    return strokes && t.desktop.sendKeys(*strokes);
 }
 
 } // namespace lt

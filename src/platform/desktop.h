@@ -35,6 +35,13 @@ inline constexpr unsigned Context = 1, Quit = 2;
 
 enum class Pointer { Default, Hourglass };
 
+// What became of keys typed into another program.
+enum class KeysOutcome {
+    Handled,    // the program took every key and has handled them
+    NotInFront, // none of its windows came to the front: nothing was typed
+    NotHandled, // typed, but the program did not confirm every key in time
+};
+
 class Desktop {
 public:
     virtual ~Desktop() = default;
@@ -60,11 +67,13 @@ public:
     // not found), 32 and above mean started; returns once the new program
     // first waits for input or a time-out passes.
     virtual int winExec(const std::string& commandLine, ShowCommand show) = 0;
-    // Types the strokes into the foreground window and returns once its
-    // program has processed them. Nothing is typed into a window that belongs
-    // neither to the host nor to the tutorial; the result says whether the
-    // keys were delivered.
-    virtual bool sendKeys(const std::vector<Keystroke>& keys) = 0;
+    // Types the strokes into the program that owns the top-level windows of
+    // these classes, and returns once it has handled them. The keys go to that
+    // program's window in front and to no other window: when another window
+    // is in front, the first of these windows that exists (or its last active
+    // pop-up) is brought forward first, and when none comes to the front
+    // within a few seconds nothing is typed.
+    virtual KeysOutcome sendKeys(const std::vector<Keystroke>& keys, const std::vector<std::string>& windowClasses) = 0;
 
     // The registry: opening a key directly under HKEY_CLASSES_ROOT. Returns the
     // platform's result code, 0 when the key exists; the key is closed again.

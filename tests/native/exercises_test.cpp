@@ -160,6 +160,55 @@ TEST_P(ExerciseRun, EveryPressShowsItsPageAndTypesItsKeys)
 INSTANTIATE_TEST_SUITE_P(Lessons, ExerciseRun, ::testing::ValuesIn(Scripts),
                          [](const auto& info) { return "Lesson" + std::to_string(info.param.lesson); });
 
+// A press whose keys Trazel does not take is not counted: the learner is told
+// what happened and how to go on, and the next press repeats the step.
+struct UntakenKeysCase {
+    const char* name;
+    int failingPress; // 1: the design opening; 2: the first exercise's view keys
+    bool hung; // Trazel takes the keys but never handles them; otherwise it stays behind
+    int message;
+};
+
+class UntakenKeys : public ::testing::TestWithParam<UntakenKeysCase> {};
+
+TEST_P(UntakenKeys, LeaveTheStepToBeRepeated)
+{
+    const UntakenKeysCase& c = GetParam();
+    Exercising m(9);
+    StepsWindow& s = *m.steps;
+    for (int press = 0; press < c.failingPress; ++press)
+        m.press();
+    (c.hung ? m.desktop.setHung("host", true) : m.desktop.setRefusesFront("host", true));
+    const std::size_t boxes = m.boxCount();
+    const std::vector<std::string> libraryKeys = keys("%(f)on{BKSP}" + m.t.g.Work_Dir + "\\TUTOR.LLB{Enter}");
+    const std::vector<std::string> viewKeys = keys("+{HOME}{BACKSPACE}{i 2}^f1025,4525{Enter}{ESC}{home}");
+    m.desktop.answer(mb::IdOk);
+    // A hung Trazel was typed into; the design's keys wait for the library's.
+    EXPECT_EQ(m.press(), !c.hung ? std::vector<std::string>{} : c.failingPress == 1 ? libraryKeys : viewKeys);
+    ASSERT_EQ(m.boxCount(), boxes + 1);
+    EXPECT_EQ(m.lastBox().text, m.text(c.message) + "\r\n\r\n" + m.text(830));
+    EXPECT_EQ(m.lastBox().style, mb::Ok | mb::IconExclamation);
+    EXPECT_EQ(s.Textbox.caption(), "\r\n" + m.lastBox().text) << "the page says it too";
+    EXPECT_EQ(m.t.g.Step_No, c.failingPress) << "the step is not counted";
+    EXPECT_TRUE(s.Next_Step.enabled());
+
+    (c.hung ? m.desktop.setHung("host", false) : m.desktop.setRefusesFront("host", false));
+    std::vector<std::string> openingKeys = libraryKeys;
+    for (const std::string& k : keys("%(f)oTUTORBD3.MAX{Enter}"))
+        openingKeys.push_back(k);
+    EXPECT_EQ(m.press(), c.failingPress == 1 ? openingKeys : viewKeys);
+    EXPECT_EQ(m.t.g.Step_No, c.failingPress + 1);
+    EXPECT_EQ(m.boxCount(), boxes + 1);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Trazel, UntakenKeys,
+    ::testing::Values(UntakenKeysCase{"StaysBehindAtTheDesignOpening", 1, false, 828},
+                      UntakenKeysCase{"HangsAtTheDesignOpening", 1, true, 829},
+                      UntakenKeysCase{"StaysBehindAtAnExercise", 2, false, 828},
+                      UntakenKeysCase{"HangsAtAnExercise", 2, true, 829}),
+    [](const auto& info) { return std::string(info.param.name); });
+
 // The texts of every page keep the form the steps window's pages share: a
 // title "Exercise K of N -- name", numbered instructions padded to four
 // characters, and a last instruction that names the button to go on with.
@@ -312,14 +361,7 @@ TEST(StepsWindow, ALessonOpenedAsTheMenuComesBackFindsFreshWorkFiles)
 {
     Exercising m(4);
     m.desktop.answer(mb::IdYes);
-    // The click waits for the first events the menu lets run as it comes up.
-    std::function<void()> clickOnceTheMenuShows = [&] {
-        if (Sel_menu(m.t).visible())
-            m.ui.click(Sel_menu(m.t).Menu_btn[4]);
-        else
-            m.ui.duringEvents = clickOnceTheMenuShows;
-    };
-    m.ui.duringEvents = clickOnceTheMenuShows;
+    m.clickLessonAsTheMenuComesUp(4);
     m.ui.click(m.steps->Return_Tut);
     ASSERT_TRUE(m.t.forms.loaded("L4"));
     EXPECT_FALSE(m.t.forms.loaded(StepsWindow::Key));

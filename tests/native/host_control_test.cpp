@@ -149,20 +149,58 @@ TEST(StartHost, AFailedStartOtherThanNotFoundTypesNothing)
     EXPECT_EQ(m.boxCount(), 0u);
 }
 
-TEST(SendKeys, AStrangersWindowInFrontGetsNothing)
+// Keys meant for Trazel reach Trazel or nothing: whoever is in front.
+struct KeysCase {
+    const char* name;
+    const char* inFront; // "stranger", "steps" (the tutorial's own), "design", "open dialog"
+    bool trazelComesForward;
+    const char* keys;
+    KeysOutcome outcome;
+    const char* takenBy; // the class that got the keys; "" for none
+};
+
+class KeysForTrazel : public ::testing::TestWithParam<KeysCase> {};
+
+TEST_P(KeysForTrazel, GoToTrazelOrNowhere)
 {
+    const KeysCase& c = GetParam();
     Started m;
     SimHost host(m);
     host.running();
     const WindowHandle stranger = m.desktop.openWindow("Notepad", "Untitled - Notepad", true, "notepad");
-    m.desktop.setForeground(stranger);
-    EXPECT_FALSE(SendKeys(m.t, "{ESC 6}"));
-    m.desktop.setForeground(host.design);
-    EXPECT_FALSE(SendKeys(m.t, "{NOSUCHKEY}")) << "a malformed string sends nothing";
-    EXPECT_TRUE(m.desktop.sentKeys().empty());
-    EXPECT_TRUE(SendKeys(m.t, "{ESC 6}"));
-    EXPECT_EQ(host.keysAt("MaxFrame"), SixEsc);
+    const WindowHandle steps = m.desktop.openWindow("LearningTrazelForm", "Trazel Exercises", true, "tutorial");
+    const WindowHandle dialog = m.desktop.openWindow("#32770", "Open", true, "host");
+    m.desktop.setLastActivePopup(host.design, dialog);
+    const std::string inFront = c.inFront;
+    m.desktop.setForeground(inFront == "stranger" ? stranger
+                            : inFront == "steps"  ? steps
+                            : inFront == "design" ? host.design
+                                                  : dialog);
+    m.desktop.setRefusesFront("host", !c.trazelComesForward);
+
+    EXPECT_EQ(SendKeys(m.t, c.keys), c.outcome);
+    const auto& sent = m.desktop.sentKeys();
+    if (*c.takenBy) {
+        ASSERT_EQ(sent.size(), 1u);
+        EXPECT_EQ(sent[0].targetClass, c.takenBy);
+        EXPECT_EQ(test::describe(sent[0].keys.front()), "Esc");
+    } else {
+        EXPECT_TRUE(sent.empty()) << "nothing is typed, not even into " << sent[0].targetClass;
+    }
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    InFront, KeysForTrazel,
+    ::testing::Values(KeysCase{"Trazel", "design", true, "{ESC 6}", KeysOutcome::Handled, "MaxFrame"},
+                      KeysCase{"TrazelsOpenDialog", "open dialog", true, "{ESC 6}", KeysOutcome::Handled, "#32770"},
+                      KeysCase{"AStranger", "stranger", true, "{ESC 6}", KeysOutcome::Handled, "#32770"},
+                      KeysCase{"TheTutorialsOwnWindow", "steps", true, "{ESC 6}", KeysOutcome::Handled, "#32770"},
+                      KeysCase{"AStrangerAndTrazelStaysBehind", "stranger", false, "{ESC 6}",
+                               KeysOutcome::NotInFront, ""},
+                      KeysCase{"TheTutorialAndTrazelStaysBehind", "steps", false, "{ESC 6}",
+                               KeysOutcome::NotInFront, ""},
+                      KeysCase{"AMalformedString", "design", true, "{NOSUCHKEY}", KeysOutcome::NotInFront, ""}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 struct DisplayCase {
     const char* name;

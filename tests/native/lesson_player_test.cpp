@@ -270,7 +270,7 @@ TEST(LessonWindow, OpenedWhileTheMenuIsStillComingUpKeepsItsScreen)
 {
     Machine m;
     m.start();
-    m.ui.duringEvents = [&] { m.ui.click(Sel_menu(m.t).Menu_btn[5]); };
+    m.clickLessonAsTheMenuComesUp(5);
     m.ui.click(static_cast<LayIntro*>(m.t.forms.find("Lay_Intro"))->Continue);
     auto* w = static_cast<LessonWindow*>(m.t.forms.find("L5"));
     ASSERT_TRUE(w);
@@ -279,6 +279,17 @@ TEST(LessonWindow, OpenedWhileTheMenuIsStillComingUpKeepsItsScreen)
     m.ui.click(w->Fwd_1);
     EXPECT_EQ(m.t.g.Screen_No, 2);
     EXPECT_TRUE(w->Back_1.enabled());
+
+    // Back to the menu from screen 3, and the next lesson chosen at once.
+    m.ui.click(w->Fwd_1);
+    m.ui.click(w->Ctrls);
+    m.desktop.answer(mb::IdYes);
+    m.clickLessonAsTheMenuComesUp(6);
+    m.ui.click(w->LessonMenu_Return);
+    auto* next = static_cast<LessonWindow*>(m.t.forms.find("L6"));
+    ASSERT_TRUE(next);
+    EXPECT_EQ(m.t.g.Screen_No, 1) << "the next lesson starts at its first screen";
+    EXPECT_EQ(next->Scrn_Count[1].caption(), "1");
 }
 
 TEST(LessonWindow, ExercisesButtonOfALessonWithoutExercises)

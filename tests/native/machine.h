@@ -7,6 +7,7 @@
 #include "app/lay_intro.h"
 #include "app/main_routine.h"
 #include "app/tutorial.h"
+#include "menu/sel_menu.h"
 #include "platform/sim/rc_string_table.h"
 #include "platform/sim/sim_desktop.h"
 #include "platform/sim/sim_files.h"
@@ -64,6 +65,17 @@ struct Machine {
     void startToMenu();
 
     std::string text(int id) const { return stringTable().find(id).value_or("(no string " + std::to_string(id) + ")"); }
+    // A lesson button clicked by a learner too quick for the menu: the click
+    // is queued behind the events the menu lets run once it is on the screen.
+    void clickLessonAsTheMenuComesUp(int lesson)
+    {
+        ui.duringEvents = [this, lesson] {
+            if (Sel_menu(t).visible())
+                ui.click(Sel_menu(t).Menu_btn[lesson]);
+            else
+                clickLessonAsTheMenuComesUp(lesson);
+        };
+    }
     // The last message box shown.
     const sim::MessageBoxRecord& lastBox() const { return desktop.messageBoxes().back(); }
     std::size_t boxCount() const { return desktop.messageBoxes().size(); }

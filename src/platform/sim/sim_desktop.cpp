@@ -9,6 +9,14 @@ namespace lt::sim {
 
 std::string SimDesktop::upper(const std::string& s) { return upperCase(s); }
 
+void SimDesktop::toggle(std::set<std::string>& set, const std::string& item, bool in)
+{
+    if (in)
+        set.insert(item);
+    else
+        set.erase(item);
+}
+
 std::vector<SimWindow>::iterator SimDesktop::find(WindowHandle w)
 {
     return std::find_if(windows_.begin(), windows_.end(), [w](const SimWindow& x) { return x.handle == w; });
@@ -171,7 +179,8 @@ void SimDesktop::bringToTop(WindowHandle w)
 
 void SimDesktop::setForeground(WindowHandle w)
 {
-    if (!window(w))
+    const SimWindow* x = window(w);
+    if (!x || refusingFront_.count(x->program))
         return;
     bringToTop(w);
     foreground_ = w;
@@ -214,22 +223,36 @@ int SimDesktop::winExec(const std::string& commandLine, ShowCommand show)
     return onExec ? onExec(e) : FileNotFound;
 }
 
-bool SimDesktop::sendKeys(const std::vector<Keystroke>& keys)
+bool SimDesktop::ownedByProgramOf(const SimWindow& w, const std::vector<std::string>& windowClasses) const
 {
-    const SimWindow* target = window(foreground_);
+    for (const SimWindow& x : windows_)
+        for (const std::string& cls : windowClasses)
+            if (equalsNoCase(x.className, cls) && x.program == w.program)
+                return true;
+    return false;
+}
+
+KeysOutcome SimDesktop::sendKeys(const std::vector<Keystroke>& keys, const std::vector<std::string>& windowClasses)
+{
+    const auto inFront = [&] {
+        const SimWindow* w = window(foreground_);
+        return w && ownedByProgramOf(*w, windowClasses) ? w : nullptr;
+    };
+    if (!inFront())
+        for (const std::string& cls : windowClasses)
+            if (const WindowHandle w = findWindow(cls, "")) {
+                setForeground(lastActivePopup(w));
+                break;
+            }
+    const SimWindow* target = inFront();
     if (!target)
-        return false;
-    // Only the tutorial and the host (the program of Trazel's windows) take keys.
-    bool allowed = target->program == TutorialProgram;
-    for (const SimWindow& w : windows_)
-        if ((w.className == "QaTrazelFrame" || w.className == "MaxFrame") && w.program == target->program)
-            allowed = true;
-    if (!allowed)
-        return false;
+        return KeysOutcome::NotInFront;
     sent_.push_back(SentKeys{target->className, keys});
+    if (hung_.count(target->program))
+        return KeysOutcome::NotHandled;
     if (onKeys)
         onKeys(sent_.back());
-    return true;
+    return KeysOutcome::Handled;
 }
 
 void SimDesktop::winHelp(WindowHandle owner, const std::string& file, unsigned command, unsigned long data)

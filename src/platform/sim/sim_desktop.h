@@ -95,6 +95,10 @@ public:
     const std::vector<Exec>& execs() const { return execs_; }
     // Keys typed into the foreground window; a simulated host may react.
     std::function<void(const SentKeys&)> onKeys;
+    // A program whose windows do not come to the front when asked, or that
+    // takes keys without ever handling them (it hangs).
+    void setRefusesFront(const std::string& program, bool refuses) { toggle(refusingFront_, program, refuses); }
+    void setHung(const std::string& program, bool hung) { toggle(hung_, program, hung); }
     const std::vector<SentKeys>& sentKeys() const { return sent_; }
     // The program whose windows count as the tutorial's own.
     static constexpr const char* TutorialProgram = "tutorial";
@@ -122,7 +126,7 @@ public:
     }
     void sleep(int milliseconds) override { slept_ += milliseconds; }
     int winExec(const std::string& commandLine, ShowCommand show) override;
-    bool sendKeys(const std::vector<Keystroke>& keys) override;
+    KeysOutcome sendKeys(const std::vector<Keystroke>& keys, const std::vector<std::string>& windowClasses) override;
     long openClassesRootKey(const std::string& key) override;
     unsigned windowsDirectory(char* buffer, unsigned size) override;
     std::optional<int> systemFontHeight() override { return fontHeight_; }
@@ -136,6 +140,8 @@ public:
 
 private:
     static std::string upper(const std::string& s);
+    static void toggle(std::set<std::string>& set, const std::string& item, bool in);
+    bool ownedByProgramOf(const SimWindow& w, const std::vector<std::string>& windowClasses) const;
     std::vector<SimWindow>::iterator find(WindowHandle w);
     void foregroundToNext();
 
@@ -143,6 +149,7 @@ private:
     WindowHandle next_ = 0x1000;
     WindowHandle foreground_ = 0;
     std::set<std::string> registry_;
+    std::set<std::string> refusingFront_, hung_;
     std::string windowsDir_ = "C:\\WINDOWS";
     std::optional<int> fontHeight_ = 16;
     std::set<std::string> fonts_ = {"MS SANS SERIF", "SMALL FONTS", "ARIAL"};

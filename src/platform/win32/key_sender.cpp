@@ -1,14 +1,17 @@
 #include "platform/win32/key_sender.h"
 
-#include <cwchar>
-#include <string>
+#include <optional>
+
+#include "platform/win32/keyhook/keys_protocol.h"
+#include "platform/win32/utf.h"
 
 namespace lt::win32 {
 
 namespace {
 
+namespace protocol = keys_protocol;
+
 constexpr DWORD HandledTimeoutMs = 5000;
-const wchar_t* const HostClasses[] = {L"QaTrazelFrame", L"MaxFrame"};
 
 INPUT key(WORD vk, bool up, bool extended = false)
 {
@@ -55,17 +58,71 @@ DWORD processOf(HWND w)
     return pid;
 }
 
-bool belongsToHostOrTutorial(HWND w)
+// Whether the window belongs to the program of a top-level window of one of
+// these classes.
+bool ownedByProgramOf(HWND w, const std::vector<std::string>& windowClasses)
 {
+    if (!w)
+        return false;
     const DWORD pid = processOf(w);
-    if (pid == GetCurrentProcessId())
-        return true;
-    for (const wchar_t* cls : HostClasses)
-        for (HWND host = FindWindowW(cls, nullptr); host; host = FindWindowExW(nullptr, host, cls, nullptr))
-            if (processOf(host) == pid)
+    for (const std::string& name : windowClasses) {
+        const std::wstring cls = widen(name);
+        for (HWND x = FindWindowW(cls.c_str(), nullptr); x; x = FindWindowExW(nullptr, x, cls.c_str(), nullptr))
+            if (processOf(x) == pid)
                 return true;
+    }
     return false;
 }
+
+HWND firstWindowOf(const std::vector<std::string>& windowClasses)
+{
+    for (const std::string& name : windowClasses)
+        if (HWND w = FindWindowW(widen(name).c_str(), nullptr))
+            return w;
+    return nullptr;
+}
+
+// A named event and a shared count for the hook in one thread to report to.
+class KeysReport {
+public:
+    explicit KeysReport(DWORD thread)
+        : done_(CreateEventW(nullptr, TRUE, FALSE, protocol::doneEventName(thread).c_str())),
+          mapping_(CreateFileMappingW(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE, 0, sizeof(LONG),
+                                      protocol::countName(thread).c_str())),
+          count_(mapping_ ? static_cast<volatile LONG*>(MapViewOfFile(mapping_, FILE_MAP_ALL_ACCESS, 0, 0, sizeof(LONG)))
+                          : nullptr)
+    {
+        if (done_)
+            ResetEvent(done_);
+        if (count_)
+            *count_ = -1;
+    }
+    ~KeysReport()
+    {
+        if (count_)
+            UnmapViewOfFile(const_cast<LONG*>(count_));
+        if (mapping_)
+            CloseHandle(mapping_);
+        if (done_)
+            CloseHandle(done_);
+    }
+    KeysReport(const KeysReport&) = delete;
+    KeysReport& operator=(const KeysReport&) = delete;
+
+    bool ready() const { return done_ && count_; }
+    // The count the hook reported, once it has; none when it did not in time.
+    std::optional<LONG> wait(DWORD timeoutMs) const
+    {
+        if (WaitForSingleObject(done_, timeoutMs) != WAIT_OBJECT_0)
+            return std::nullopt;
+        return *count_;
+    }
+
+private:
+    HANDLE done_;
+    HANDLE mapping_;
+    volatile LONG* count_;
+};
 
 } // namespace
 
@@ -112,21 +169,44 @@ KeySender::~KeySender()
         FreeLibrary(hookLibrary_);
 }
 
-bool KeySender::send(const std::vector<Keystroke>& keys)
+KeysOutcome KeySender::send(const std::vector<Keystroke>& keys, const std::vector<std::string>& windowClasses)
 {
-    HWND target = GetForegroundWindow();
-    if (!target || !belongsToHostOrTutorial(target))
-        return false;
     const std::vector<INPUT> inputs = inputsFor(keys);
-    if (processOf(target) == GetCurrentProcessId()) {
-        SendInput(static_cast<UINT>(inputs.size()), const_cast<INPUT*>(inputs.data()), sizeof(INPUT));
-        pump_();
-        return true;
+    // The foreground can still move after it has been brought forward, while
+    // programs handle the focus changes of a moment ago; a target that is no
+    // longer in front when the keys are due is looked for again.
+    const DWORD start = GetTickCount();
+    while (GetTickCount() - start < Foreground::ActivationWaitMs) {
+        HWND target = targetInFront(windowClasses);
+        if (!target)
+            break;
+        const KeysOutcome outcome = typeInto(target, windowClasses, inputs);
+        if (outcome != KeysOutcome::NotInFront)
+            return outcome;
     }
-    return waitUntilHandled(target, inputs);
+    return KeysOutcome::NotInFront;
 }
 
-bool KeySender::waitUntilHandled(HWND target, const std::vector<INPUT>& inputs)
+HWND KeySender::targetInFront(const std::vector<std::string>& windowClasses)
+{
+    const DWORD start = GetTickCount();
+    for (;;) {
+        HWND now = GetForegroundWindow();
+        if (ownedByProgramOf(now, windowClasses))
+            return now;
+        const DWORD waited = GetTickCount() - start;
+        HWND w = firstWindowOf(windowClasses);
+        if (!w || waited >= Foreground::ActivationWaitMs)
+            return nullptr;
+        // A dialog the program has open is where its keys go.
+        HWND popup = GetLastActivePopup(w);
+        if (!foreground_.bring(popup && IsWindowVisible(popup) ? popup : w, Foreground::ActivationWaitMs - waited) &&
+            !ownedByProgramOf(GetForegroundWindow(), windowClasses))
+            return nullptr;
+    }
+}
+
+bool KeySender::loadHook()
 {
     if (!hookLibrary_) {
         wchar_t path[MAX_PATH];
@@ -134,36 +214,50 @@ bool KeySender::waitUntilHandled(HWND target, const std::vector<INPUT>& inputs)
         std::wstring dll(path, n);
         dll = dll.substr(0, dll.find_last_of(L'\\') + 1) + KeyHookLibrary;
         hookLibrary_ = LoadLibraryW(dll.c_str());
+        // GetProcAddress gives a generic function pointer; going through
+        // void (*)() is the conversion GCC accepts without a warning.
+        if (hookLibrary_)
+            hookProc_ = reinterpret_cast<HOOKPROC>(
+                reinterpret_cast<void (*)()>(GetProcAddress(hookLibrary_, "KeysDoneHook")));
     }
-    const DWORD thread = GetWindowThreadProcessId(target, nullptr);
-    wchar_t name[64];
-    std::swprintf(name, 64, L"Local\\LearningTrazel.KeysDone.%lu", thread);
-    HANDLE done = CreateEventW(nullptr, TRUE, FALSE, name);
-    // GetProcAddress gives a generic function pointer; going through void (*)()
-    // is the conversion GCC accepts without a warning.
-    const auto found =
-        hookLibrary_ ? reinterpret_cast<void (*)()>(GetProcAddress(hookLibrary_, "KeysDoneHook")) : nullptr;
-    const auto proc = reinterpret_cast<HOOKPROC>(found);
-    HHOOK hook = proc && done ? SetWindowsHookExW(WH_KEYBOARD, proc, hookLibrary_, thread) : nullptr;
+    return hookProc_ != nullptr;
+}
 
-    std::vector<INPUT> all = inputs;
+KeysOutcome KeySender::typeInto(HWND target, const std::vector<std::string>& windowClasses,
+                                const std::vector<INPUT>& inputs)
+{
+    const DWORD thread = GetWindowThreadProcessId(target, nullptr);
+    const KeysReport report(thread);
+    HHOOK hook = loadHook() && report.ready() ? SetWindowsHookExW(WH_KEYBOARD, hookProc_, hookLibrary_, thread) : nullptr;
+    std::vector<INPUT> all;
+    if (hook)
+        all = {key(protocol::StartMarker, false), key(protocol::StartMarker, true)};
+    all.insert(all.end(), inputs.begin(), inputs.end());
     if (hook) {
-        all.push_back(key(VK_F24, false));
-        all.push_back(key(VK_F24, true));
+        all.push_back(key(protocol::EndMarker, false));
+        all.push_back(key(protocol::EndMarker, true));
+    }
+    // A last look just before typing: keys go where the foreground is now.
+    HWND now = GetForegroundWindow();
+    if (!ownedByProgramOf(now, windowClasses) || GetWindowThreadProcessId(now, nullptr) != thread) {
+        if (hook)
+            UnhookWindowsHookEx(hook);
+        return KeysOutcome::NotInFront;
     }
     SendInput(static_cast<UINT>(all.size()), all.data(), sizeof(INPUT));
-    if (hook) {
-        WaitForSingleObject(done, HandledTimeoutMs);
-        UnhookWindowsHookEx(hook);
-    } else {
+    if (!hook) {
         // Without the hook the best sign is the program answering a message
         // sent after the keys were queued.
         DWORD_PTR ignored;
-        SendMessageTimeoutW(target, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, HandledTimeoutMs, &ignored);
+        return SendMessageTimeoutW(target, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, HandledTimeoutMs, &ignored)
+                   ? KeysOutcome::Handled
+                   : KeysOutcome::NotHandled;
     }
-    if (done)
-        CloseHandle(done);
-    return true;
+    const std::optional<LONG> taken = report.wait(HandledTimeoutMs);
+    UnhookWindowsHookEx(hook);
+    // Fewer key messages than were typed: some went to a window that came
+    // to the front while they were on their way.
+    return taken && *taken >= static_cast<LONG>(inputs.size()) ? KeysOutcome::Handled : KeysOutcome::NotHandled;
 }
 
 } // namespace lt::win32

@@ -1,13 +1,15 @@
-// Types keystrokes into the foreground window with SendInput and waits until
-// the receiving program has handled them.
+// Types keystrokes into another program with SendInput and waits until that
+// program has handled them.
 #pragma once
 
 #include <windows.h>
 
-#include <functional>
+#include <string>
 #include <vector>
 
+#include "platform/desktop.h"
 #include "platform/keystroke.h"
+#include "platform/win32/foreground.h"
 
 namespace lt::win32 {
 
@@ -15,21 +17,24 @@ inline constexpr wchar_t KeyHookLibrary[] = L"learning-trazel-keys.dll";
 
 class KeySender {
 public:
-    // `pumpOwnMessages` lets the tutorial's own windows handle keys typed into them.
-    explicit KeySender(std::function<void()> pumpOwnMessages) : pump_(std::move(pumpOwnMessages)) {}
+    explicit KeySender(Foreground& foreground) : foreground_(foreground) {}
     ~KeySender();
     KeySender(const KeySender&) = delete;
     KeySender& operator=(const KeySender&) = delete;
 
-    // False, with nothing typed, when the foreground window belongs to
-    // neither Trazel nor the tutorial.
-    bool send(const std::vector<Keystroke>& keys);
+    // Types the keys into the program of the top-level windows of these
+    // classes, bringing the first of them forward when another window is in
+    // front; nothing is ever typed into any other window.
+    KeysOutcome send(const std::vector<Keystroke>& keys, const std::vector<std::string>& windowClasses);
 
 private:
-    bool waitUntilHandled(HWND target, const std::vector<INPUT>& inputs);
+    HWND targetInFront(const std::vector<std::string>& windowClasses);
+    KeysOutcome typeInto(HWND target, const std::vector<std::string>& windowClasses, const std::vector<INPUT>& inputs);
+    bool loadHook();
 
-    std::function<void()> pump_;
+    Foreground& foreground_;
     HMODULE hookLibrary_ = nullptr;
+    HOOKPROC hookProc_ = nullptr;
 };
 
 // The inputs for a sequence of strokes, each modifier group pressing its

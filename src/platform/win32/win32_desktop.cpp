@@ -18,7 +18,7 @@ const wchar_t* orNull(const std::wstring& s) { return s.empty() ? nullptr : s.c_
 } // namespace
 
 Win32Desktop::Win32Desktop(Win32Ui& ui, const StringTable& strings)
-    : ui_(ui), help_(std::make_unique<HelpViewer>(strings)), keys_([&ui] { ui.doEvents(); })
+    : ui_(ui), help_(std::make_unique<HelpViewer>(strings))
 {
 }
 
@@ -70,22 +70,7 @@ void Win32Desktop::bringToTop(WindowHandle w)
         BringWindowToTop(hwndOf(w));
 }
 
-void Win32Desktop::setForeground(WindowHandle w)
-{
-    constexpr int WaitMs = 5000, PollMs = 10;
-    HWND window = hwndOf(w);
-    if (!w || !SetForegroundWindow(window))
-        return;
-    // Another program's window is the foreground only once its thread has
-    // handled the activation; keys typed before then would find no target.
-    const DWORD thread = GetWindowThreadProcessId(window, nullptr);
-    for (int waited = 0; waited < WaitMs; waited += PollMs) {
-        HWND now = GetForegroundWindow();
-        if (now && GetWindowThreadProcessId(now, nullptr) == thread)
-            return;
-        Sleep(PollMs);
-    }
-}
+void Win32Desktop::setForeground(WindowHandle w) { foreground_.bring(hwndOf(w)); }
 
 void Win32Desktop::setTopmost(WindowHandle w, bool topmost)
 {
@@ -126,7 +111,10 @@ int Win32Desktop::winExec(const std::string& commandLine, ShowCommand show)
     return Started;
 }
 
-bool Win32Desktop::sendKeys(const std::vector<Keystroke>& keys) { return keys_.send(keys); }
+KeysOutcome Win32Desktop::sendKeys(const std::vector<Keystroke>& keys, const std::vector<std::string>& windowClasses)
+{
+    return keys_.send(keys, windowClasses);
+}
 
 long Win32Desktop::openClassesRootKey(const std::string& key)
 {

@@ -8,6 +8,7 @@
 
 #include "platform/desktop.h"
 #include "platform/string_table.h"
+#include "platform/win32/foreground.h"
 #include "platform/win32/key_sender.h"
 #include "platform/win32/win32_ui.h"
 
@@ -33,7 +34,7 @@ public:
     void setTopmost(WindowHandle w, bool topmost) override;
     void sleep(int milliseconds) override;
     int winExec(const std::string& commandLine, ShowCommand show) override;
-    bool sendKeys(const std::vector<Keystroke>& keys) override;
+    KeysOutcome sendKeys(const std::vector<Keystroke>& keys, const std::vector<std::string>& windowClasses) override;
     long openClassesRootKey(const std::string& key) override;
     unsigned windowsDirectory(char* buffer, unsigned size) override;
     std::optional<int> systemFontHeight() override;
@@ -48,7 +49,8 @@ public:
 private:
     Win32Ui& ui_;
     std::unique_ptr<HelpViewer> help_;
-    KeySender keys_;
+    Foreground foreground_;
+    KeySender keys_{foreground_};
     HANDLE instanceMutex_ = nullptr;
 };
 

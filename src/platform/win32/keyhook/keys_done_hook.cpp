@@ -1,24 +1,51 @@
 // A keyboard hook that runs in the thread of the program the tutorial types
-// into. The sender ends its keys with a marker key (F24); the hook swallows
-// the marker and signals the sender, which then knows that every key before
-// the marker has been taken from the program's queue and handled.
-#include <windows.h>
+// into. It tells the sender when that thread has taken every key the sender
+// typed, and how many key messages reached it.
+#include "platform/win32/keyhook/keys_protocol.h"
 
-#include <cwchar>
+namespace protocol = lt::win32::keys_protocol;
+
+namespace {
+
+// Key messages the thread has taken since the start marker; only this
+// thread runs the hook.
+LONG keysTaken = 0;
+
+void report()
+{
+    const DWORD thread = GetCurrentThreadId();
+    if (HANDLE count = OpenFileMappingW(FILE_MAP_WRITE, FALSE, protocol::countName(thread).c_str())) {
+        if (void* view = MapViewOfFile(count, FILE_MAP_WRITE, 0, 0, sizeof(LONG))) {
+            *static_cast<volatile LONG*>(view) = keysTaken;
+            UnmapViewOfFile(view);
+        }
+        CloseHandle(count);
+    }
+    if (HANDLE done = OpenEventW(EVENT_MODIFY_STATE, FALSE, protocol::doneEventName(thread).c_str())) {
+        SetEvent(done);
+        CloseHandle(done);
+    }
+}
+
+} // namespace
 
 extern "C" __declspec(dllexport) LRESULT CALLBACK KeysDoneHook(int code, WPARAM wParam, LPARAM lParam)
 {
     constexpr LPARAM KeyUp = static_cast<LPARAM>(1) << 31;
-    if (code >= 0 && wParam == VK_F24) {
-        if (lParam & KeyUp) {
-            wchar_t name[64];
-            std::swprintf(name, 64, L"Local\\LearningTrazel.KeysDone.%lu", GetCurrentThreadId());
-            if (HANDLE done = OpenEventW(EVENT_MODIFY_STATE, FALSE, name)) {
-                SetEvent(done);
-                CloseHandle(done);
-            }
+    if (code < 0)
+        return CallNextHookEx(nullptr, code, wParam, lParam);
+    // A message only looked at (not taken) comes again when it is taken.
+    const bool taken = code == HC_ACTION;
+    if (wParam == protocol::StartMarker || wParam == protocol::EndMarker) {
+        if (taken && !(lParam & KeyUp)) {
+            if (wParam == protocol::StartMarker)
+                keysTaken = 0;
+            else
+                report();
         }
         return 1;
     }
+    if (taken)
+        ++keysTaken;
     return CallNextHookEx(nullptr, code, wParam, lParam);
 }
