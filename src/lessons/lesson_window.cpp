@@ -177,6 +177,9 @@ void LessonWindow::Form_Load()
     if (definition)
         definition->Def_Frame.setBackColor(forms::LightGrey);
     t.g.Step_No = 0;
+    // The lesson menu's activation leaves the count at 0, but a lesson opened
+    // while the menu is still coming up would go on from the last lesson's.
+    t.g.Screen_No = 0;
     t.g.Cur_Lesson = static_cast<std::int16_t>(lesson_);
     if (t.g.Work_Dir.empty() || launchFailed(t.g.Launch_Code))
         Do_Exercises.setEnabled(false);
