@@ -14,15 +14,35 @@ start_xvfb() {
     rm -f "$numfile"
 }
 
+# Starts openbox on $DISPLAY, as a learner's desktop has a window manager,
+# and waits until it manages windows; sets wm_pid.
+start_window_manager() {
+    local ready
+    ready=$(mktemp -u)
+    openbox --sm-disable --startup "touch $ready" >/dev/null 2>&1 &
+    wm_pid=$!
+    for _ in $(seq 100); do [ -e "$ready" ] && break; sleep 0.1; done
+    rm -f "$ready"
+}
+
 # Makes the prefix $WINEPREFIX once. Wine's own fonts (MS Sans Serif, Small
 # Fonts, Marlett for the caption buttons) are copied into its Fonts folder,
-# which a prefix made without 32-bit Wine lacks. With unmanaged windows Wine
-# draws the frames itself and does not wait for a window manager Xvfb lacks.
+# which a prefix made without 32-bit Wine lacks.
+#   managed:  windows are framed by the window manager (a learner's desktop);
+#             without, Wine draws the frames itself and does not wait for a
+#             window manager a bare Xvfb lacks.
+#   dpi:      the desktop's logical resolution, 96 (100 %) or 120, 144 (125 %, 150 %).
 make_prefix() {
+    local managed=${1:-N} dpi=${2:-96}
     if [ ! -f "$WINEPREFIX/system.reg" ]; then
         mkdir -p "$WINEPREFIX"
         wine wineboot -i >/dev/null 2>&1 || true
-        wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f >/dev/null 2>&1
+        wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d "$managed" /f >/dev/null 2>&1
+        if [ "$dpi" != 96 ]; then
+            wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$dpi" /f >/dev/null 2>&1
+            wine reg add 'HKLM\System\CurrentControlSet\Hardware Profiles\Current\Software\Fonts' \
+                /v LogPixels /t REG_DWORD /d "$dpi" /f >/dev/null 2>&1
+        fi
         wineserver -w
     fi
     mkdir -p "$WINEPREFIX/drive_c/windows/Fonts"

@@ -26,11 +26,12 @@ protected:
     }
     static void TearDownTestSuite() { FreeLibrary(module_); }
 
-    // The height in twips the text needs when wrapped to `width` twips.
+    // The height in twips the text needs when wrapped to `width` twips, at
+    // the desktop's resolution: its bitmap fonts do not scale in proportion.
     static int heightOf(const std::string& text, const Font& font, int width)
     {
-        constexpr int Dpi = 96;
         HDC dc = GetDC(nullptr);
+        const int Dpi = GetDeviceCaps(dc, LOGPIXELSY);
         HGDIOBJ old = SelectObject(dc, lt::win32::fontFor(font, Dpi));
         RECT r = {0, 0, MulDiv(width, Dpi, 1440), 0};
         const std::wstring w = lt::win32::widen(text);

@@ -4,6 +4,7 @@
 
 #include "host/send_keys.h"
 #include "platform/win32/key_sender.h"
+#include "standin/hang.h"
 
 namespace e2e {
 namespace {
@@ -86,10 +87,13 @@ TEST_F(WithTrazel, MissingSessionFrameProgramDisablesTheExercises)
     ASSERT_TRUE(uia::clickButton(window, L"Lesson Menu"));
     HWND menu = waitMenu();
     ASSERT_TRUE(menu);
-    EXPECT_TRUE(uia::findChild(menu, L"Place the pointer on a button. Its function displays in the Description "
-                                     L"frame. Choose a lesson button to start a lesson.\r\n\r\nThe Trazel exercises "
-                                     L"for Learning Trazel are disabled because Trazel isn't available.",
-                               L"Static"));
+    // The menu takes its title before the rest of its activation has run.
+    EXPECT_TRUE(waitUntil([&] {
+        return uia::findChild(menu, L"Place the pointer on a button. Its function displays in the Description frame. "
+                                    L"Choose a lesson button to start a lesson.\r\n\r\nThe Trazel exercises for "
+                                    L"Learning Trazel are disabled because Trazel isn't available.",
+                              L"Static") != nullptr;
+    }));
     quitFromMenu(menu);
 }
 
@@ -128,7 +132,7 @@ TEST_F(WithTrazel, NoEditionInstalledWelcomesWithoutExercises)
     quitFromIntro(window);
 }
 
-TEST_F(WithTrazel, KeysNeverReachAStrangersWindow)
+TEST_F(WithTrazel, KeysGoToTrazelOrNowhere)
 {
     uia::Program design(hostDir() + L"\\TRAZEL.EXE", L"", hostDir());
     HWND host = uia::waitWindow(DesignClass, L"");
@@ -136,23 +140,49 @@ TEST_F(WithTrazel, KeysNeverReachAStrangersWindow)
     uia::Program notepad(L"C:\\windows\\notepad.exe", L"");
     HWND stranger = uia::waitWindowOf(notepad.pid(), L"Notepad", L"");
     ASSERT_TRUE(stranger);
+    HWND strangersText = FindWindowExW(stranger, nullptr, L"Edit", nullptr);
     const auto keys = lt::parseSendKeys("{ESC 6}abc");
     ASSERT_TRUE(keys);
-    lt::win32::KeySender sender([] {});
+    const std::vector<std::string> trazel = {"MaxFrame", "QaTrazelFrame"};
+    lt::win32::Foreground foreground;
+    lt::win32::KeySender sender(foreground);
+    const auto strangerInFront = [&] {
+        SetForegroundWindow(stranger);
+        return waitUntil([&] { return GetForegroundWindow() == stranger; });
+    };
 
-    SetForegroundWindow(stranger);
-    ASSERT_TRUE(waitUntil([&] { return GetForegroundWindow() == stranger; }));
-    EXPECT_FALSE(sender.send(*keys));
-    Sleep(300);
-    EXPECT_EQ(uia::text(FindWindowExW(stranger, nullptr, L"Edit", nullptr)), L"");
-    EXPECT_TRUE(keyLog().empty());
+    // Trazel is brought forward and gets the keys. A window manager may keep
+    // the stranger in front, as openbox does for a program that is not in
+    // front itself, or hand the focus back while the keys are on their way:
+    // then nothing is typed, or what Trazel did not take is reported.
+    ASSERT_TRUE(strangerInFront());
+    const lt::KeysOutcome outcome = sender.send(*keys, trazel);
+    const std::vector<std::string> all =
+        repeated("MaxFrame Esc", 6) + std::vector<std::string>{"MaxFrame A", "MaxFrame B", "MaxFrame C"};
+    if (outcome == lt::KeysOutcome::Handled) {
+        EXPECT_EQ(keyLog(), all) << "the sender returns once Trazel has handled every key";
+    } else {
+        EXPECT_STREQ(std::getenv("LT_WINE_WM"), "openbox") << "without a window manager Trazel always comes forward";
+    }
+    if (outcome == lt::KeysOutcome::NotInFront) {
+        EXPECT_TRUE(keyLog().empty());
+    }
+    EXPECT_EQ(uia::text(strangersText), L"");
 
-    SetForegroundWindow(host);
-    ASSERT_TRUE(waitUntil([&] { return GetForegroundWindow() == host; }));
-    EXPECT_TRUE(sender.send(*keys));
-    // The sender returns once the host has handled every key.
-    EXPECT_EQ(keyLog(),
-              (repeated("MaxFrame Esc", 6) + std::vector<std::string>{"MaxFrame A", "MaxFrame B", "MaxFrame C"}));
+    // Trazel stops answering while a stranger is in front: it does not come
+    // forward (or, where a window manager hands it the foreground at once, it
+    // takes the keys without handling them), and the stranger gets nothing.
+    ASSERT_TRUE(strangerInFront());
+    PostMessageW(host, standin::hangMessage(), 8000, 0);
+    EXPECT_NE(sender.send(*keys, trazel), lt::KeysOutcome::Handled);
+    EXPECT_EQ(uia::text(strangersText), L"");
+
+    // Trazel stops answering while it is in front: the keys are typed into
+    // it, and the sender gives up waiting for them.
+    ASSERT_TRUE(waitUntil([&] { return SetForegroundWindow(host) && GetForegroundWindow() == host; }, 15000));
+    PostMessageW(host, standin::hangMessage(), 8000, 0);
+    EXPECT_EQ(sender.send(*keys, trazel), lt::KeysOutcome::NotHandled);
+    EXPECT_EQ(uia::text(strangersText), L"");
 }
 
 } // namespace

@@ -127,6 +127,14 @@ void writeFile(const std::wstring& path, const std::string& content)
 
 bool exists(const std::wstring& path) { return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
 
+int pixels(int twips)
+{
+    HDC screen = GetDC(nullptr);
+    const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
+    ReleaseDC(nullptr, screen);
+    return MulDiv(twips, dpi, 1440);
+}
+
 std::wstring windowsDirectory()
 {
     wchar_t buf[MAX_PATH];

@@ -22,6 +22,8 @@ inline constexpr wchar_t UltorKey[] = L"QuarnTrazelUltor9.20";
 std::string readFile(const std::wstring& path);
 void writeFile(const std::wstring& path, const std::string& content);
 bool exists(const std::wstring& path);
+// Twips in pixels of the desktop, at its resolution (96 at 100 %, 144 at 150 %).
+int pixels(int twips);
 std::wstring windowsDirectory();
 // Polls until the condition holds; the program works on its own time.
 bool waitUntil(const std::function<bool()>& condition, int timeoutMs = 10000);

@@ -107,7 +107,7 @@ TEST_F(Lessons, ClickingAStageOfTheDesignFlowChartDescribesIt)
              w = FindWindowExW(lesson, w, L"LearningTrazelPanel", nullptr)) {
             RECT r;
             GetClientRect(w, &r);
-            if (IsWindowVisible(w) && r.right == 624 && r.bottom == 312)
+            if (IsWindowVisible(w) && r.right == pixels(9360) && r.bottom == pixels(4680))
                 chart = w;
         }
         return chart != nullptr;
@@ -119,13 +119,15 @@ TEST_F(Lessons, ClickingAStageOfTheDesignFlowChartDescribesIt)
     HMODULE resources = LoadLibraryExW((tutorDir() + L"\\learning-trazel.exe").c_str(), nullptr,
                                      LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
     const lt::win32::ResourceStrings strings(resources);
-    // The middle of a stage's box, in pixels of the chart (twips / 15), and its description.
+    // The middle of a stage's box, in twips of the chart, and its description.
     struct Click {
         int x, y, text;
     };
-    for (const Click& c : {Click{175, 79, 1150}, Click{445, 102, 1157}, Click{145, 182, 1157}, Click{578, 87, 1160}}) {
-        PostMessageW(chart, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(c.x, c.y));
-        PostMessageW(chart, WM_LBUTTONUP, 0, MAKELPARAM(c.x, c.y));
+    for (const Click& c :
+         {Click{2625, 1185, 1150}, Click{6675, 1530, 1157}, Click{2175, 2730, 1157}, Click{8670, 1305, 1160}}) {
+        const LPARAM at = MAKELPARAM(pixels(c.x), pixels(c.y));
+        PostMessageW(chart, WM_LBUTTONDOWN, MK_LBUTTON, at);
+        PostMessageW(chart, WM_LBUTTONUP, 0, at);
         const std::wstring expected = lt::win32::widen(strings.find(c.text).value_or("?"));
         EXPECT_TRUE(waitUntil([&] { return uia::text(desc) == expected; }, 3000))
             << "after a click at " << c.x << "," << c.y;

@@ -18,6 +18,10 @@ constexpr UINT kReplyTimeoutMs = 5000;
 constexpr UINT kEndSessionTimeoutMs = 60000;
 constexpr DWORD kPollMs = 20;
 
+// Like the program it drives, the driver sees the screen in real pixels, so
+// that rectangles and fonts compare at any desktop resolution.
+const bool dpiAware = SetProcessDPIAware() != FALSE;
+
 template <class Found>
 auto pollUntil(int timeoutMs, Found found) -> decltype(found())
 {
@@ -48,18 +52,6 @@ std::vector<HWND> topLevelWindows()
     return all;
 }
 
-std::vector<HWND> descendants(HWND parent)
-{
-    std::vector<HWND> all;
-    EnumChildWindows(
-        parent,
-        [](HWND w, LPARAM found) {
-            reinterpret_cast<std::vector<HWND>*>(found)->push_back(w);
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&all));
-    return all;
-}
 
 LONG_PTR style(HWND w)
 {
@@ -342,6 +334,19 @@ std::wstring withoutAccessKeys(const std::wstring& caption)
         result += caption[i];
     }
     return result;
+}
+
+std::vector<HWND> descendants(HWND parent)
+{
+    std::vector<HWND> all;
+    EnumChildWindows(
+        parent,
+        [](HWND w, LPARAM found) {
+            reinterpret_cast<std::vector<HWND>*>(found)->push_back(w);
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&all));
+    return all;
 }
 
 std::vector<HWND> findChildren(HWND parent, const std::wstring& caption, const std::wstring& cls)

@@ -28,6 +28,8 @@ std::wstring className(HWND w);
 // "&Quit" -> "Quit", "Save && Exit" -> "Save & Exit".
 std::wstring withoutAccessKeys(const std::wstring& caption);
 
+// Every child window below `parent`, at any depth.
+std::vector<HWND> descendants(HWND parent);
 // Descendants whose caption, with access-key markers removed, equals
 // `caption` (itself compared the same way), optionally of one class.
 std::vector<HWND> findChildren(HWND parent, const std::wstring& caption, const std::wstring& className = L"");
