@@ -41,6 +41,8 @@ file(GLOB LT_BOARD_SOURCES CONFIGURE_DEPENDS res/boards/SRCTRZ*)
 install(FILES ${LT_BOARD_SOURCES} DESTINATION ${LT_TUTOR_DIR} COMPONENT tutorial)
 
 include(tests/wine/wine_tests.cmake)
+include(tests/setup/setup_tests.cmake)
+include(cmake/packaging.cmake)
 
 # Plays a lesson and saves a picture of every screen (tools/tour.sh).
 add_executable(lesson-tour tools/tour/tour.cpp tests/wine/uia.cpp)
