@@ -130,8 +130,8 @@ DWORD run(std::wstring commandLine)
     return code;
 }
 
-// The text of the first edit box among the window's descendants.
-std::wstring editText(HWND window)
+// The first edit box among the window's descendants.
+HWND editBox(HWND window)
 {
     HWND edit = nullptr;
     EnumChildWindows(
@@ -143,7 +143,7 @@ std::wstring editText(HWND window)
             return FALSE;
         },
         reinterpret_cast<LPARAM>(&edit));
-    return edit ? uia::text(edit) : L"no edit box";
+    return edit;
 }
 
 // A message box of the setup program: a dialog owned by its window.
@@ -222,6 +222,8 @@ TEST_F(Setup, InstallsSilentlyForEveryLearnerAndUninstallsKeepingTheirProgress)
     EXPECT_EQ(s.arguments, L"");
     EXPECT_EQ(s.workingDir, tutor);
     EXPECT_EQ(s.icon, tutor + L"\\learning-trazel.exe,0");
+    EXPECT_FALSE(exists(knownFolder(FOLDERID_Programs) + L"\\Learning Trazel.lnk"))
+        << "the shortcut is for all users";
     EXPECT_FALSE(exists(learnerDir)) << "setup ran as the administrator, who may not be the learner";
 
     // The learner starts it from the Start menu. A working directory that
@@ -240,7 +242,9 @@ TEST_F(Setup, InstallsSilentlyForEveryLearnerAndUninstallsKeepingTheirProgress)
     GetWindowThreadProcessId(intro, &pid);
     HANDLE tutorial = OpenProcess(SYNCHRONIZE, FALSE, pid);
     ASSERT_TRUE(uia::clickButton(intro, L"Quit"));
-    ASSERT_TRUE(uia::answer(*uia::waitMessageBox(AppTitle), L"Yes"));
+    const std::optional<uia::MessageBoxInfo> quit = uia::waitMessageBox(AppTitle);
+    ASSERT_TRUE(quit);
+    ASSERT_TRUE(uia::answer(*quit, L"Yes"));
     EXPECT_EQ(WaitForSingleObject(tutorial, 10000), WAIT_OBJECT_0) << "the tutorial did not end";
     CloseHandle(tutorial);
     writeFile(learnerDir + L"\\TRAZEL.LRN", Progress);
@@ -260,7 +264,9 @@ TEST_F(Setup, WarnsWhenTheFolderHasNoTrazelAndInstallsWhenTheLearnerGoesOn)
     // Its pages add a blank to the title: the window is found by its program.
     HWND window = uia::waitWindowOf(installer.pid(), L"#32770", L"", 20000);
     ASSERT_TRUE(window) << "setup showed no window";
-    EXPECT_EQ(editText(window), folder) << "the folder offered first";
+    HWND folderBox = editBox(window);
+    ASSERT_TRUE(folderBox);
+    EXPECT_EQ(uia::text(folderBox), folder) << "the folder offered first";
 
     for (const wchar_t* answer : {L"No", L"Yes"}) {
         ASSERT_TRUE(uia::clickButton(window, L"Install"));
@@ -276,7 +282,7 @@ TEST_F(Setup, WarnsWhenTheFolderHasNoTrazelAndInstallsWhenTheLearnerGoesOn)
         EXPECT_EQ(warning.icon, uia::Icon::Exclamation);
         ASSERT_TRUE(uia::answer(warning, answer));
         if (std::wstring(answer) == L"No") {
-            Sleep(300);
+            EXPECT_TRUE(IsWindowVisible(folderBox)) << "No keeps the folder page";
             EXPECT_FALSE(exists(tutor)) << "No installs nothing";
         }
     }
