@@ -10,3 +10,6 @@ for preset in native windows; do
     cmake --build --preset "$preset" -j "$jobs"
     ctest --preset "$preset"
 done
+# The setup program: packed, then installed, started and removed under Wine.
+tools/package.sh >/dev/null
+tests/setup/run-setup-test.sh build/windows build/package
