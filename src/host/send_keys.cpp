@@ -2,6 +2,7 @@
 
 #include <cctype>
 
+#include "platform/utf8.h"
 #include "platform/win_path.h"
 
 namespace lt {
@@ -24,8 +25,9 @@ constexpr NamedKey NamedKeys[] = {
 std::optional<Keystroke> keyNamed(const std::string& name)
 {
     // A single character stands for itself: {i 2}, {~}, and {  } for a blank.
-    if (name.size() == 1)
-        return Keystroke{0, static_cast<unsigned char>(name[0])};
+    std::size_t end = 0;
+    if (const auto ch = readUtf8(name, end); ch && end == name.size())
+        return Keystroke{0, *ch};
     const std::string upper = upperCase(name);
     for (const NamedKey& k : NamedKeys)
         if (upper == k.name)
@@ -80,11 +82,15 @@ private:
             return false;
         if (c == '{')
             return braced(held);
-        ++pos_;
-        if (c == '~')
+        if (c == '~') {
+            ++pos_;
             emit(Keystroke{vk::Return, 0}, held, 1);
-        else
-            emit(Keystroke{0, static_cast<unsigned char>(c)}, held, 1);
+            return true;
+        }
+        const auto ch = readUtf8(s_, pos_);
+        if (!ch)
+            return false;
+        emit(Keystroke{0, *ch}, held, 1);
         return true;
     }
 
