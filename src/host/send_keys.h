@@ -17,8 +17,8 @@ namespace lt {
 
 // The strokes a string stands for; none when the string is malformed (an
 // unknown key name, an unclosed brace or parenthesis, a modifier with nothing
-// to modify, a bad repeat count, bytes that are not UTF-8), in which case
-// nothing is to be sent.
+// to modify, a bad repeat count, bytes that are not UTF-8, parentheses nested
+// more than eight deep), in which case nothing is to be sent.
 std::optional<std::vector<Keystroke>> parseSendKeys(const std::string& keys);
 
 } // namespace lt

@@ -49,7 +49,7 @@ INSTANTIATE_TEST_SUITE_P(
         Case{"{ESC", "refused"}, Case{"{ESC 6", "refused"}, Case{"{NOSUCHKEY}", "refused"}, Case{"{}", "refused"},
         Case{"{ESC x}", "refused"}, Case{"{ESC 99999}", "refused"}, Case{"%", "refused"}, Case{"ab+", "refused"},
         Case{"%(fn", "refused"}, Case{"a)", "refused"}, Case{"}", "refused"}, Case{"{F25}", "refused"},
-        Case{"{F0}", "refused"}));
+        Case{"{F0}", "refused"}, Case{"((((((((a))))))))", "a"}, Case{"(((((((((a)))))))))", "refused"}));
 
 TEST(SendKeysNotation, ModifierGroupsShareOnePress)
 {
@@ -62,6 +62,12 @@ TEST(SendKeysNotation, ModifierGroupsShareOnePress)
     ASSERT_TRUE(repeated);
     EXPECT_EQ(repeated->size(), 3u);
     EXPECT_EQ((*repeated)[0].group, (*repeated)[2].group);
+}
+
+TEST(SendKeysNotation, DeepNestingIsRefusedWithoutRunningOutOfStack)
+{
+    EXPECT_FALSE(parseSendKeys(std::string(1 << 20, '(') + "a" + std::string(1 << 20, ')')));
+    EXPECT_EQ(written(std::string(1 << 20, '%') + "a"), "Alt+a");
 }
 
 // A working directory such as D:\ÜBUNGEN reaches the keys in UTF-8; each
