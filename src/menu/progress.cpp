@@ -42,6 +42,7 @@ std::string saveFailureReason(const Tutorial& t, FileError e)
 void LoadProgress(Tutorial& t)
 {
     const std::string path = progressPath(t);
+    t.files.removeLeftovers(path);
     auto length = t.files.fileLength(path);
     if (!length) {
         t.files.createEmpty(path);

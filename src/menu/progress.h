@@ -9,7 +9,8 @@ namespace lt {
 inline constexpr const char* ProgressFileName = "TRAZEL.LRN";
 
 // Reads the file of the working directory into the marks and shows the lesson
-// menu's markers; a missing file is created empty.
+// menu's markers; a missing file is created empty. What a save cut short by
+// the end of the program left beside the file goes.
 void LoadProgress(Tutorial& t);
 // Writes the marks, replacing the file as a whole. A failure is told to the
 // learner; the result says whether the file was written.
