@@ -10,3 +10,7 @@ for preset in native windows; do
     cmake --build --preset "$preset" -j "$jobs"
     ctest --preset "$preset"
 done
+# Every reader of outside input fuzzed for a few seconds, and saves killed in
+# the middle under Wine.
+tools/fuzz.sh 5
+tools/kill-save.sh 10
