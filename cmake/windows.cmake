@@ -51,6 +51,11 @@ target_include_directories(lesson-tour PRIVATE tests/wine)
 target_link_libraries(lesson-tour PRIVATE user32 gdi32)
 target_link_options(lesson-tour PRIVATE ${LT_STATIC_RUNTIME} -municode)
 
+# Ends saves of the progress file in the middle (tools/kill-save.sh).
+add_executable(kill-save tools/kill-save/kill_save.cpp)
+target_link_libraries(kill-save PRIVATE lt_win32)
+target_link_options(kill-save PRIVATE ${LT_STATIC_RUNTIME} -municode)
+
 # A stand-in Trazel for the demo and the tests, installed as its own
 # component into the host's directory.
 add_subdirectory(standin)

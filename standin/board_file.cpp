@@ -30,11 +30,17 @@ BadFile::BadFile(int line, const std::string& reason)
 
 namespace {
 
+// Numbers stay within a thousand inches either way, so that positions and
+// sizes added together always fit.
+constexpr int Farthest = 1000000;
+
 bool wholeNumber(std::string_view field, int& value)
 {
     const auto [end, error] = std::from_chars(field.data(), field.data() + field.size(), value);
     return !field.empty() && error == std::errc() && end == field.data() + field.size();
 }
+
+bool withinReach(int value) { return value >= -Farthest && value <= Farthest; }
 
 struct Record {
     int line = 0;
@@ -56,6 +62,8 @@ struct Record {
         int value = 0;
         if (!wholeNumber(fields[i], value))
             fail(cat(quoted(fields[i]), " is not a whole number"));
+        if (!withinReach(value))
+            fail(cat(quoted(fields[i]), " is beyond ", std::to_string(Farthest)));
         return value;
     }
 
@@ -75,6 +83,8 @@ struct Record {
         if (comma == std::string_view::npos || !wholeNumber(f.substr(0, comma), p.x) ||
             !wholeNumber(f.substr(comma + 1), p.y))
             fail(cat(quoted(f), " is not a point x,y"));
+        if (!withinReach(p.x) || !withinReach(p.y))
+            fail(cat(quoted(f), " is beyond ", std::to_string(Farthest)));
         return p;
     }
 
@@ -106,15 +116,19 @@ struct Record {
     }
 };
 
+// A carriage return separates fields too: a file converted to CR LF twice
+// ends its lines with CR CR LF.
+bool separates(char c) { return c == ' ' || c == '\t' || c == '\r'; }
+
 std::vector<std::string_view> split(std::string_view line)
 {
     std::vector<std::string_view> fields;
     std::size_t i = 0;
     while (i < line.size()) {
-        while (i < line.size() && (line[i] == ' ' || line[i] == '\t'))
+        while (i < line.size() && separates(line[i]))
             ++i;
         const std::size_t start = i;
-        while (i < line.size() && line[i] != ' ' && line[i] != '\t')
+        while (i < line.size() && !separates(line[i]))
             ++i;
         if (i > start)
             fields.push_back(line.substr(start, i - start));

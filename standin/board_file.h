@@ -1,8 +1,9 @@
 // The stand-in Trazel's design files: plain text, one record per line, the
-// fields of a record separated by spaces or tabs. Positions and sizes are
-// whole mils, x growing to the right and y growing downward. Blank lines and
-// lines whose first character is ';' are comments. The first line names the
-// kind of file and the last record is END.
+// fields of a record separated by spaces, tabs or carriage returns. Positions
+// and sizes are whole mils from -1000000 to 1000000, x growing to the right
+// and y growing downward. Blank lines and lines whose first character is ';'
+// are comments. The first line names the kind of file and the last record is
+// END.
 //
 // A board (TUTORBD1.MAX):
 //   TRAZEL BOARD

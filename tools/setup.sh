@@ -4,10 +4,13 @@
 # recommendations, so every package anything here needs is named: Wine's own
 # fonts (MS Sans Serif, Small Fonts) come from fonts-wine, which Wine only
 # recommends. openbox is the window manager of the Wine suite's learner's
-# desktop; nsis makes the setup program (tools/package.sh).
+# desktop; nsis makes the setup program (tools/package.sh); clang-14 with its
+# sanitizer and libFuzzer runtimes (libclang-rt-14-dev) builds the fuzz
+# targets, and llvm-14 brings the symbolizer their crash reports use.
 set -euo pipefail
 packages=(cmake make g++ googletest g++-mingw-w64-x86-64 gcc-mingw-w64-x86-64 binutils-mingw-w64-x86-64
-          wine wine64 fonts-wine xvfb xauth openbox imagemagick nsis)
+          wine wine64 fonts-wine xvfb xauth openbox imagemagick nsis
+          clang-14 libclang-rt-14-dev llvm-14)
 missing=()
 for p in "${packages[@]}"; do
     dpkg -s "$p" 2>/dev/null | grep -q '^Status: install ok installed' || missing+=("$p")

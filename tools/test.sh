@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Builds both presets and runs every test: the native suite on the simulated
-# platform, then the Windows suite under Wine.
+# platform, then the Windows suite under Wine on its three desktops; then the
+# fuzzed readers, saves killed in the middle, and the setup program.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 tools/setup.sh
@@ -10,6 +11,10 @@ for preset in native windows; do
     cmake --build --preset "$preset" -j "$jobs"
     ctest --preset "$preset"
 done
+# Every reader of outside input fuzzed for a few seconds, and saves killed in
+# the middle under Wine.
+tools/fuzz.sh 5
+tools/kill-save.sh 10
 # The setup program: packed, then installed, started and removed under Wine.
 tools/package.sh >/dev/null
 tests/setup/run-setup-test.sh build/windows build/package

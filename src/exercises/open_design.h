@@ -16,9 +16,4 @@ namespace lt {
 // back; nothing is typed and there is no result.
 std::optional<KeysOutcome> OpenTutorialDesign(Tutorial& t);
 
-// The keys that open the tutorial library of a working directory. A "~" in
-// the directory (as in a short name, PROGRA~1) would reach the dialog as
-// Enter, so it is typed as a literal tilde instead.
-std::string libraryOpenKeys(const std::string& workDir);
-
 } // namespace lt

@@ -2,6 +2,7 @@
 
 #include <cctype>
 
+#include "platform/utf8.h"
 #include "platform/win_path.h"
 
 namespace lt {
@@ -24,8 +25,9 @@ constexpr NamedKey NamedKeys[] = {
 std::optional<Keystroke> keyNamed(const std::string& name)
 {
     // A single character stands for itself: {i 2}, {~}, and {  } for a blank.
-    if (name.size() == 1)
-        return Keystroke{0, static_cast<unsigned char>(name[0])};
+    std::size_t end = 0;
+    if (const auto ch = readUtf8(name, end); ch && end == name.size())
+        return Keystroke{0, *ch};
     const std::string upper = upperCase(name);
     for (const NamedKey& k : NamedKeys)
         if (upper == k.name)
@@ -52,21 +54,24 @@ public:
 
 private:
     // One key, brace item or parenthesised group, with the modifiers held.
+    // Each item of the string itself is a group of its own: one press of its
+    // modifiers.
     bool item(std::uint8_t held, bool inGroup)
     {
-        const char c = s_[pos_];
-        if (c == '%' || c == '+' || c == '^') {
-            ++pos_;
-            const std::uint8_t m = c == '%' ? mod::Alt : c == '+' ? mod::Shift : mod::Ctrl;
-            if (pos_ >= s_.size())
-                return false;
-            if (!inGroup && held == 0)
-                ++group_;
-            return item(static_cast<std::uint8_t>(held | m), inGroup);
-        }
-        if (!inGroup && held == 0)
+        if (!inGroup)
             ++group_;
+        for (; pos_ < s_.size(); ++pos_) {
+            const char m = s_[pos_];
+            if (m != '%' && m != '+' && m != '^')
+                break;
+            held |= m == '%' ? mod::Alt : m == '+' ? mod::Shift : mod::Ctrl;
+        }
+        if (pos_ >= s_.size())
+            return false;
+        const char c = s_[pos_];
         if (c == '(') {
+            if (++depth_ > MaxDepth)
+                return false;
             ++pos_;
             while (pos_ < s_.size() && s_[pos_] != ')')
                 if (!item(held, true))
@@ -74,17 +79,22 @@ private:
             if (pos_ >= s_.size())
                 return false;
             ++pos_;
+            --depth_;
             return true;
         }
         if (c == ')' || c == '}')
             return false;
         if (c == '{')
             return braced(held);
-        ++pos_;
-        if (c == '~')
+        if (c == '~') {
+            ++pos_;
             emit(Keystroke{vk::Return, 0}, held, 1);
-        else
-            emit(Keystroke{0, static_cast<unsigned char>(c)}, held, 1);
+            return true;
+        }
+        const auto ch = readUtf8(s_, pos_);
+        if (!ch)
+            return false;
+        emit(Keystroke{0, *ch}, held, 1);
         return true;
     }
 
@@ -130,8 +140,13 @@ private:
             out_.push_back(k);
     }
 
+    // Groups within groups mean nothing more; deep nesting is refused rather
+    // than followed down the stack.
+    static constexpr int MaxDepth = 8;
+
     const std::string& s_;
     std::size_t pos_ = 0;
+    int depth_ = 0;
     int group_ = 0;
     std::vector<Keystroke> out_;
 };

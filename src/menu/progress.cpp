@@ -1,8 +1,5 @@
 #include "menu/progress.h"
 
-#include <charconv>
-#include <limits>
-
 #include "menu/sel_menu.h"
 
 namespace lt {
@@ -14,20 +11,6 @@ constexpr std::size_t ReadLimit = 4096;
 
 constexpr int DamagedFile = 745, DamagedMarks = 746, SaveFailed = 747, ReadOnlyFile = 748, DiskFull = 749,
               FolderMissing = 750, CannotWrite = 751;
-
-bool isBlank(char c) { return c == ' ' || c == '\t'; }
-bool endsValue(char c) { return isBlank(c) || c == ',' || c == '\r' || c == '\n'; }
-
-std::optional<std::int16_t> toMark(std::string_view token)
-{
-    int value = 0;
-    const char* end = token.data() + token.size();
-    auto [ptr, ec] = std::from_chars(token.data(), end, value);
-    if (token.empty() || ec != std::errc() || ptr != end || value < std::numeric_limits<std::int16_t>::min() ||
-        value > std::numeric_limits<std::int16_t>::max())
-        return std::nullopt;
-    return static_cast<std::int16_t>(value);
-}
 
 std::string progressPath(const Tutorial& t) { return joinPath(t.g.Work_Dir, ProgressFileName); }
 
@@ -56,51 +39,10 @@ std::string saveFailureReason(const Tutorial& t, FileError e)
 
 } // namespace
 
-ParsedProgress parseProgress(std::string_view text)
-{
-    ParsedProgress result;
-    std::size_t pos = 0;
-    for (int lesson = 1; lesson <= LessonCount; ++lesson) {
-        while (pos < text.size() && isBlank(text[pos]))
-            ++pos;
-        if (pos >= text.size()) {
-            result.damaged = true;
-            break;
-        }
-        const std::size_t start = pos;
-        while (pos < text.size() && !endsValue(text[pos]))
-            ++pos;
-        if (auto mark = toMark(text.substr(start, pos - start)))
-            result.marks[lesson] = *mark;
-        else
-            result.damaged = true;
-        // The delimiter: blanks, then one comma or one line end.
-        while (pos < text.size() && isBlank(text[pos]))
-            ++pos;
-        if (pos < text.size() && text[pos] == ',')
-            ++pos;
-        else if (pos < text.size() && text[pos] == '\r')
-            pos += (pos + 1 < text.size() && text[pos + 1] == '\n') ? 2 : 1;
-        else if (pos < text.size() && text[pos] == '\n')
-            ++pos;
-    }
-    return result;
-}
-
-std::string formatProgress(const Marks& marks)
-{
-    std::string line;
-    for (int lesson = 1; lesson <= LessonCount; ++lesson) {
-        if (lesson > 1)
-            line += ',';
-        line += std::to_string(marks[lesson]);
-    }
-    return line + "\r\n";
-}
-
 void LoadProgress(Tutorial& t)
 {
     const std::string path = progressPath(t);
+    t.files.removeLeftovers(path);
     auto length = t.files.fileLength(path);
     if (!length) {
         t.files.createEmpty(path);

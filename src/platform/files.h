@@ -48,8 +48,12 @@ public:
     virtual std::optional<std::string> readPrefix(const std::string& path, std::size_t limit) = 0;
     // Replaces a file's content as a whole: written beside it and then moved
     // over it, so a failure leaves the old file as it was. A read-only file is
-    // refused.
+    // refused. What earlier replaces of the file left behind goes first.
     virtual FileError replaceContent(const std::string& path, const std::string& content) = 0;
+    // Deletes what replaces of `path` that were cut short (the program ended
+    // in the middle) left beside it, and nothing else: a replacement another
+    // program is still writing stays, as do read-only files.
+    virtual void removeLeftovers(const std::string& path) = 0;
 
     virtual bool setCurrentDirectory(const std::string& path) = 0;
 };

@@ -11,7 +11,9 @@ namespace {
 
 constexpr std::string_view ByteOrderMark = "\xEF\xBB\xBF";
 constexpr std::string_view Bullet = "\xE2\x80\xA2 "; // U+2022 and a space
-constexpr std::string_view Blanks = " \t";
+// A carriage return counts as a blank: a file whose CR LF line ends went
+// through a second conversion ends its lines with CR CR LF.
+constexpr std::string_view Blanks = " \t\r";
 
 std::string_view trimmed(std::string_view s)
 {
@@ -90,7 +92,9 @@ HelpFile HelpFile::parse(std::string_view text)
         std::string& body = file.topics_.back().body;
         const bool bullet = line.starts_with("- ");
         if (open && !bullet) {
-            body += ' ';
+            // After a bullet without words the bullet sign's blank serves.
+            if (!body.ends_with(' '))
+                body += ' ';
         } else {
             if (!body.empty())
                 body += gap ? "\r\n\r\n" : "\r\n";

@@ -9,7 +9,8 @@
 // Markers count only at the very start of a line, so "-i" or "  #2" is text.
 // A blank line ends a paragraph or bullet and leaves an empty line on screen;
 // a bullet begins a new line without one, so bullets written one under the
-// other form a list. Line ends may be LF or CRLF; a byte order mark is ignored.
+// other form a list. Line ends may be LF or CRLF (a stray CR before them is
+// dropped too); a byte order mark is ignored.
 #pragma once
 
 #include <string>

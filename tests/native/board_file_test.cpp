@@ -132,7 +132,9 @@ INSTANTIATE_TEST_SUITE_P(
         GoodCase{"Library",
                  "TRAZEL LIBRARY\nNAME TUTOR\nFOOTPRINT SOIC8 8 250 240 smd\nFOOTPRINT CONN20 20 250 1050 th\nEND\n",
                  "library TUTOR\nfootprint SOIC8 8 250x240 smd\nfootprint CONN20 20 250x1050 th\n"},
-        GoodCase{"SupportGridDefaultsTo25", "TRAZEL SUPPORT\nDESIGNS ONE\nEND\n", "support grid 25\ndesign ONE\n"}),
+        GoodCase{"SupportGridDefaultsTo25", "TRAZEL SUPPORT\nDESIGNS ONE\nEND\n", "support grid 25\ndesign ONE\n"},
+        GoodCase{"LineEndsConvertedTwice", "TRAZEL SUPPORT\r\r\nDESIGNS ONE TWO\r\t\r\r\nEND\r\r\n",
+                 "support grid 25\ndesign ONE\ndesign TWO\n"}),
     [](const ::testing::TestParamInfo<GoodCase>& info) { return std::string(info.param.name); });
 
 TEST(StandinFileKinds, TheMessageNamesTheLine)
@@ -206,6 +208,11 @@ INSTANTIATE_TEST_SUITE_P(
                 "U1 is already on line 4"},
         board("PartPositionNotANumber", "PART U1 SOIC8 1.5 2 3 4 8 smd", "'1.5' is not a whole number"),
         board("PartWithoutWidth", "PART U1 SOIC8 1 2 0 4 8 smd", "width must be more than 0"),
+        // Sums of positions and sizes must fit in an int when the board is shown.
+        BadCase{"OutlineBeyondReach", "TRAZEL BOARD\nNAME B\nOUTLINE 2147483000 0 1000 10\nEND\n", 3,
+                "'2147483000' is beyond 1000000"},
+        board("PartWiderThanReach", "PART U1 SOIC8 1 2 1000001 4 8 smd", "'1000001' is beyond 1000000"),
+        board("TrackPointBeyondReach", "TRACK TOP 12 0,0 0,-1000001", "'0,-1000001' is beyond 1000000"),
         board("PartMountingUnknown", "PART U1 SOIC8 1 2 3 4 8 SMD", "'SMD' must be smd or th"),
         board("TrackOnePoint", "TRACK TOP 12 0,0", "TRACK needs a layer, a width and two or more points x,y"),
         board("TrackUnknownLayer", "TRACK MIDDLE 12 0,0 1,1", "'MIDDLE' is not a layer"),

@@ -5,6 +5,7 @@
 #include <regex>
 
 #include "exercises/exercise_script.h"
+#include "exercises/library_keys.h"
 #include "exercises/open_design.h"
 #include "exercises/steps_window.h"
 #include "host/send_keys.h"

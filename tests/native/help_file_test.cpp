@@ -74,7 +74,12 @@ INSTANTIATE_TEST_SUITE_P(
                  {{1, "T", "-i C:\\MYWORK - not a bullet #2 not a topic ; not a comment"}}},
         GoodCase{"TopicsKeepFileOrderAndBodies",
                  "#2 Second\nbody two\n#1 First\nbody one\n\n#4294967295 Largest\n#0 Zero",
-                 {{2, "Second", "body two"}, {1, "First", "body one"}, {4294967295u, "Largest", ""}, {0, "Zero", ""}}}),
+                 {{2, "Second", "body two"}, {1, "First", "body one"}, {4294967295u, "Largest", ""}, {0, "Zero", ""}}},
+        GoodCase{"BulletWithoutWordsTakesTheLineBelow", "#1 T\n- \n  runs on\n", {{1, "T", BULLET "runs on"}}},
+        // Converted twice, CR LF line ends become CR CR LF (the CR LF run tries both).
+        GoodCase{"StrayCarriageReturnsBeforeTheLineEnds",
+                 "#1 Title\r\nText\r\n\r\n- bullet\r\n\r\n",
+                 {{1, "Title", "Text\r\n\r\n" BULLET "bullet"}}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 struct BadCase {

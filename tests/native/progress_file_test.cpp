@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "machine.h"
 #include "menu/progress.h"
 
 namespace lt {
@@ -75,6 +76,45 @@ TEST(ProgressFormat, WhatIsWrittenReadsBackTheSame)
     const ParsedProgress p = parseProgress(formatProgress(m));
     EXPECT_FALSE(p.damaged);
     EXPECT_EQ(p.marks, m);
+}
+
+// A save cut short (the program ended between writing the new content and
+// moving it over the old file) leaves "TRAZEL.LRN.<8 hex digits>.tmp"
+// beside the file. The next start-up or save deletes it; what only looks
+// like it, is read-only, or is still being written by another program stays.
+TEST(InterruptedSave, WhatItLeftGoesAtTheNextStartOrSaveAndNothingElse)
+{
+    const struct {
+        const char* name;
+        bool goes;
+    } nearby[] = {
+        {"TRAZEL.LRN.0000BEEF.tmp", true}, {"trazel.lrn.a1b2c3d4.TMP", true}, {"TRAZEL.LRN.BAK", false},
+        {"TRAZEL.LRN.0000BEEF.txt", false}, {"TRAZEL.LRN.BEEF.tmp", false},   {"TRAZEL.LRN.0000BEEG.tmp", false},
+        {"TRAZEL.LRN.00000BEEF.tmp", false}, {"OTHER.LRN.0000BEEF.tmp", false}, {"lrn1A2B.tmp", false},
+        {"TRAZEL.LRN.0BEEFCAF.tmp", false}, {"TRAZEL.LRN.00C0FFEE.tmp", false}};
+    const std::string dir = test::TutorDir + "\\", saved = "1,0,0,0,0,0,0,0,0,0,0,0,0,0,0\r\n";
+    for (const bool atStart : {true, false}) {
+        SCOPED_TRACE(atStart ? "start-up" : "save");
+        test::Machine m;
+        m.files.writeFile(dir + "TRAZEL.LRN", saved);
+        const auto leave = [&] {
+            for (const auto& file : nearby)
+                m.files.writeFile(dir + file.name, "1,1,0,");
+            m.files.setAttributes(dir + "TRAZEL.LRN.0BEEFCAF.tmp", attr::ReadOnly);
+            m.files.setInUse(dir + "TRAZEL.LRN.00C0FFEE.tmp", true); // another copy still writing
+        };
+        if (atStart)
+            leave();
+        m.startToMenu();
+        if (!atStart) {
+            leave();
+            m.t.g.Lsn_Progress[2] = mark::LessonDone;
+            m.ui.act([&] { EXPECT_TRUE(SaveProgress(m.t)); });
+        }
+        for (const auto& file : nearby)
+            EXPECT_EQ(m.files.exists(dir + file.name), !file.goes) << file.name;
+        EXPECT_EQ(m.files.content(dir + "TRAZEL.LRN"), atStart ? saved : "1,1,0,0,0,0,0,0,0,0,0,0,0,0,0\r\n");
+    }
 }
 
 } // namespace

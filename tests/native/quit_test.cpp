@@ -1,5 +1,7 @@
 // Leaving the tutorial: the Quit buttons, the close box, the Windows session
 // end and another program's close, with the save offer and the clean-up.
+#include <functional>
+
 #include "exercises/work_files.h"
 #include "machine.h"
 #include "menu/sel_menu.h"
@@ -108,19 +110,41 @@ INSTANTIATE_TEST_SUITE_P(
         CloseCase{"OwnerClosing", MdiParent, true, {}, "", false, false, false, true}),
     [](const auto& info) { return std::string(info.param.name); });
 
-TEST(Quit, SaveThatFailsIsToldAndTheProgramStillEnds)
+// Saving at the end fails for a reason the learner is told; the program
+// ends all the same and the file keeps what it held.
+struct SaveFailure {
+    const char* name;
+    std::function<void(sim::SimFiles&)> trouble;
+    int reason;
+};
+
+class SaveThatFails : public ::testing::TestWithParam<SaveFailure> {};
+
+TEST_P(SaveThatFails, IsToldWithItsReasonAndTheProgramStillEnds)
 {
     Running m(true);
-    m.files.setAttributes(ProgressFile, attr::ReadOnly);
+    GetParam().trouble(m.files);
     for (int a : {Yes, Yes, mb::IdOk})
         m.desktop.answer(a);
     m.ui.click(Sel_menu(m.t).Quit_Sel);
     ASSERT_EQ(m.boxCount(), 3u);
-    EXPECT_EQ(m.lastBox().text, m.text(747) + "\r\n" + ProgressFile + "\r\n\r\n" + m.text(748));
+    EXPECT_EQ(m.lastBox().text, m.text(747) + "\r\n" + ProgressFile + "\r\n\r\n" + m.text(GetParam().reason));
     EXPECT_EQ(m.lastBox().style, mb::Ok | mb::IconExclamation);
     EXPECT_TRUE(m.ui.ended());
+    m.files.setInUse(ProgressFile, false);
+    m.files.addDrive('C');
+    m.files.setDiskFull('C', false);
     EXPECT_EQ(m.files.content(ProgressFile), Saved);
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    Reasons, SaveThatFails,
+    ::testing::Values(
+        SaveFailure{"ReadOnlyFile", [](sim::SimFiles& f) { f.setAttributes(ProgressFile, attr::ReadOnly); }, 748},
+        SaveFailure{"FileHeldByAnotherProgram", [](sim::SimFiles& f) { f.setInUse(ProgressFile, true); }, 751},
+        SaveFailure{"DiskFull", [](sim::SimFiles& f) { f.setDiskFull('C', true); }, 749},
+        SaveFailure{"DiskTakenOut", [](sim::SimFiles& f) { f.addDrive('C', false); }, 750}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST(Quit, ClosesTheHelpAndBringsTheHostToTheFront)
 {

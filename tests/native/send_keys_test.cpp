@@ -49,7 +49,7 @@ INSTANTIATE_TEST_SUITE_P(
         Case{"{ESC", "refused"}, Case{"{ESC 6", "refused"}, Case{"{NOSUCHKEY}", "refused"}, Case{"{}", "refused"},
         Case{"{ESC x}", "refused"}, Case{"{ESC 99999}", "refused"}, Case{"%", "refused"}, Case{"ab+", "refused"},
         Case{"%(fn", "refused"}, Case{"a)", "refused"}, Case{"}", "refused"}, Case{"{F25}", "refused"},
-        Case{"{F0}", "refused"}));
+        Case{"{F0}", "refused"}, Case{"((((((((a))))))))", "a"}, Case{"(((((((((a)))))))))", "refused"}));
 
 TEST(SendKeysNotation, ModifierGroupsShareOnePress)
 {
@@ -62,6 +62,43 @@ TEST(SendKeysNotation, ModifierGroupsShareOnePress)
     ASSERT_TRUE(repeated);
     EXPECT_EQ(repeated->size(), 3u);
     EXPECT_EQ((*repeated)[0].group, (*repeated)[2].group);
+}
+
+TEST(SendKeysNotation, DeepNestingIsRefusedWithoutRunningOutOfStack)
+{
+    EXPECT_FALSE(parseSendKeys(std::string(1 << 20, '(') + "a" + std::string(1 << 20, ')')));
+    EXPECT_EQ(written(std::string(1 << 20, '%') + "a"), "Alt+a");
+}
+
+// A working directory such as D:\ÜBUNGEN reaches the keys in UTF-8; each
+// character is typed whole, and bytes that are not UTF-8 are refused.
+TEST(SendKeysNotation, TypesUtf8CharactersWhole)
+{
+    const struct {
+        const char* keys;
+        std::optional<std::u32string> typed;
+    } cases[] = {
+        {"D:\\\xC3\x9C", U"D:\\\u00DC"},
+        {"{\xC3\xA9 2}\xE2\x82\xAC\xF0\x9F\x98\x80", U"\u00E9\u00E9\u20AC\U0001F600"},
+        {"\xC3", std::nullopt},             // cut short
+        {"\xC3(", std::nullopt},            // cut short by a reserved character
+        {"\x9C", std::nullopt},             // a continuation byte alone
+        {"\xFF", std::nullopt},             // no character starts so
+        {"\xC0\x80", std::nullopt},         // an overlong 0
+        {"\xED\xA0\x80", std::nullopt},     // a surrogate
+        {"\xF4\x90\x80\x80", std::nullopt}, // past U+10FFFF
+        {"{\xC3\xA9\xC3\xA9}", std::nullopt}, // two characters are no key name
+    };
+    for (const auto& c : cases) {
+        const auto strokes = parseSendKeys(c.keys);
+        ASSERT_EQ(strokes.has_value(), c.typed.has_value()) << c.keys;
+        if (!strokes)
+            continue;
+        std::u32string typed;
+        for (const Keystroke& k : *strokes)
+            typed += k.ch;
+        EXPECT_EQ(typed, *c.typed) << c.keys;
+    }
 }
 
 } // namespace

@@ -167,6 +167,7 @@ struct LoadCase {
     std::optional<std::string> content; // none: no file
     Marks marks;
     bool damaged;
+    bool heldByAnotherProgram = false;
 };
 
 class StartUpProgress : public ::testing::TestWithParam<LoadCase> {};
@@ -177,6 +178,7 @@ TEST_P(StartUpProgress, ReadsTheFileIntoTheMarksAndShowsTheMarkers)
     Machine m;
     if (c.content)
         m.files.writeFile(ProgressFile, *c.content);
+    m.files.setInUse(ProgressFile, c.heldByAnotherProgram);
     if (c.damaged)
         m.desktop.answer(mb::IdOk);
     m.startToMenu();
@@ -210,7 +212,8 @@ INSTANTIATE_TEST_SUITE_P(
                       LoadCase{"BothMarkersOfLesson1AndLesson15", "3,0,0,0,0,0,0,0,0,0,0,0,0,0,1\r\n",
                                marks({3, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1}), false},
                       LoadCase{"MinusOneShowsBoth", "-1,0,0,0,0,0,0,0,0,0,0,0,0,0,0\r\n", marks({-1}), false},
-                      LoadCase{"Short", "1,1\r\n", marks({1, 1}), true}),
+                      LoadCase{"Short", "1,1\r\n", marks({1, 1}), true},
+                      LoadCase{"HeldByAnotherProgram", "3,0,0,0,0,0,0,0,0,0,0,0,0,0,1\r\n", {}, true, true}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(StartUpProgress, ReadingCreatesTheMenuHidden)

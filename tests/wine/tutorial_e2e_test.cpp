@@ -178,6 +178,39 @@ TEST_F(Tutorial, F1OpensHelpAndQuitClosesIt)
     EXPECT_FALSE(IsWindow(help));
 }
 
+// Help reads its file afresh each time: missing or damaged, the learner is
+// told which file, and the tutorial goes on; put back, it shows again.
+TEST_F(Tutorial, AMissingOrDamagedHelpFileIsToldAndTheTutorialGoesOn)
+{
+    const std::wstring helpFile = tutorDir() + L"\\TRZTUTOR.HLP";
+    const std::string good = readFile(helpFile);
+    HWND menu = startToMenu();
+    ASSERT_TRUE(menu);
+    const struct {
+        std::string content; // empty: no file
+        const wchar_t* told;
+    } cases[] = {{"", L""}, {"#1000\n", L"\r\n\r\nhelp file line 1: topic 1000 needs a title"}};
+    for (const auto& c : cases) {
+        DeleteFileW(helpFile.c_str());
+        if (!c.content.empty())
+            writeFile(helpFile, c.content);
+        uia::pressKey(menu, VK_F1);
+        uia::MessageBoxInfo problem = box();
+        EXPECT_EQ(lstrcmpiW(problem.text.c_str(),
+                            (L"The help file can't be opened:\r\n" + helpFile + c.told).c_str()), 0)
+            << std::string(problem.text.begin(), problem.text.end());
+        EXPECT_EQ(problem.icon, Icon::Exclamation);
+        EXPECT_EQ(problem.buttons, std::vector<std::wstring>{L"OK"});
+        ASSERT_TRUE(uia::answer(problem, L"OK"));
+        ASSERT_TRUE(uia::waitGone(problem.hwnd));
+        EXPECT_FALSE(FindWindowW(nullptr, L"Help for Learning Trazel"));
+    }
+    writeFile(helpFile, good);
+    uia::pressKey(menu, VK_F1);
+    EXPECT_TRUE(uia::waitWindow(L"", L"Help for Learning Trazel"));
+    quitFromMenu(menu);
+}
+
 TEST_F(Tutorial, ReadOnlyProgressFileIsToldAndKept)
 {
     const std::wstring file = tutorDir() + L"\\TRAZEL.LRN";

@@ -39,7 +39,7 @@ protected:
     }
     void TearDown() override
     {
-        for (const char* name : {"TRAZEL.LRN", "A.MAX", "B.MAX"})
+        for (const char* name : {"TRAZEL.LRN", "A.MAX", "B.MAX", "TRAZEL.LRN.0BEEFCAF.tmp"})
             SetFileAttributesW(lt::win32::widen(path(name)).c_str(), FILE_ATTRIBUTE_NORMAL);
     }
 
@@ -95,6 +95,38 @@ TEST_F(Win32Files, AFileAnotherProgramHoldsOpenIsReplacedOnceItIsLetGo)
     EXPECT_NE(files.replaceContent(path("TRAZEL.LRN"), "3,0\r\n"), FileError::None) << "held for good, it fails";
     CloseHandle(held);
     EXPECT_EQ(read("TRAZEL.LRN"), "2,0\r\n");
+}
+
+// What a save cut short left beside the file goes with the next save, or
+// when asked; files that only look like it, are read-only or are still being
+// written by another program stay.
+TEST_F(Win32Files, LeftoversOfCutShortReplacesGoAndNothingElse)
+{
+    const struct {
+        const char* name;
+        bool goes;
+    } nearby[] = {{"TRAZEL.LRN.0000BEEF.tmp", true},  {"trazel.lrn.a1b2c3d4.TMP", true},
+                  {"TRAZEL.LRN.BAK", false},          {"TRAZEL.LRN.0000BEEF.txt", false},
+                  {"TRAZEL.LRN.BEEF.tmp", false},     {"OTHER.LRN.0000BEEF.tmp", false},
+                  {"TRAZEL.LRN.0BEEFCAF.tmp", false}, {"TRAZEL.LRN.00C0FFEE.tmp", false}};
+    write("TRAZEL.LRN", "1,0\r\n");
+    for (const auto& file : nearby)
+        write(file.name, "1,1,");
+    readOnly("TRAZEL.LRN.0BEEFCAF.tmp");
+    HANDLE writing = CreateFileW(lt::win32::widen(path("TRAZEL.LRN.00C0FFEE.tmp")).c_str(), GENERIC_WRITE, 0, nullptr,
+                                 OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(writing, INVALID_HANDLE_VALUE);
+
+    EXPECT_EQ(files.replaceContent(path("TRAZEL.LRN"), "2,0\r\n"), FileError::None);
+    EXPECT_EQ(read("TRAZEL.LRN"), "2,0\r\n");
+    for (const auto& file : nearby)
+        EXPECT_EQ(files.fileLength(path(file.name)).has_value(), !file.goes) << file.name;
+
+    // Once the other program lets go, it is a leftover like the rest.
+    CloseHandle(writing);
+    files.removeLeftovers(path("TRAZEL.LRN"));
+    EXPECT_FALSE(files.fileLength(path("TRAZEL.LRN.00C0FFEE.tmp")));
+    EXPECT_EQ(read("TRAZEL.LRN.BAK"), "1,1,");
 }
 
 TEST_F(Win32Files, ReadOnlyFilesAreNeitherOverwrittenNorDeleted)

@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "platform/replacement_file.h"
 #include "platform/win_path.h"
 
 namespace lt::sim {
@@ -276,6 +277,7 @@ std::optional<std::string> SimFiles::readPrefix(const std::string& path, std::si
 
 FileError SimFiles::replaceContent(const std::string& path, const std::string& content)
 {
+    removeLeftovers(path);
     const std::string abs = absolute(path);
     if (FileError e = writeError(abs, content.size()); e != FileError::None)
         return e;
@@ -284,6 +286,14 @@ FileError SimFiles::replaceContent(const std::string& path, const std::string& c
         n = Node{leafOf(abs), false, attr::Archive, {}, false, false};
     n.content = content;
     return FileError::None;
+}
+
+void SimFiles::removeLeftovers(const std::string& path)
+{
+    const std::string abs = absolute(path), dir = parentOf(abs);
+    for (const std::string& name : list(dir))
+        if (isReplacementOf(leafOf(abs), name))
+            remove(dir + "\\" + name);
 }
 
 bool SimFiles::setCurrentDirectory(const std::string& path)

@@ -43,6 +43,7 @@ public:
     int removeMatching(const std::string& directory, const std::string& pattern) override;
     std::optional<std::string> readPrefix(const std::string& path, std::size_t limit) override;
     FileError replaceContent(const std::string& path, const std::string& content) override;
+    void removeLeftovers(const std::string& path) override;
     bool setCurrentDirectory(const std::string& path) override;
 
 private:

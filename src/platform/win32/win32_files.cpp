@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "platform/replacement_file.h"
 #include "platform/win32/utf.h"
 
 namespace lt::win32 {
@@ -43,13 +44,20 @@ bool readOnlyFile(const std::wstring& path)
     return a != INVALID_FILE_ATTRIBUTES && (a & FILE_ATTRIBUTE_READONLY) && !(a & FILE_ATTRIBUTE_DIRECTORY);
 }
 
-// Another program (a virus scanner, a backup, an editor) may hold the old
-// file open for a moment, so a refused replace is tried again for a second.
-bool replaceWith(const std::wstring& source, const std::wstring& target)
+// Moves the open file `h` over `target`. Another program (a virus scanner, a
+// backup, an editor) may hold the old file open for a moment, so a refused
+// move is tried again for a second.
+bool moveOver(HANDLE h, const std::wstring& target)
 {
+    std::vector<char> buffer(sizeof(FILE_RENAME_INFO) + target.size() * sizeof(wchar_t));
+    auto* rename = reinterpret_cast<FILE_RENAME_INFO*>(buffer.data());
+    rename->ReplaceIfExists = TRUE;
+    rename->RootDirectory = nullptr;
+    rename->FileNameLength = static_cast<DWORD>(target.size() * sizeof(wchar_t));
+    std::copy(target.begin(), target.end(), rename->FileName);
     constexpr int Attempts = 20, PauseMs = 50;
     for (int attempt = 1;; ++attempt) {
-        if (MoveFileExW(source.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+        if (SetFileInformationByHandle(h, FileRenameInfo, rename, static_cast<DWORD>(buffer.size())))
             return true;
         const DWORD error = GetLastError();
         if (attempt == Attempts || (error != ERROR_SHARING_VIOLATION && error != ERROR_ACCESS_DENIED))
@@ -87,6 +95,43 @@ std::wstring directoryOf(const std::wstring& path)
 {
     const auto slash = path.find_last_of(L"\\/");
     return slash == std::wstring::npos ? L"." : path.substr(0, slash == 2 ? 3 : slash);
+}
+
+std::wstring nameOf(const std::wstring& path)
+{
+    const auto slash = path.find_last_of(L"\\/");
+    return slash == std::wstring::npos ? path : path.substr(slash + 1);
+}
+
+std::wstring inDirectory(const std::wstring& dir, const std::wstring& name)
+{
+    return dir.back() == L'\\' ? dir + name : dir + L"\\" + name;
+}
+
+// The replacement's file, new and open for this program alone until it has
+// been moved over the target: no one else can delete it in between, nor
+// mistake it for a leftover. Its number counts on from a clock reading.
+HANDLE createReplacement(const std::wstring& target, DWORD& error)
+{
+    const std::wstring dir = directoryOf(target);
+    const std::string name = narrow(nameOf(target));
+    const std::uint32_t first = GetTickCount() ^ (GetCurrentProcessId() << 16);
+    for (std::uint32_t n = 0; n < 100; ++n) {
+        const std::wstring path = inDirectory(dir, widen(replacementName(name, first + n)));
+        HANDLE h = CreateFileW(path.c_str(), GENERIC_WRITE | DELETE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL,
+                               nullptr);
+        error = GetLastError();
+        if (h != INVALID_HANDLE_VALUE || (error != ERROR_FILE_EXISTS && error != ERROR_ALREADY_EXISTS))
+            return h;
+    }
+    return INVALID_HANDLE_VALUE;
+}
+
+// Deletes a file through a handle open for deleting; it goes when the handle is closed.
+void deleteOnClose(HANDLE h)
+{
+    FILE_DISPOSITION_INFO disposition{TRUE};
+    SetFileInformationByHandle(h, FileDispositionInfo, &disposition, sizeof disposition);
 }
 
 } // namespace
@@ -196,28 +241,44 @@ std::optional<std::string> Win32Files::readPrefix(const std::string& path, std::
 FileError Win32Files::replaceContent(const std::string& path, const std::string& content)
 {
     QuietErrors quiet;
+    removeLeftovers(path);
     const std::wstring target = widen(path);
     if (readOnlyFile(target) || isDirectory(target))
         return FileError::PathFileAccess;
-    const std::wstring dir = directoryOf(target);
-    if (!isDirectory(dir))
+    if (!isDirectory(directoryOf(target)))
         return FileError::PathNotFound;
-    wchar_t temp[MAX_PATH + 1];
-    if (!GetTempFileNameW(dir.c_str(), L"lrn", 0, temp))
-        return fromWin32(GetLastError());
-    HANDLE h = CreateFileW(temp, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (h == INVALID_HANDLE_VALUE) {
-        const DWORD error = GetLastError();
-        DeleteFileW(temp);
+    DWORD error = ERROR_SUCCESS;
+    HANDLE h = createReplacement(target, error);
+    if (h == INVALID_HANDLE_VALUE)
         return fromWin32(error);
-    }
     FileError result = writeAll(h, content);
-    CloseHandle(h);
-    if (result == FileError::None && !replaceWith(temp, target))
+    if (result == FileError::None && !moveOver(h, target))
         result = fromWin32(GetLastError());
     if (result != FileError::None)
-        DeleteFileW(temp);
+        deleteOnClose(h);
+    CloseHandle(h);
     return result;
+}
+
+void Win32Files::removeLeftovers(const std::string& path)
+{
+    QuietErrors quiet;
+    const std::wstring target = widen(path), dir = directoryOf(target);
+    const std::string name = narrow(nameOf(target));
+    WIN32_FIND_DATAW data;
+    HANDLE find = FindFirstFileW(inDirectory(dir, nameOf(target) + L".*.tmp").c_str(), &data);
+    if (find == INVALID_HANDLE_VALUE)
+        return;
+    std::vector<std::wstring> leftovers;
+    do {
+        if (!(data.dwFileAttributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_READONLY)) &&
+            isReplacementOf(name, narrow(data.cFileName)))
+            leftovers.push_back(inDirectory(dir, data.cFileName));
+    } while (FindNextFileW(find, &data));
+    FindClose(find);
+    // One that another program still writes is open without sharing and stays.
+    for (const std::wstring& leftover : leftovers)
+        DeleteFileW(leftover.c_str());
 }
 
 bool Win32Files::setCurrentDirectory(const std::string& path)
