@@ -310,7 +310,7 @@ LessonPictures lesson2Pictures()
         .add("Image20", setupMenu(Stage::Outline, "Origin"), {22})
         .add("Image21", origin(), {23})
         .add("Image22", design(Stage::Outline).menu("File", "Save").done(), {24})
-        .add("Image23", design(Stage::Outline).menu("Tools", "Relinx").done(), {25})
+        .add("Image23", design(Stage::Outline).menu("File", "Import Netlist").done(), {25})
         .done();
 }
 
