@@ -3,10 +3,10 @@
 # root), unless it is there already. Packages are installed without their
 # recommendations, so every package anything here needs is named: Wine's own
 # fonts (MS Sans Serif, Small Fonts) come from fonts-wine, which Wine only
-# recommends.
+# recommends; the storyboard labels its sheets in DejaVu Sans (fonts-dejavu-core).
 set -euo pipefail
 packages=(cmake make g++ googletest g++-mingw-w64-x86-64 gcc-mingw-w64-x86-64 binutils-mingw-w64-x86-64
-          wine wine64 fonts-wine xvfb xauth imagemagick)
+          wine wine64 fonts-wine xvfb xauth imagemagick fonts-dejavu-core)
 missing=()
 for p in "${packages[@]}"; do
     dpkg -s "$p" 2>/dev/null | grep -q '^Status: install ok installed' || missing+=("$p")
