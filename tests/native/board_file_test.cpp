@@ -9,7 +9,7 @@
 #include <sstream>
 #include <tuple>
 
-#include "lessons/pictures/picture_kit.h"
+#include "pictures/tutorial_boards.h"
 #include "standin/board_file.h"
 #include "standin/view_keys.h"
 
@@ -373,17 +373,12 @@ TEST(StandinShippedFiles, EachBoardIsAtItsStage)
 }
 
 
-// The lessons picture the boards the exercises open: the same outline and
+// The model of the tutorial designs, which the lessons picture and the
+// texts are held to, is the boards the exercises open: the same outline and
 // the same components in the same places, so what a lesson points at is
 // where the learner finds it in Trazel.
-TEST(StandinShippedFiles, TheLessonPicturesShowTheSameBoards)
+TEST(StandinShippedFiles, TheModelsTutorialDesignsAreTheShippedBoards)
 {
-    using lt::pictures::Stage;
-    const std::pair<const char*, lt::pictures::Board> pictured[] = {
-        {"SRCTRZ1.MA$", lt::pictures::tutorialBoard(Stage::Unplaced)},
-        {"SRCTRZ3.MA$", lt::pictures::tutorialBoard(Stage::Routed)},
-        {"SRCTRZ4.MA$", lt::pictures::denseBoard()},
-    };
     const auto layout = [](const lt::pictures::Board& b) {
         std::vector<std::tuple<std::string, int, int, int, int, int>> parts;
         for (const auto& c : b.components)
@@ -391,15 +386,20 @@ TEST(StandinShippedFiles, TheLessonPicturesShowTheSameBoards)
         std::sort(parts.begin(), parts.end());
         return parts;
     };
-    for (const auto& [file, picture] : pictured) {
-        const BoardFile b = shipped<BoardFile>(file);
-        EXPECT_EQ(std::tie(picture.outline.width, picture.outline.height),
+    const auto& designs = lt::pictures::tutorialDesigns();
+    ASSERT_EQ(designs.size(), std::size(Boards));
+    for (std::size_t i = 0; i < designs.size(); ++i) {
+        const lt::pictures::Board& model = designs[i].board;
+        const BoardFile b = shipped<BoardFile>(Boards[i]);
+        EXPECT_EQ(designs[i].file, b.name + ".MAX") << Boards[i];
+        EXPECT_EQ(std::tie(model.outline.width, model.outline.height),
                   std::tie(b.board.outline.width, b.board.outline.height))
-            << file;
-        EXPECT_EQ(layout(picture), layout(b.board)) << file;
-        EXPECT_EQ(std::tuple(picture.connections.size(), picture.tracks.size(), picture.vias.size()),
-                  std::tuple(b.board.connections.size(), b.board.tracks.size(), b.board.vias.size()))
-            << file << ": connections to route, tracks and vias";
+            << Boards[i];
+        EXPECT_EQ(layout(model), layout(b.board)) << Boards[i];
+        EXPECT_EQ(std::tuple(model.connections.size(), model.tracks.size(), model.vias.size(), model.zones.size()),
+                  std::tuple(b.board.connections.size(), b.board.tracks.size(), b.board.vias.size(),
+                             b.board.zones.size()))
+            << Boards[i] << ": connections to route, tracks, vias and zones";
     }
 }
 
