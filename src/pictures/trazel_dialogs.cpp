@@ -95,10 +95,10 @@ Shot& designRulesDialog(Shot& s, Point at, const Highlighted& highlighted)
     std::vector<DialogItem> items;
     const auto fields = [&](const std::string& title, int top,
                             const std::vector<std::pair<std::string, std::string>>& values) {
-        items.push_back(group(title, {120, top, 4350, 260 + 360 * static_cast<int>(values.size())}));
+        items.push_back(group(title, {120, top, 4600, 260 + 360 * static_cast<int>(values.size())}));
         int y = top + 280;
         for (const auto& [name, value] : values) {
-            items.push_back(field(name, value, {300, y, 3950, 300}, among(highlighted, name)));
+            items.push_back(field(name, value, {300, y, 4250, 300}, among(highlighted, name)));
             y += 360;
         }
     };
@@ -107,12 +107,12 @@ Shot& designRulesDialog(Shot& s, Point at, const Highlighted& highlighted)
            {{"Track to track", "10 mil"}, {"Track to pad", "10 mil"}, {"Pad to pad", "10 mil"},
             {"Zone to copper", "20 mil"}, {"Board edge", "50 mil"}});
     fields("Placement", 3260, {{"Component clearance", "25 mil"}});
-    items.push_back(field("Default via", "VIA35", {120, 3990, 4350, 300}, among(highlighted, "Default via")));
-    items.push_back(check("Check rules while routing", true, {120, 4400, 4350, 285},
+    items.push_back(field("Default via", "VIA35", {120, 3990, 4600, 300}, among(highlighted, "Default via")));
+    items.push_back(check("Check rules while routing", true, {120, 4400, 4600, 285},
                           among(highlighted, "Check rules while routing")));
-    items.push_back(button("OK", {1000, 4800, 1100, 360}));
-    items.push_back(button("Cancel", {2400, 4800, 1100, 360}));
-    return s.dialogOf("Setup", "Design Rules", {at.x, at.y, 4650, 5600}, std::move(items));
+    items.push_back(button("OK", {1100, 4800, 1100, 360}));
+    items.push_back(button("Cancel", {2600, 4800, 1100, 360}));
+    return s.dialogOf("Setup", "Design Rules", {at.x, at.y, 4900, 5600}, std::move(items));
 }
 
 Shot& designRuleCheckDialog(Shot& s, Point at, const std::string& reportFile, const Highlighted& checked)

@@ -168,11 +168,11 @@ forms::PictureRef stackUp()
     s.text("U1", {3450, Top - 360, 600, 270}, true, 0xFFFFFF);
     crossSection(s, Top, whole, whole);
     s.text("Solder side", {StackLeft, stackBottom(Top) + 90, 1800, 270});
-    layerLabel(s, layerTop(Top, 0) + Copper / 2, "Top: routing layer");
+    layerLabel(s, layerTop(Top, 0) + Copper / 2, "Top: signal layer");
     layerLabel(s, layerTop(Top, 0) + Copper + Core / 2, "Insulating board material");
     layerLabel(s, layerTop(Top, 1) + Copper / 2, "Inner 1: ground plane, GND");
     layerLabel(s, layerTop(Top, 2) + Copper / 2, "Inner 2: power plane, VCC");
-    layerLabel(s, layerTop(Top, 3) + Copper / 2, "Bottom: routing layer");
+    layerLabel(s, layerTop(Top, 3) + Copper / 2, "Bottom: signal layer");
     return s.done();
 }
 
@@ -180,7 +180,7 @@ forms::PictureRef designRulesDialog()
 {
     Shot s = design(Stage::Outline);
     return pictures::designRulesDialog(
-               s, {5000, 600}, {"Default width", "Track to track", "Track to pad", "Pad to pad", "Board edge"})
+               s, {4700, 600}, {"Default width", "Track to track", "Track to pad", "Pad to pad", "Board edge"})
         .done();
 }
 

@@ -95,7 +95,7 @@ forms::PictureRef designRules(bool onlineCheck)
 {
     Shot s = Shot::host(Placed, File);
     const Highlighted sizes = {"Default width", "Track to track", "Track to pad", "Default via"};
-    return designRulesDialog(s, {300, 650}, onlineCheck ? Highlighted{"Check rules while routing"} : sizes).done();
+    return designRulesDialog(s, {150, 650}, onlineCheck ? Highlighted{"Check rules while routing"} : sizes).done();
 }
 
 // A thick line drawn as a bundle of parallel strokes.

@@ -85,7 +85,7 @@ Point between(Point a, Point z) { return {(a.x + z.x) / 2, (a.y + z.y) / 2}; }
 forms::PictureRef relinxFlow()
 {
     Shot s = Shot::diagram();
-    const char* steps[][2] = {{"Quarn Skemora(R)", "The schematic, TUTORBD2.SCH"},
+    const char* steps[][2] = {{"Quarn Skemora(R)", "The schematic, TUTOR.SCH"},
                               {"Netlist", "TUTORBD2.NET"},
                               {"Relinx", "Compares and updates"},
                               {"Trazel", "The board, TUTORBD2.MAX"}};

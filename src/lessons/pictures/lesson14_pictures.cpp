@@ -109,7 +109,7 @@ forms::PictureRef gridsDialog()
 forms::PictureRef componentClearance()
 {
     Shot s = Shot::host(prepared(), File);
-    return designRulesDialog(s, {300, 600}, {"Component clearance"}).done();
+    return designRulesDialog(s, {150, 600}, {"Component clearance"}).done();
 }
 
 forms::PictureRef clusterDialog()
@@ -190,7 +190,9 @@ LessonPictures lesson14Pictures()
         .add("Image3",
              host(locked)
                  .note("Keepouts for the mounting holes", {1300, 1450, 2800, 300}, onSlide(locked, {250, 250}))
-                 .note("J1 and U16, placed and locked", {1700, 5550, 2900, 300}, onSlide(locked, part(locked, "U16").at))
+                 .note("J1, placed and locked", {150, 4500, 2100, 300},
+                       onSlide(locked, {j1.at.x, j1.at.y + j1.height / 2}))
+                 .note("U16, placed and locked", {2300, 5550, 2400, 300}, onSlide(locked, part(locked, "U16").at))
                  .status("Locked: J1, U16")
                  .done(),
              {3})

@@ -176,9 +176,10 @@ forms::PictureRef optionsDialog()
 
 // The routed tutorial board with two connections the autorouter could not
 // finish.
+// TUTORBD2.MAX as the autorouter may leave it: two connections unrouted.
 Board autorouterLeftovers()
 {
-    Board b = tutorialBoard(Stage::Routed);
+    Board b = tutorialBoard(Stage::Autorouted);
     unroute(b, "U10", 8, "U8", 2);
     unroute(b, "J1", 20, "U11", 1);
     return b;
@@ -206,7 +207,7 @@ LessonPictures lesson15Pictures()
 
     const Board leftovers = autorouterLeftovers();
     const pictures::Connection& leftover = leftovers.connections.back();
-    const int total = connectionCount(Stage::Routed);
+    const int total = connectionCount(Stage::Autorouted);
 
     return LessonPictureList(12)
         .add("Image1",
@@ -242,7 +243,7 @@ LessonPictures lesson15Pictures()
                  .done(),
              {10})
         .add("Image10",
-             Shot::host(leftovers, File)
+             Shot::host(leftovers, designFile(Stage::Autorouted))
                  .note(
                      "Left unrouted by the autorouter", {300, 5300, 3300, 300},
                      onSlide(leftovers, {(leftover.from.x + leftover.to.x) / 2, (leftover.from.y + leftover.to.y) / 2}))
