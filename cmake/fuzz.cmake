@@ -6,7 +6,7 @@ set(LT_FUZZ_SANITIZERS -fsanitize=address,undefined -fno-sanitize-recover=all -f
 
 add_library(lt_readers STATIC
   src/menu/progress_line.cpp src/app/command_line.cpp src/exercises/library_keys.cpp src/host/send_keys.cpp src/platform/win_path.cpp
-  src/platform/utf8.cpp src/platform/help_file.cpp src/platform/sim/rc_string_table.cpp standin/board_file.cpp src/forms/host_view.cpp)
+  src/platform/utf8.cpp src/platform/help_file.cpp src/platform/sim/rc_string_table.cpp standin/board_file.cpp src/pictures/host_view.cpp)
 target_include_directories(lt_readers PUBLIC src ${CMAKE_SOURCE_DIR})
 target_compile_options(lt_readers PUBLIC ${LT_FUZZ_SANITIZERS} PRIVATE -fsanitize=fuzzer-no-link)
 target_link_options(lt_readers PUBLIC -fsanitize=fuzzer,address,undefined)

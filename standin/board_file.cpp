@@ -6,8 +6,8 @@
 
 namespace standin {
 
-using lt::forms::Layer;
-using lt::forms::Point;
+using lt::pictures::Layer;
+using lt::pictures::Point;
 
 namespace {
 
@@ -237,7 +237,7 @@ bool isReference(std::string_view ref)
 BoardFile board(const Records& records)
 {
     BoardFile out;
-    lt::forms::Board& b = out.board;
+    lt::pictures::Board& b = out.board;
     Once once;
     Unique references;
     const Record& end = records.each("board", [&](const Record& r) {
@@ -255,7 +255,7 @@ BoardFile board(const Records& records)
             if (!isReference(r.fields[1]))
                 r.fail(cat(quoted(r.fields[1]), " is not a reference designator (letters, then a number)"));
             references.note(r, r.fields[1]);
-            lt::forms::Component c;
+            lt::pictures::Component c;
             c.reference = r.fields[1];
             c.at = {r.number(3), r.number(4)};
             c.width = r.positive(5, "width");

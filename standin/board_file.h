@@ -47,13 +47,13 @@
 #include <variant>
 #include <vector>
 
-#include "forms/picture.h"
+#include "pictures/screen_picture.h"
 
 namespace standin {
 
 struct BoardFile {
     std::string name;
-    lt::forms::Board board;
+    lt::pictures::Board board;
     std::vector<std::string> footprints; // of board.components, in order
     std::vector<std::string> zoneNets;   // of board.zones, in order
 };

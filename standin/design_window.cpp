@@ -1,8 +1,8 @@
-// TRAZEL.EXE, the stand-in Trazel's design window: a menu bar, a board view
-// that draws the open board, whole or zoomed (view_keys.h), and a status bar.
-// File > Open reads boards, footprint libraries and support files
-// (board_file.h); View and Window move the view; the other menus only name
-// their command in the status bar.
+// TRAZEL.EXE, the stand-in Trazel's design window: Trazel's menu bar (built
+// from the model of its menus), a board view that draws the open board,
+// whole or zoomed (view_keys.h), and a status bar. File > Open reads boards,
+// footprint libraries and support files (board_file.h); View and Window move
+// the view; the other commands only name themselves in the status bar.
 #include <windows.h>
 
 #include <commctrl.h>
@@ -17,6 +17,7 @@
 #include "board_file.h"
 #include "hang.h"
 #include "key_log.h"
+#include "menus.h"
 #include "view_keys.h"
 #include "platform/win32/paint_kit.h"
 #include "platform/win32/utf.h"
@@ -50,11 +51,23 @@ std::wstring upper(std::wstring s)
     return s;
 }
 
+// The design the Window menu lists: the one this window shows.
+std::vector<std::string> designs()
+{
+    return {design ? lt::win32::narrow(design->fileName) : std::string("Untitled")};
+}
+
 void showDesign(std::optional<Design> d)
 {
     design = std::move(d);
     boardZoom.wholeBoard();
     SetWindowTextW(mainWindow, design ? (std::wstring(AppTitle) + L" - " + design->fileName).c_str() : AppTitle);
+    const std::string listed = lt::pictures::findMenu(lt::pictures::HostWindow::DesignWindow, "Window")
+                                   ->itemsShown(designs())
+                                   .back()
+                                   .menuText();
+    ModifyMenuW(GetMenu(mainWindow), ID_WINDOW_DESIGN, MF_BYCOMMAND | MF_STRING, ID_WINDOW_DESIGN,
+                lt::win32::widen(listed).c_str());
     InvalidateRect(boardView, nullptr, FALSE);
 }
 
@@ -165,18 +178,6 @@ void chooseFile()
         openFile(typed);
 }
 
-// The menu item's words without its access key or dots.
-std::wstring commandName(UINT id)
-{
-    wchar_t item[128] = {};
-    GetMenuStringW(GetMenu(mainWindow), id, item, 128, MF_BYCOMMAND);
-    std::wstring name;
-    for (const wchar_t* c = item; *c; ++c)
-        if (*c != L'&' && *c != L'.')
-            name += *c;
-    return name;
-}
-
 void viewChanged()
 {
     InvalidateRect(boardView, nullptr, FALSE);
@@ -210,6 +211,12 @@ void onCommand(UINT id)
         boardZoom.wholeBoard();
         viewChanged();
         return;
+    case ID_VIEW_GO_TO:
+        if (design) {
+            boardZoom.askPlace();
+            viewChanged();
+        }
+        return;
     case ID_VIEW_REDRAW:
         viewChanged();
         return;
@@ -237,8 +244,8 @@ void onCommand(UINT id)
                     L"About Trazel", MB_OK | MB_ICONINFORMATION);
         return;
     default:
-        if (id >= ID_NOT_MODELLED_FIRST && id <= ID_NOT_MODELLED_LAST)
-            status(commandName(id) + L" is not part of the stand-in Trazel");
+        if (standin::notModelled(id))
+            status(standin::commandName(mainWindow, id) + L" is not part of the stand-in Trazel");
         return;
     }
 }
@@ -333,7 +340,6 @@ void registerClasses()
     wc.style = 0;
     wc.hIcon = LoadIconW(nullptr, IDI_APPLICATION);
     wc.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
-    wc.lpszMenuName = MAKEINTRESOURCEW(IDM_DESIGN_WINDOW);
     RegisterClassExW(&wc);
 }
 
@@ -360,8 +366,10 @@ int WINAPI wWinMain(HINSTANCE hInstance, HINSTANCE, PWSTR commandLine, int showC
     InitCommonControlsEx(&controls);
     registerClasses();
 
-    mainWindow = CreateWindowExW(0, MainClass, AppTitle, WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, 120, 90, 900, 700,
-                                 nullptr, nullptr, instance, nullptr);
+    mainWindow = CreateWindowExW(
+        0, MainClass, AppTitle, WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, 120, 90, 900, 700, nullptr,
+        standin::buildMenuBar(lt::pictures::HostWindow::DesignWindow, standin::designWindowCommands(), designs()),
+        instance, nullptr);
     if (!mainWindow)
         return 1;
     standin::startKeyLog(mainWindow);

@@ -2,7 +2,6 @@
 #pragma once
 
 // TRZFRAME.EXE
-#define IDM_SESSION_FRAME 100
 #define IDD_HOST_ERROR 101
 #define IDC_ERROR_ICON 1001
 #define IDC_ERROR_TEXT 1002
@@ -12,7 +11,6 @@
 #define ID_SESSION_ABOUT 40004
 
 // TRAZEL.EXE
-#define IDM_DESIGN_WINDOW 200
 #define IDD_OPEN 201
 #define IDC_OPEN_NAME 2001
 #define IDC_OPEN_FOLDER 2002
@@ -25,7 +23,9 @@
 #define ID_VIEW_ZOOM_OUT 41011
 #define ID_VIEW_ALL 41012
 #define ID_VIEW_REDRAW 41013
-#define ID_WINDOW_DESIGN 41014
+#define ID_VIEW_GO_TO 41015
+// The designs a Window menu lists, from the first on.
+#define ID_WINDOW_DESIGN 41020
 // The commands the stand-in names in its status bar but does not carry out.
 #define ID_NOT_MODELLED_FIRST 42000
 #define ID_NOT_MODELLED_LAST 42999

@@ -10,6 +10,7 @@
 #include <string>
 
 #include "key_log.h"
+#include "menus.h"
 #include "resource.h"
 
 namespace {
@@ -190,6 +191,12 @@ LRESULT CALLBACK frameProc(HWND frame, UINT msg, WPARAM wParam, LPARAM lParam)
                         L"About Trazel", MB_OK | MB_ICONINFORMATION);
             return 0;
         default:
+            if (standin::notModelled(LOWORD(wParam))) {
+                const std::wstring text =
+                    standin::commandName(frame, LOWORD(wParam)) + L" is not part of the stand-in Trazel";
+                SendMessageW(statusBar, SB_SETTEXTW, 0, reinterpret_cast<LPARAM>(text.c_str()));
+                return 0;
+            }
             break;
         }
         break;
@@ -216,12 +223,13 @@ int WINAPI wWinMain(HINSTANCE hInstance, HINSTANCE, PWSTR, int showCommand)
     wc.hInstance = instance;
     wc.hIcon = LoadIconW(nullptr, IDI_APPLICATION);
     wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    wc.lpszMenuName = MAKEINTRESOURCEW(IDM_SESSION_FRAME);
     wc.lpszClassName = FrameClass;
     RegisterClassExW(&wc);
 
-    HWND frame = CreateWindowExW(0, FrameClass, FrameTitle, WS_OVERLAPPEDWINDOW, 40, 40, 640, 220, nullptr,
-                                 nullptr, instance, nullptr);
+    HWND frame = CreateWindowExW(
+        0, FrameClass, FrameTitle, WS_OVERLAPPEDWINDOW, 40, 40, 640, 220, nullptr,
+        standin::buildMenuBar(lt::pictures::HostWindow::SessionFrame, standin::sessionFrameCommands(), {}), instance,
+        nullptr);
     if (!frame)
         return 1;
     standin::startKeyLog(frame);

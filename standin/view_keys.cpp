@@ -9,13 +9,13 @@ namespace {
 // Windows' virtual-key codes of the keys the view knows.
 constexpr unsigned Back = 0x08, Enter = 0x0D, Esc = 0x1B, Home = 0x24, Comma = 0xBC, Minus = 0xBD, NumMinus = 0x6D;
 
-std::optional<lt::forms::Point> parsePlace(const std::string& s)
+std::optional<lt::pictures::Point> parsePlace(const std::string& s)
 {
     int x = 0, y = 0;
     char end = 0;
     if (std::sscanf(s.c_str(), "%d,%d%c", &x, &y, &end) != 2)
         return std::nullopt;
-    return lt::forms::Point{x, y};
+    return lt::pictures::Point{x, y};
 }
 } // namespace
 
@@ -28,6 +28,8 @@ void ViewKeys::wholeBoard()
     zoom_ = {};
     place_.reset();
 }
+
+void ViewKeys::askPlace() { place_ = std::string(); }
 
 bool ViewKeys::key(unsigned vk, bool ctrl, bool shift)
 {
@@ -47,7 +49,7 @@ bool ViewKeys::key(unsigned vk, bool ctrl, bool shift)
         return true;
     }
     if (ctrl && vk == 'F') {
-        place_ = std::string();
+        askPlace();
         return true;
     }
     if (ctrl)

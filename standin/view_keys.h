@@ -8,7 +8,7 @@
 #include <optional>
 #include <string>
 
-#include "forms/host_view.h"
+#include "pictures/host_view.h"
 
 namespace standin {
 
@@ -22,13 +22,15 @@ public:
     void zoomIn();
     void zoomOut();
     void wholeBoard();
+    // Asks for a place to centre on, as CTRL+F does.
+    void askPlace();
 
-    const lt::forms::BoardZoom& zoom() const { return zoom_; }
+    const lt::pictures::BoardZoom& zoom() const { return zoom_; }
     // What the status bar says about the view.
     std::string status() const;
 
 private:
-    lt::forms::BoardZoom zoom_;
+    lt::pictures::BoardZoom zoom_;
     std::optional<std::string> place_; // typed after CTRL+F
 };
 

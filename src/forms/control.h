@@ -120,8 +120,8 @@ public:
     // Images and picture boxes show a painted picture.
     const PictureRef& picture() const { return picture_; }
     void setPicture(PictureRef picture);
-    // One of the built-in pictures (Picture::symbol).
-    void setPicture(const std::string& symbol) { setPicture(Picture::named(symbol)); }
+    // One of the built-in pictures, by name.
+    void setPicture(const std::string& name) { setPicture(BuiltInPicture::named(name)); }
 
     // Brings the control in front of its siblings.
     void zOrderFront();

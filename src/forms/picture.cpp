@@ -4,15 +4,12 @@
 
 namespace lt::forms {
 
-std::shared_ptr<const Picture> Picture::named(const std::string& symbol)
+PictureRef BuiltInPicture::named(const std::string& name)
 {
-    static std::map<std::string, std::shared_ptr<const Picture>> made;
-    auto& p = made[symbol];
-    if (!p) {
-        auto picture = std::make_shared<Picture>();
-        picture->symbol = symbol;
-        p = picture;
-    }
+    static std::map<std::string, PictureRef> made;
+    auto& p = made[name];
+    if (!p)
+        p = std::make_shared<BuiltInPicture>(name);
     return p;
 }
 

@@ -6,13 +6,14 @@
 #include <optional>
 
 #include "lessons/lesson_window.h"
+#include "pictures/screen_picture.h"
 
 namespace lt {
 
 namespace {
 
-using forms::Area;
-using forms::Figure;
+using pictures::Area;
+using pictures::Figure;
 
 constexpr int ChartWidth = 9360, ChartHeight = 4680, PointerWidth = 315, PointerHeight = 240, BoxHeight = 420;
 constexpr int FirstDescription = 1150;
@@ -20,30 +21,30 @@ constexpr int FirstDescription = 1150;
 struct Stage {
     const char* name;
     Area box;                            // the stage's box and its click area, in the chart
-    std::optional<forms::Point> pointer; // where the pointer goes; none: not described
+    std::optional<pictures::Point> pointer; // where the pointer goes; none: not described
 };
 
 // Indexed like the click areas. The pointer stands just left of its stage,
 // level with the middle of the box.
 const std::array<Stage, 13> Stages = {{
-    {"Schematic capture", {1725, 975, 1800, BoxHeight}, forms::Point{1395, 1065}},
-    {"Symbol libraries", {1590, 1920, 1800, BoxHeight}, forms::Point{1260, 2010}},
+    {"Schematic capture", {1725, 975, 1800, BoxHeight}, pictures::Point{1395, 1065}},
+    {"Symbol libraries", {1590, 1920, 1800, BoxHeight}, pictures::Point{1260, 2010}},
     {"Netlist", {1590, 2520, 1800, BoxHeight}, std::nullopt},
-    {"Simulation models", {1680, 3140, 1800, BoxHeight}, forms::Point{1350, 3230}},
-    {"Footprint libraries", {4350, 1655, 1500, BoxHeight}, forms::Point{4020, 1745}},
-    {"Component placement", {4575, 2775, 1500, BoxHeight}, forms::Point{4245, 2865}},
-    {"Manual routing", {6510, 525, 1170, BoxHeight}, forms::Point{6180, 615}},
-    {"Autorouting", {6450, 1320, 1170, BoxHeight}, forms::Point{6120, 1410}},
-    {"Design checks", {6630, 2355, 1170, BoxHeight}, forms::Point{6300, 2445}},
-    {"Relinx changes", {6765, 3330, 1170, BoxHeight}, forms::Point{6435, 3420}},
-    {"Post processing", {8190, 1095, 1080, BoxHeight}, forms::Point{7860, 1185}},
-    {"Cross probing", {8310, 2400, 1000, BoxHeight}, forms::Point{7980, 2490}},
-    {"Board setup", {4455, 720, 1500, BoxHeight}, forms::Point{4125, 810}},
+    {"Simulation models", {1680, 3140, 1800, BoxHeight}, pictures::Point{1350, 3230}},
+    {"Footprint libraries", {4350, 1655, 1500, BoxHeight}, pictures::Point{4020, 1745}},
+    {"Component placement", {4575, 2775, 1500, BoxHeight}, pictures::Point{4245, 2865}},
+    {"Manual routing", {6510, 525, 1170, BoxHeight}, pictures::Point{6180, 615}},
+    {"Autorouting", {6450, 1320, 1170, BoxHeight}, pictures::Point{6120, 1410}},
+    {"Design checks", {6630, 2355, 1170, BoxHeight}, pictures::Point{6300, 2445}},
+    {"Relinx changes", {6765, 3330, 1170, BoxHeight}, pictures::Point{6435, 3420}},
+    {"Post processing", {8190, 1095, 1080, BoxHeight}, pictures::Point{7860, 1185}},
+    {"Cross probing", {8310, 2400, 1000, BoxHeight}, pictures::Point{7980, 2490}},
+    {"Board setup", {4455, 720, 1500, BoxHeight}, pictures::Point{4125, 810}},
 }};
 
 // How the work flows from stage to stage: paths that keep clear of the
 // boxes, each ending in an arrow.
-const std::vector<std::vector<forms::Point>> Flows = {
+const std::vector<std::vector<pictures::Point>> Flows = {
     {{2490, 1920}, {2490, 1395}},                                 // symbols into the schematic
     {{3525, 1185}, {3620, 1185}, {3620, 2610}, {3390, 2610}},     // the schematic gives the netlist
     {{2490, 3140}, {2490, 2940}},                                 // models with the netlist
@@ -60,7 +61,7 @@ const std::vector<std::vector<forms::Point>> Flows = {
 
 forms::PictureRef chartPicture()
 {
-    auto p = std::make_shared<forms::Picture>();
+    auto p = std::make_shared<pictures::ScreenPicture>();
     p->background = 0xFFFFFF;
     constexpr unsigned Ink = 0x000000, Heading = 0x800000, Flow = 0x808080, StageFill = 0xF0E0C0;
     p->figures.push_back({Figure::Kind::Box, {0, 0, ChartWidth, ChartHeight}, "", Ink});
@@ -70,7 +71,7 @@ forms::PictureRef chartPicture()
         p->figures.push_back({Figure::Kind::Text, {left, 150, 1700, 300}, text, Heading, false, true});
     for (const auto& path : Flows)
         for (std::size_t i = 1; i < path.size(); ++i) {
-            const forms::Point a = path[i - 1], b = path[i];
+            const pictures::Point a = path[i - 1], b = path[i];
             const auto kind = i + 1 == path.size() ? Figure::Kind::Arrow : Figure::Kind::Line;
             p->figures.push_back({kind, {a.x, a.y, b.x - a.x, b.y - a.y}, "", Flow, false, true});
         }

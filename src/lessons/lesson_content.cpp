@@ -73,7 +73,7 @@ Screen& ScriptBuilder::at(int step) { return content_.screens.at(static_cast<std
 
 ScriptBuilder& ScriptBuilder::box(int step, int left, int top, int width, int height)
 {
-    at(step).box = forms::Area{left, top, width, height};
+    at(step).box = pictures::Area{left, top, width, height};
     return *this;
 }
 

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "forms/picture.h"
+#include "pictures/geometry.h"
 
 namespace lt {
 
@@ -22,7 +23,7 @@ struct Definition {
 enum class Toggle { Keep, Show, Hide };
 
 struct Screen {
-    std::optional<forms::Area> box; // the description box moves here
+    std::optional<pictures::Area> box; // the description box moves here
     std::optional<Definition> definition;
     bool hideDefinition = false;
     Toggle chart = Toggle::Keep;  // lesson 1's design-flow chart
@@ -51,8 +52,8 @@ struct LessonContent {
 };
 
 inline constexpr int BoxWidth = 3685, BoxHeight = 2000;
-inline constexpr forms::Area FirstBox = {225, 240, BoxWidth, 2700};
-inline constexpr forms::Area FirstShadow = {330, 330, BoxWidth, 2700};
+inline constexpr pictures::Area FirstBox = {225, 240, BoxWidth, 2700};
+inline constexpr pictures::Area FirstShadow = {330, 330, BoxWidth, 2700};
 
 // The string of screen k's caption; lessons 2 and 13 join two strings on screen 1.
 int captionId(int lesson, int screen);

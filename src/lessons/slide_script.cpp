@@ -7,7 +7,7 @@ namespace lt {
 
 namespace {
 
-void moveBox(LessonWindow& w, const forms::Area& box)
+void moveBox(LessonWindow& w, const pictures::Area& box)
 {
     w.DBox1.move(box.left, box.top, box.width, box.height);
     AlignShadow(w);

@@ -4,7 +4,7 @@
 // shown at every zoom step.
 #include <string>
 
-#include "forms/host_view.h"
+#include "pictures/host_view.h"
 #include "fuzz_check.h"
 #include "standin/board_file.h"
 
@@ -98,8 +98,8 @@ std::string written(const standin::DesignFile& file)
 // (no zoom) shows every part inside the design area.
 void show(const Board& b)
 {
-    const lt::forms::Area area{300, 900, 9000, 6000};
-    const lt::forms::BoardFit whole(b, area);
+    const lt::pictures::Area area{300, 900, 9000, 6000};
+    const lt::pictures::BoardFit whole(b, area);
     for (const auto& c : b.components) {
         const auto at = whole.toPicture(c.at);
         fuzz::require(at.x >= area.left && at.x <= area.left + area.width && at.y >= area.top &&
@@ -107,7 +107,7 @@ void show(const Board& b)
                       "the whole board shows every part");
     }
     for (int steps = -2; steps <= 6; ++steps) {
-        const lt::forms::BoardFit zoomed(b, area, {steps, std::nullopt});
+        const lt::pictures::BoardFit zoomed(b, area, {steps, std::nullopt});
         for (const auto& c : b.components)
             zoomed.toPicture(c.at);
     }

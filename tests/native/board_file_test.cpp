@@ -9,15 +9,15 @@
 #include <sstream>
 #include <tuple>
 
-#include "lessons/pictures/picture_kit.h"
+#include "pictures/tutorial_boards.h"
 #include "standin/board_file.h"
 #include "standin/view_keys.h"
 
 namespace standin {
 namespace {
 
-using lt::forms::Layer;
-using lt::forms::Point;
+using lt::pictures::Layer;
+using lt::pictures::Point;
 
 // ---- Good files --------------------------------------------------------
 
@@ -272,18 +272,18 @@ const Footprint* footprintNamed(const LibraryFile& library, const std::string& n
     return nullptr;
 }
 
-bool contains(const lt::forms::Area& a, Point p)
+bool contains(const lt::pictures::Area& a, Point p)
 {
     return p.x >= a.left && p.x <= a.left + a.width && p.y >= a.top && p.y <= a.top + a.height;
 }
 
-lt::forms::Area body(const lt::forms::Component& c)
+lt::pictures::Area body(const lt::pictures::Component& c)
 {
     return {c.at.x - c.width / 2, c.at.y - c.height / 2, c.width, c.height};
 }
 
 // The component whose body covers the point; empty if none does.
-std::string partAt(const lt::forms::Board& b, Point p)
+std::string partAt(const lt::pictures::Board& b, Point p)
 {
     for (const auto& c : b.components)
         if (contains(body(c), p))
@@ -355,9 +355,9 @@ TEST(StandinShippedFiles, EachBoardIsAtItsStage)
     };
     for (const Stage& s : stages) {
         const BoardFile f = shipped<BoardFile>(s.file);
-        const lt::forms::Board& b = f.board;
-        const auto inside = [&](const lt::forms::Component& c) {
-            const lt::forms::Area a = body(c);
+        const lt::pictures::Board& b = f.board;
+        const auto inside = [&](const lt::pictures::Component& c) {
+            const lt::pictures::Area a = body(c);
             return contains(b.outline, {a.left, a.top}) && contains(b.outline, {a.left + a.width, a.top + a.height});
         };
         const auto waiting = std::count_if(b.components.begin(), b.components.end(),
@@ -366,7 +366,7 @@ TEST(StandinShippedFiles, EachBoardIsAtItsStage)
         EXPECT_LT(static_cast<std::size_t>(waiting), b.components.size()) << s.file << " has parts placed";
         EXPECT_EQ(!b.tracks.empty(), s.tracks) << s.file;
         EXPECT_EQ(!b.connections.empty(), s.connectionsLeft) << s.file;
-        const bool ground = std::any_of(b.zones.begin(), b.zones.end(), [&](const lt::forms::Zone& z) {
+        const bool ground = std::any_of(b.zones.begin(), b.zones.end(), [&](const lt::pictures::Zone& z) {
             return z.layer == Layer::Bottom && z.reliefs && !z.hatched &&
                    f.zoneNets[static_cast<std::size_t>(&z - b.zones.data())] == "GND";
         });
@@ -380,33 +380,33 @@ TEST(StandinShippedFiles, EachBoardIsAtItsStage)
 }
 
 
-// The lessons picture the boards the exercises open: the same outline and
+// The model of the tutorial designs, which the lessons picture and the
+// texts are held to, is the boards the exercises open: the same outline and
 // the same components in the same places, so what a lesson points at is
 // where the learner finds it in Trazel.
-TEST(StandinShippedFiles, TheLessonPicturesShowTheSameBoards)
+TEST(StandinShippedFiles, TheModelsTutorialDesignsAreTheShippedBoards)
 {
-    using lt::pictures::Stage;
-    const std::pair<const char*, lt::forms::Board> pictured[] = {
-        {"SRCTRZ1.MA$", lt::pictures::tutorialBoard(Stage::Unplaced)},
-        {"SRCTRZ3.MA$", lt::pictures::tutorialBoard(Stage::Routed)},
-        {"SRCTRZ4.MA$", lt::pictures::denseBoard()},
-    };
-    const auto layout = [](const lt::forms::Board& b) {
+    const auto layout = [](const lt::pictures::Board& b) {
         std::vector<std::tuple<std::string, int, int, int, int, int>> parts;
         for (const auto& c : b.components)
             parts.emplace_back(c.reference, c.at.x, c.at.y, c.width, c.height, c.pins);
         std::sort(parts.begin(), parts.end());
         return parts;
     };
-    for (const auto& [file, picture] : pictured) {
-        const BoardFile b = shipped<BoardFile>(file);
-        EXPECT_EQ(std::tie(picture.outline.width, picture.outline.height),
+    const auto& designs = lt::pictures::tutorialDesigns();
+    ASSERT_EQ(designs.size(), std::size(Boards));
+    for (std::size_t i = 0; i < designs.size(); ++i) {
+        const lt::pictures::Board& model = designs[i].board;
+        const BoardFile b = shipped<BoardFile>(Boards[i]);
+        EXPECT_EQ(designs[i].file, b.name + ".MAX") << Boards[i];
+        EXPECT_EQ(std::tie(model.outline.width, model.outline.height),
                   std::tie(b.board.outline.width, b.board.outline.height))
-            << file;
-        EXPECT_EQ(layout(picture), layout(b.board)) << file;
-        EXPECT_EQ(std::tuple(picture.connections.size(), picture.tracks.size(), picture.vias.size()),
-                  std::tuple(b.board.connections.size(), b.board.tracks.size(), b.board.vias.size()))
-            << file << ": connections to route, tracks and vias";
+            << Boards[i];
+        EXPECT_EQ(layout(model), layout(b.board)) << Boards[i];
+        EXPECT_EQ(std::tuple(model.connections.size(), model.tracks.size(), model.vias.size(), model.zones.size()),
+                  std::tuple(b.board.connections.size(), b.board.tracks.size(), b.board.vias.size(),
+                             b.board.zones.size()))
+            << Boards[i] << ": connections to route, tracks, vias and zones";
     }
 }
 
@@ -419,7 +419,7 @@ struct ViewKeysCase {
     const char* name;
     std::vector<std::tuple<unsigned, bool, bool>> keys; // key, Ctrl, Shift
     int steps;
-    std::optional<lt::forms::Point> centre;
+    std::optional<lt::pictures::Point> centre;
     std::string status;
 };
 
@@ -432,12 +432,12 @@ TEST(StandinViewKeys, ZoomAndGoToAsTheExercisesTypeThem)
         {"two steps in", {{'I', false, false}, {'I', false, false}}, 2, std::nullopt, "Zoom 2"},
         {"go to a place", {{'F', true, false}, {'1', false, false}, {'0', false, false}, {Comma, false, false},
                            {'4', false, false}, {Enter, false, false}},
-         0, lt::forms::Point{10, 4}, "Zoom 0 at 10,4"},
+         0, lt::pictures::Point{10, 4}, "Zoom 0 at 10,4"},
         {"typing shows", {{'F', true, false}, {'2', false, false}, {Comma, false, false}}, 0, std::nullopt,
          "Go to x,y: 2,"},
         {"backspace edits", {{'F', true, false}, {'7', false, false}, {Back, false, false}, {'5', false, false},
                              {Comma, false, false}, {'6', false, false}, {Enter, false, false}},
-         0, lt::forms::Point{5, 6}, "Zoom 0 at 5,6"},
+         0, lt::pictures::Point{5, 6}, "Zoom 0 at 5,6"},
         {"esc cancels the place", {{'I', false, false}, {'F', true, false}, {'9', false, false}, {Esc, false, false}},
          1, std::nullopt, "Zoom 1"},
         {"half a place is ignored", {{'F', true, false}, {'9', false, false}, {Enter, false, false}}, 0, std::nullopt,
@@ -469,17 +469,17 @@ TEST(StandinViewKeys, ZoomAndGoToAsTheExercisesTypeThem)
 
 TEST(BoardFit, AZoomPutsItsCentreInTheMiddleAndDoublesEveryTwoSteps)
 {
-    lt::forms::Board board;
+    lt::pictures::Board board;
     board.outline = {0, 0, 6000, 5000};
-    const lt::forms::Area design{0, 0, 9000, 7500};
-    const lt::forms::BoardFit whole(board, design);
-    const lt::forms::BoardFit closer(board, design, {2, lt::forms::Point{1025, 4525}});
-    const lt::forms::Point middle = closer.toPicture({1025, 4525});
+    const lt::pictures::Area design{0, 0, 9000, 7500};
+    const lt::pictures::BoardFit whole(board, design);
+    const lt::pictures::BoardFit closer(board, design, {2, lt::pictures::Point{1025, 4525}});
+    const lt::pictures::Point middle = closer.toPicture({1025, 4525});
     EXPECT_EQ(middle.x, 4500);
     EXPECT_EQ(middle.y, 3750);
     EXPECT_NEAR(closer.length(1000), 2 * whole.length(1000), 1);
-    const lt::forms::BoardFit zoomedOnTheMiddle(board, design, {1, std::nullopt});
-    const lt::forms::Point boardMiddle = zoomedOnTheMiddle.toPicture({3000, 2500});
+    const lt::pictures::BoardFit zoomedOnTheMiddle(board, design, {1, std::nullopt});
+    const lt::pictures::Point boardMiddle = zoomedOnTheMiddle.toPicture({3000, 2500});
     EXPECT_EQ(boardMiddle.x, 4500);
     EXPECT_EQ(boardMiddle.y, 3750);
 }

@@ -50,9 +50,9 @@ const std::vector<Term> Terms = {
     {7, 13, 1778, 1779, 1780, 4860, 165},
 };
 
-forms::Area boxOn(const Design& d, int screen)
+pictures::Area boxOn(const Design& d, int screen)
 {
-    forms::Area box{225, 240, 3685, 2700};
+    pictures::Area box{225, 240, 3685, 2700};
     for (const Move& m : d.moves)
         if (m.screen <= screen)
             box = {m.left, m.top, m.width, m.height};
@@ -97,7 +97,7 @@ void expectScreen(const Playing& m, const Design& d, int k, const char* how)
     EXPECT_TRUE(w.Fwd_1.enabled());
     EXPECT_EQ(w.DBox.caption(), captionOf(m, d.lesson, k));
     EXPECT_TRUE(w.DBox.font().bold);
-    const forms::Area box = boxOn(d, k);
+    const pictures::Area box = boxOn(d, k);
     EXPECT_EQ((std::array{w.DBox1.left(), w.DBox1.top(), w.DBox1.width(), w.DBox1.height()}),
               (std::array{box.left, box.top, box.width, box.height}));
     EXPECT_TRUE(w.DBox1.visible());

@@ -53,7 +53,7 @@ TEST_P(LessonTexts, FitTheirBoxes)
     const auto text = [&](int id) { return strings.find(id).value_or(""); };
     const int n = GetParam();
     const lt::LessonContent& c = lt::lessonContent(n);
-    lt::forms::Area box = lt::FirstBox;
+    lt::pictures::Area box = lt::FirstBox;
     for (int k = 1; k <= static_cast<int>(c.screens.size()); ++k) {
         const lt::Screen& s = c.screens[static_cast<std::size_t>(k - 1)];
         if (s.box)

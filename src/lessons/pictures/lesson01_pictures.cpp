@@ -7,22 +7,11 @@
 namespace lt {
 
 using namespace pictures;
-using forms::Area;
-using forms::Point;
+using pictures::Area;
+using pictures::Point;
 
 namespace {
 
-const std::vector<std::string> SessionFileMenu = {"New...", "Open...\tCtrl+O", "-", "Close All", "-", "Exit"};
-const std::vector<std::string> FileMenu = {"New...",     "Open...\tCtrl+O", "Close", "-", "Save\tCtrl+S",
-                                           "Save As...", "-",               "Print..."};
-const std::vector<std::string> ViewMenu = {"Zoom In\tI",  "Zoom Out\tO", "Zoom Window", "All\tShift+Home", "-",
-                                           "Redraw\tHome", "-",           "Toolbar",     "Status Bar"};
-const std::vector<std::string> SetupMenu = {"Board...", "Layers...",   "Design Rules...", "Grids...",
-                                            "Origin",   "Pad Stacks...", "-",             "Display Colors..."};
-const std::vector<std::string> PlaceMenu = {"Component...", "Keepout", "Copper Zone", "-", "Text...", "Dimension"};
-const std::vector<std::string> WindowMenu = {"Session Frame", "-", "1 TUTORBD1.MAX", "2 TUTORBD2.MAX"};
-const std::vector<std::string> HelpMenu = {"Help Topics\tF1", "Commands", "Keyboard Shortcuts", "-",
-                                           "Learning Trazel", "-",        "About Trazel..."};
 const std::vector<std::string> OpenDesigns = {"TUTORBD1.MAX", "TUTORBD2.MAX"};
 
 constexpr unsigned Face = 0xC0C0C0, Navy = 0x800000, White = 0xFFFFFF, Grey = 0x808080;
@@ -40,7 +29,7 @@ Shot session()
     const Area panel = {7395, 1230, 1860, 2460};
     s.box("", panel, Face, true);
     s.box("", panel, 0x000000);
-    s.figure({forms::Figure::Kind::Box, {panel.left + 30, panel.top + 30, panel.width - 60, 270}, "Designs", Navy,
+    s.figure({pictures::Figure::Kind::Box, {panel.left + 30, panel.top + 30, panel.width - 60, 270}, "Designs", Navy,
               true, true});
     const Area list = {panel.left + 60, panel.top + 360, panel.width - 120, 1500};
     s.box("", list, White, true);
@@ -58,10 +47,9 @@ Shot session()
 }
 
 // The design window with the tutorial board and a menu of the menu bar open.
-forms::PictureRef withMenu(Stage stage, const std::string& title, const std::vector<std::string>& items,
-                           int highlighted)
+forms::PictureRef withMenu(Stage stage, const std::string& menu, const std::string& item)
 {
-    return Shot::host(stage).menu(title, items, highlighted).done();
+    return Shot::host(stage).openDesigns(OpenDesigns).menu(menu, item).done();
 }
 
 Point between(Point a, Point b) { return {(a.x + b.x) / 2, (a.y + b.y) / 2}; }
@@ -96,10 +84,10 @@ forms::PictureRef toolbar()
 forms::PictureRef designArea()
 {
     Shot s = Shot::host(Stage::PartlyRouted);
-    const forms::Board& b = s.board();
+    const pictures::Board& b = s.board();
     // The track from J1 to U1 runs on the top layer; U1 reaches C1 through a via;
     // U8 is still to be joined to R4.
-    const forms::Track& track = trackAt(b, pinOf(b, "J1", 1));
+    const pictures::Track& track = trackAt(b, pinOf(b, "J1", 1));
     s.note("Component U6 and its reference designator", {8250, 1230, 1700, 700}, onSlide(b, part(b, "U6").at))
         .note("Track", {150, 1500, 1500, 300}, onSlide(b, between(track.points[1], track.points[2])))
         .note("Via", {150, 2250, 1500, 300}, onSlide(b, trackAt(b, pinOf(b, "U1", 14)).points.back()))
@@ -114,7 +102,7 @@ forms::PictureRef popupMenu()
     select(s.board(), {"U3"});
     s.board().cursor = part(s.board(), "U3").at;
     const Point at = onSlide(s.board(), *s.board().cursor);
-    s.popup({at.x + 45, at.y + 15}, ComponentPopup, 0);
+    s.popup({at.x + 45, at.y + 15}, "Move");
     s.note("Right-click U3", {at.x - 600, at.y - 1000, 1500, 240}, at);
     return s.done();
 }
@@ -122,12 +110,12 @@ forms::PictureRef popupMenu()
 forms::PictureRef layerColors()
 {
     Shot s = Shot::host(Stage::Routed);
-    const forms::Board& b = s.board();
+    const pictures::Board& b = s.board();
     // U1 to U2 runs on the top layer; R1 to U3 turns down to the bottom layer
     // through a via.
-    const forms::Track& top = trackAt(b, pinOf(b, "U1", 9));
+    const pictures::Track& top = trackAt(b, pinOf(b, "U1", 9));
     const Point via = trackAt(b, pinOf(b, "R1", 2)).points.back();
-    const forms::Track& bottom = trackAt(b, via, forms::Layer::Bottom);
+    const pictures::Track& bottom = trackAt(b, via, pictures::Layer::Bottom);
     s.note("Top layer: red", {150, 1900, 1600, 300}, onSlide(b, between(top.points[0], top.points[1])))
         .note("Via: joins the layers", {8300, 2600, 1600, 300}, onSlide(b, via))
         .note("Bottom layer: blue", {8300, 1700, 1600, 300}, onSlide(b, between(bottom.points[0], bottom.points[1])));
@@ -137,7 +125,7 @@ forms::PictureRef layerColors()
 forms::PictureRef zoomWindow()
 {
     Shot s = Shot::host(Stage::PartlyRouted);
-    const forms::Area window = {1100, 1600, 2500, 1000};
+    const pictures::Area window = {1100, 1600, 2500, 1000};
     s.board().selection = window;
     s.board().cursor = Point{window.left + window.width, window.top + window.height};
     s.tool(ZoomButton).status("Drag a window to zoom into");
@@ -158,24 +146,24 @@ LessonPictures lesson1Pictures()
     Shot sessionStart = session();
     sessionStart.note("Session frame (TRZFRAME.EXE)", {2500, 1500, 2800, 300}, {2400, 180});
     Shot exit = session();
-    exit.menu("File", SessionFileMenu, 5);
+    exit.menu("File", "Exit");
 
     return LessonPictureList(22)
         .add("Image1", Shot::host(Stage::Routed).status(routedStatus(Stage::Routed)).done(), {1}, 0)
         .add("Image1", sessionStart.done(), {3, 5}, 1)
-        .add("Image1", session().menu("File", SessionFileMenu, 1).done(), {4}, 2)
+        .add("Image1", session().menu("File", "Open").done(), {4}, 2)
         .add("Image1", windowParts(), {6, 7, 12}, 3)
-        .add("Image1", withMenu(Stage::PartlyRouted, "Place", PlaceMenu, 0), {8}, 4)
+        .add("Image1", withMenu(Stage::PartlyRouted, "Place", "Component"), {8}, 4)
         .add("Image1", toolbar(), {9, 10}, 5)
         .add("Image1", designArea(), {11}, 6)
         .add("Image1", popupMenu(), {13}, 7)
         .add("Image1", layerColors(), {14}, 8)
-        .add("Image1", withMenu(Stage::Routed, "Setup", SetupMenu, 7), {15}, 9)
-        .add("Image1", withMenu(Stage::PartlyRouted, "View", ViewMenu, 0), {16}, 10)
+        .add("Image1", withMenu(Stage::Routed, "Setup", "Display Colors"), {15}, 9)
+        .add("Image1", withMenu(Stage::PartlyRouted, "View", "Zoom In"), {16}, 10)
         .add("Image1", zoomWindow(), {17}, 11)
-        .add("Image1", withMenu(Stage::PartlyRouted, "Window", WindowMenu, 0), {18}, 12)
-        .add("Image1", withMenu(Stage::PartlyRouted, "Help", HelpMenu, 0), {19}, 13)
-        .add("Image1", withMenu(Stage::PartlyRouted, "File", FileMenu, 4), {20}, 14)
+        .add("Image1", withMenu(Stage::PartlyRouted, "Window", "Session Frame"), {18}, 12)
+        .add("Image1", withMenu(Stage::PartlyRouted, "Help", "Help Topics"), {19}, 13)
+        .add("Image1", withMenu(Stage::PartlyRouted, "File", "Save"), {20}, 14)
         .add("Image1", exit.done(), {21}, 31)
         .add("Image1", Shot::host(Stage::Planes).status(routedStatus(Stage::Planes)).done(), {22}, 32)
         .done();

@@ -1,52 +1,35 @@
 // Lesson 2, Creating a new design: a new design file, the board outline,
 // grids, layers, design rules, pad stacks, vias and the origin.
 #include "lessons/pictures/picture_kit.h"
+#include "pictures/trazel_dialogs.h"
 
 namespace lt {
 
 using namespace pictures;
 using namespace pictures::item;
-using forms::Area;
-using forms::Figure;
-using forms::Point;
+using pictures::Area;
+using pictures::Figure;
+using pictures::Point;
 
 namespace {
 
 const std::string NewDesign = "NEWBOARD.MAX";
-const std::vector<std::string> SessionFileMenu = {"New...", "Open...\tCtrl+O", "-", "Close All", "-", "Exit"};
-const std::vector<std::string> FileMenu = {"New...",     "Open...\tCtrl+O", "Close", "-", "Save\tCtrl+S",
-                                           "Save As...", "-",               "Print..."};
-const std::vector<std::string> SetupMenu = {"Board...", "Layers...",     "Design Rules...", "Grids...",
-                                            "Origin",   "Pad Stacks...", "-",               "Display Colors..."};
-const std::vector<std::string> ToolsMenu = {"Design Check...", "Reports...", "Post Process...", "-",
-                                            "Relinx...",       "Cross Probe", "-",              "Library Manager..."};
-constexpr int ToolsRelinx = 4;
-enum SetupItem { SetupBoard, SetupLayers, SetupRules, SetupGrids, SetupOrigin, SetupPadStacks };
 
 // Layer colors as the design window draws them (0xBBGGRR).
 constexpr unsigned TopCopper = 0x3C3CE6, BottomCopper = 0xFF8246, Inner1Copper = 0x50BE28, Inner2Copper = 0x2896E6,
                    BoardMaterial = 0x9CC8B4, Plating = 0x40A0D0, Ink = 0x000000, Heading = 0x800000;
 
-// Drops the board from a picture: a new design has no outline yet.
-forms::PictureRef withoutBoard(const Shot& s)
-{
-    forms::Picture p = *s.done();
-    p.board.reset();
-    return std::make_shared<forms::Picture>(std::move(p));
-}
-
 Shot design(Stage stage) { return Shot::host(stage, NewDesign); }
 
 // The tutorial board's size, as the Board dialog box and the status bar
 // give it.
-const forms::Area Outline = tutorialBoard(Stage::Outline).outline;
+const pictures::Area Outline = tutorialBoard(Stage::Outline).outline;
 std::string mils(int value) { return std::to_string(value) + " mil"; }
 const std::string BoardSize = std::to_string(Outline.width) + " x " + mils(Outline.height);
 
-forms::PictureRef setupMenu(Stage stage, SetupItem highlighted)
+forms::PictureRef setupMenu(Stage stage, const std::string& item)
 {
-    const Shot s = design(stage).menu("Setup", SetupMenu, highlighted);
-    return stage == Stage::Empty ? withoutBoard(s) : s.done();
+    return design(stage).menu("Setup", item).done();
 }
 
 // The session frame before any design is open: its Designs list is empty.
@@ -90,7 +73,7 @@ forms::PictureRef setupSteps()
 forms::PictureRef newDesignDialog()
 {
     Shot s = session();
-    s.dialog("New Design", {300, 1100, 4500, 3350},
+    s.dialogOf("File", "New", {300, 1100, 4500, 3350},
              {field("File name", NewDesign, {150, 150, 4100, 300}),
               field("Folder", "C:\\TRAZEL\\DESIGNS", {150, 550, 4100, 300}),
               group("Design units", {150, 1000, 4100, 1150}),
@@ -102,22 +85,23 @@ forms::PictureRef newDesignDialog()
 
 forms::PictureRef newWindow()
 {
-    return withoutBoard(design(Stage::Empty).note("The design area of a new design is empty: it has no board yet",
-                                                  {2700, 2900, 3900, 480}));
+    return design(Stage::Empty)
+        .note("The design area of a new design is empty: it has no board yet", {2700, 2900, 3900, 480})
+        .done();
 }
 
 forms::PictureRef boardDialog()
 {
-    return withoutBoard(
-        design(Stage::Empty)
-            .dialog("Board", {600, 1200, 4400, 3750},
+    return design(Stage::Empty)
+            .dialogOf("Setup", "Board", {600, 1200, 4400, 3750},
                     {group("Size", {150, 60, 4000, 1150}),
                      field("Width", mils(Outline.width), {350, 360, 3600, 300}, true),
                      field("Height", mils(Outline.height), {350, 760, 3600, 300}, true),
                      group("Outline", {150, 1350, 4000, 1100}), option("Rectangle", true, {350, 1680, 3600, 270}),
                      option("Drawn with the mouse", false, {350, 2030, 3600, 270}),
                      field("Corner radius", "0 mil", {150, 2600, 4000, 300}), button("OK", {950, 3050, 1000, 360}),
-                     button("Cancel", {2350, 3050, 1000, 360})}));
+                     button("Cancel", {2350, 3050, 1000, 360})})
+            .done();
 }
 
 forms::PictureRef outlineDrawn()
@@ -132,30 +116,14 @@ forms::PictureRef outlineDrawn()
 
 forms::PictureRef gridsDialog()
 {
-    return design(Stage::Outline)
-        .dialog("Grids", {600, 1300, 4300, 3300},
-                {field("Design grid", "25 mil", {150, 150, 3850, 300}, true),
-                 field("Placement grid", "100 mil", {150, 550, 3850, 300}, true),
-                 field("Via grid", "25 mil", {150, 950, 3850, 300}),
-                 field("Display grid", "100 mil", {150, 1350, 3850, 300}),
-                 check("Snap to grid", true, {150, 1800, 3850, 270}), button("OK", {900, 2350, 1000, 360}),
-                 button("Cancel", {2250, 2350, 1000, 360})})
-        .done();
+    Shot s = design(Stage::Outline);
+    return pictures::gridsDialog(s, {600, 1300}, 100, {"Design grid", "Placement grid"}).done();
 }
 
 forms::PictureRef layersDialog()
 {
-    return design(Stage::Outline)
-        .dialog("Layers", {400, 1150, 4800, 4350},
-                {field("Copper layers", "4", {150, 80, 3300, 300}),
-                 list({"1  Top        Routing", "2  Inner 1    Plane   GND", "3  Inner 2    Plane   +5V",
-                       "4  Bottom     Routing"},
-                      "2  Inner 1    Plane   GND", {150, 500, 4350, 1000}),
-                 group("Layer 2", {150, 1650, 4350, 1700}), field("Name", "Inner 1", {350, 1950, 3900, 300}),
-                 option("Routing", false, {350, 2350, 1700, 270}), option("Plane", true, {2150, 2350, 1700, 270}, true),
-                 field("Plane net", "GND", {350, 2750, 3900, 300}, true), button("OK", {1100, 3500, 1000, 360}),
-                 button("Cancel", {2600, 3500, 1000, 360})})
-        .done();
+    Shot s = design(Stage::Outline);
+    return pictures::layersDialog(s, {400, 1150}, "Inner 1", {"Plane layer", "Net"}).done();
 }
 
 // A cross-section of the four copper layers with board material between
@@ -200,26 +168,19 @@ forms::PictureRef stackUp()
     s.text("U1", {3450, Top - 360, 600, 270}, true, 0xFFFFFF);
     crossSection(s, Top, whole, whole);
     s.text("Solder side", {StackLeft, stackBottom(Top) + 90, 1800, 270});
-    layerLabel(s, layerTop(Top, 0) + Copper / 2, "Top: routing layer");
+    layerLabel(s, layerTop(Top, 0) + Copper / 2, "Top: signal layer");
     layerLabel(s, layerTop(Top, 0) + Copper + Core / 2, "Insulating board material");
     layerLabel(s, layerTop(Top, 1) + Copper / 2, "Inner 1: ground plane, GND");
-    layerLabel(s, layerTop(Top, 2) + Copper / 2, "Inner 2: power plane, +5V");
-    layerLabel(s, layerTop(Top, 3) + Copper / 2, "Bottom: routing layer");
+    layerLabel(s, layerTop(Top, 2) + Copper / 2, "Inner 2: power plane, VCC");
+    layerLabel(s, layerTop(Top, 3) + Copper / 2, "Bottom: signal layer");
     return s.done();
 }
 
 forms::PictureRef designRulesDialog()
 {
-    return design(Stage::Outline)
-        .dialog("Design Rules", {5000, 1100, 4800, 4450},
-                {group("Clearances", {150, 60, 4350, 1950}),
-                 field("Track to track", "12 mil", {350, 380, 3950, 300}, true),
-                 field("Track to pad", "12 mil", {350, 760, 3950, 300}, true),
-                 field("Pad to pad", "12 mil", {350, 1140, 3950, 300}, true),
-                 field("Board edge", "50 mil", {350, 1520, 3950, 300}, true), group("Tracks", {150, 2150, 4350, 1150}),
-                 field("Default width", "12 mil", {350, 2470, 3950, 300}, true),
-                 field("Minimum width", "8 mil", {350, 2850, 3950, 300}), button("OK", {1100, 3500, 1000, 360}),
-                 button("Cancel", {2600, 3500, 1000, 360})})
+    Shot s = design(Stage::Outline);
+    return pictures::designRulesDialog(
+               s, {4700, 600}, {"Default width", "Track to track", "Track to pad", "Pad to pad", "Board edge"})
         .done();
 }
 
@@ -238,22 +199,22 @@ forms::PictureRef clearances()
     s.text("Clearances between copper of different nets", {300, 150, 6000, 300}, true, Heading);
     // Track to track: two parallel tracks.
     s.box("", {300, 800, 2400, Track}, TopCopper, true).box("", {300, 1600, 2400, Track}, TopCopper, true);
-    gap(s, {1500, 800 + Track}, {1500, 1600}, "Track to track: 12 mil", {300, 2000, 2400, 270});
+    gap(s, {1500, 800 + Track}, {1500, 1600}, "Track to track: 10 mil", {300, 2000, 2400, 270});
     // Track to pad: a track passing a pad.
     s.figure({Figure::Kind::Pad, {3900, 700, PadSize, PadSize}, "", Pad});
     s.box("", {3400, 1600, 2400, Track}, TopCopper, true);
-    gap(s, {4200, 700 + PadSize}, {4200, 1600}, "Track to pad: 12 mil", {3400, 2000, 2400, 270});
+    gap(s, {4200, 700 + PadSize}, {4200, 1600}, "Track to pad: 10 mil", {3400, 2000, 2400, 270});
     // Pad to pad: two pads side by side.
     s.figure({Figure::Kind::Pad, {6600, 1000, PadSize, PadSize}, "", Pad});
     s.figure({Figure::Kind::Pad, {7900, 1000, PadSize, PadSize}, "", Pad});
-    gap(s, {6600 + PadSize, 1300}, {7900, 1300}, "Pad to pad: 12 mil", {6600, 2000, 2400, 270});
+    gap(s, {6600 + PadSize, 1300}, {7900, 1300}, "Pad to pad: 10 mil", {6600, 2000, 2400, 270});
     // A track that passes too close to a pad, marked as an error.
     s.text("Too close: Trazel marks the error", {300, 2750, 5000, 270}, true, Error);
     s.figure({Figure::Kind::Pad, {1300, 3150, PadSize, PadSize}, "", Pad});
     s.box("", {300, 3150 + PadSize + 60, 3000, Track}, TopCopper, true);
     s.figure({Figure::Kind::Ellipse, {1100, 3330, 1000, 800}, "", Error});
     s.figure({Figure::Kind::Ellipse, {1060, 3290, 1080, 880}, "", Error});
-    s.text("Gap of 4 mil: less than the 12 mil clearance", {2500, 3350, 4000, 270}, false, Error);
+    s.text("Gap of 4 mil: less than the 10 mil clearance", {2500, 3350, 4000, 270}, false, Error);
     return s.done();
 }
 
@@ -278,7 +239,7 @@ forms::PictureRef padStacks(const PadStack& p)
         names.insert(names.begin(), "PAD60R35");
     else
         names.push_back(p.name);
-    s.dialog("Pad Stacks", {300, 1100, 5000, 4650},
+    s.dialogOf("Setup", "Pad Stacks", {300, 1100, 5000, 4650},
              {label("Pad stacks", {150, 60, 1700, 240}), list(names, p.name, {150, 330, 1700, 1500}),
               button("New...", {150, 1950, 800, 360}, p.newOne), button("Delete", {1050, 1950, 800, 360}),
               field("Name", p.name, {2050, 60, 2650, 300}, p.newOne), group("Pad", {2050, 450, 2650, 1600}),
@@ -328,28 +289,28 @@ LessonPictures lesson2Pictures()
     return LessonPictureList(26)
         .add("Image1", design(Stage::Outline).status("Board: " + BoardSize + ", 4 layers").done(), {1, 26})
         .add("Image2", setupSteps(), {2})
-        .add("Image3", session().menu("File", SessionFileMenu, 0).done(), {3})
+        .add("Image3", session().menu("File", "New").done(), {3})
         .add("Image4", newDesignDialog(), {4, 5})
         .add("Image5", newWindow(), {6})
-        .add("Image6", setupMenu(Stage::Empty, SetupBoard), {7})
+        .add("Image6", setupMenu(Stage::Empty, "Board"), {7})
         .add("Image7", boardDialog(), {8})
         .add("Image8", outlineDrawn(), {9})
-        .add("Image9", setupMenu(Stage::Outline, SetupGrids), {10})
+        .add("Image9", setupMenu(Stage::Outline, "Grids"), {10})
         .add("Image10", gridsDialog(), {11})
-        .add("Image11", setupMenu(Stage::Outline, SetupLayers), {12})
+        .add("Image11", setupMenu(Stage::Outline, "Layers"), {12})
         .add("Image12", layersDialog(), {13})
         .add("Image13", stackUp(), {14})
-        .add("Image14", setupMenu(Stage::Outline, SetupRules), {15})
+        .add("Image14", setupMenu(Stage::Outline, "Design Rules"), {15})
         .add("Image15", designRulesDialog(), {16})
         .add("Image16", clearances(), {17})
-        .add("Image17", setupMenu(Stage::Outline, SetupPadStacks), {18})
+        .add("Image17", setupMenu(Stage::Outline, "Pad Stacks"), {18})
         .add("Newpadst", padStacks({"PAD60R35", 60, 35, true, false}), {19})
         .add("Image18", viaSection(), {20})
         .add("Image19", padStacks({"VIA35", 35, 20, false, true}), {21})
-        .add("Image20", setupMenu(Stage::Outline, SetupOrigin), {22})
+        .add("Image20", setupMenu(Stage::Outline, "Origin"), {22})
         .add("Image21", origin(), {23})
-        .add("Image22", design(Stage::Outline).menu("File", FileMenu, 4).done(), {24})
-        .add("Image23", design(Stage::Outline).menu("Tools", ToolsMenu, ToolsRelinx).done(), {25})
+        .add("Image22", design(Stage::Outline).menu("File", "Save").done(), {24})
+        .add("Image23", design(Stage::Outline).menu("File", "Import Netlist").done(), {25})
         .done();
 }
 

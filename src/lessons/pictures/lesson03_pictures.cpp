@@ -3,24 +3,20 @@
 #include <algorithm>
 
 #include "lessons/pictures/picture_kit.h"
+#include "pictures/trazel_dialogs.h"
 
 namespace lt {
 
 using namespace pictures;
 using namespace pictures::item;
-using forms::Area;
-using forms::Board;
-using forms::Component;
-using forms::Point;
+using pictures::Area;
+using pictures::Board;
+using pictures::Component;
+using pictures::Point;
 
 namespace {
 
 const std::string File = "TUTORBD1.MAX";
-const std::vector<std::string> PlaceMenu = {"Component...", "Keepout", "Copper Zone", "-", "Text...", "Dimension"};
-const std::vector<std::string> ToolsMenu = {"Design Check...", "Reports...", "Post Process...", "-",
-                                            "Relinx...",       "Cross Probe", "-",              "Library Manager..."};
-enum PopupItem { Move, Rotate, Lock = 4, None = -1 };
-enum PlaceItem { PlaceComponent, PlaceKeepout };
 
 constexpr int ComponentButton = 1;
 constexpr Point ComponentButtonAt = {600, 795};
@@ -31,7 +27,7 @@ void addKeepouts(Board& b)
     const int w = b.outline.width, h = b.outline.height, size = 450, inset = 50;
     for (const Point corner : {Point{inset, inset}, Point{w - inset - size, inset}, Point{inset, h - inset - size},
                                Point{w - inset - size, h - inset - size}})
-        b.zones.push_back({forms::Layer::Keepout,
+        b.zones.push_back({pictures::Layer::Keepout,
                            {corner, {corner.x + size, corner.y}, {corner.x + size, corner.y + size},
                             {corner.x, corner.y + size}},
                            true,
@@ -98,22 +94,15 @@ forms::PictureRef fromSchematic()
 forms::PictureRef keepouts()
 {
     Shot s = host(board({}));
-    const forms::Area o = s.board().outline;
+    const pictures::Area o = s.board().outline;
     s.note("Keepout area", {5000, 4500, 1600, 300}, onSlide(s.board(), {o.width - 275, o.height - 275}));
     return s.done();
 }
 
 forms::PictureRef gridsDialog()
 {
-    return host(board({}))
-        .dialog("Grids", {4400, 3080, 4300, 3050},
-                {field("Design grid", "25 mil", {150, 120, 3850, 300}),
-                 field("Placement grid", "100 mil", {150, 500, 3850, 300}, true),
-                 field("Via grid", "25 mil", {150, 880, 3850, 300}),
-                 field("Display grid", "100 mil", {150, 1260, 3850, 300}),
-                 check("Snap to grid", true, {150, 1680, 3850, 270}), button("OK", {900, 2150, 1000, 360}),
-                 button("Cancel", {2250, 2150, 1000, 360})})
-        .done();
+    Shot s = host(board({}));
+    return pictures::gridsDialog(s, {4400, 3080}, 100, {"Placement grid"}).done();
 }
 
 // The design window zoomed in on the lower left of the board, where the
@@ -138,13 +127,13 @@ forms::PictureRef preplaced()
 }
 
 // U16 selected with SHIFT+click, and its pop-up menu above it.
-forms::PictureRef selectU16(int highlighted)
+forms::PictureRef selectU16(const std::string& highlighted)
 {
     Shot s = host(nearU16(board({})));
     select(s.board(), {"U16"});
     s.board().cursor = part(s.board(), "U16").at;
     s.tool(ComponentButton).status("U16 selected");
-    s.popup({slideAt(s.board(), "U16").x + 450, 2850}, ComponentPopup, highlighted);
+    s.popup({slideAt(s.board(), "U16").x + 450, 2850}, highlighted);
     s.note("Component button", {1300, 1050, 1700, 300}, ComponentButtonAt);
     return s.done();
 }
@@ -171,8 +160,8 @@ Board lockedBoard(std::initializer_list<const char*> placed)
 forms::PictureRef placeComponent()
 {
     return host(lockedBoard({}))
-        .menu("Place", PlaceMenu, PlaceComponent)
-        .dialog("Place Component", {5000, 1300, 4300, 3700},
+        .menu("Place", "Component")
+        .dialogOf("Place", "Component", {5000, 1300, 4300, 3700},
                 {field("Reference", "U12", {150, 120, 3850, 300}, true),
                  label("Unplaced components", {150, 560, 3850, 240}),
                  list({"U7", "U8", "U9", "U10", "U11", "U12", "U13", "U14"}, "U12", {150, 830, 3850, 1950}),
@@ -190,7 +179,7 @@ forms::PictureRef onCursor()
 }
 
 // A placed component selected with SHIFT+click, with the pop-up menu.
-forms::PictureRef componentMenu(const std::string& reference, PopupItem item, bool rotated)
+forms::PictureRef componentMenu(const std::string& reference, const std::string& item, bool rotated)
 {
     Board b = lockedBoard({"U12", "R1", "R2", "C6"});
     for (Component& c : b.components)
@@ -204,7 +193,7 @@ forms::PictureRef componentMenu(const std::string& reference, PopupItem item, bo
     // The menu opens beside the component, no lower than the description box allows.
     const Component& c = part(s.board(), reference);
     const Point right = onSlide(s.board(), {c.at.x + c.width / 2, c.at.y});
-    s.popup({right.x + 90, std::min(right.y, 2050)}, ComponentPopup, item);
+    s.popup({right.x + 90, std::min(right.y, 2050)}, item);
     s.status(reference + " selected");
     return s.done();
 }
@@ -221,17 +210,8 @@ forms::PictureRef inGroups()
 
 forms::PictureRef designCheck()
 {
-    return host(finished())
-        .menu("Tools", ToolsMenu, 0)
-        .dialog("Design Check", {200, 1300, 3700, 4100},
-                {group("Check", {150, 60, 3250, 1450}), check("Placement", true, {350, 360, 2800, 270}, true),
-                 check("Clearances", false, {350, 700, 2800, 270}),
-                 check("Connectivity", false, {350, 1040, 2800, 270}), label("Results", {150, 1700, 3250, 240}),
-                 list({std::to_string(finished().components.size()) + " components checked",
-                       "No overlapping components", "No components off the board", "No components in keepout areas"},
-                      "", {150, 1970, 3250, 1000}),
-                 button("Check", {600, 3200, 1000, 360}, true), button("Close", {1900, 3200, 1000, 360})})
-        .done();
+    Shot s = host(finished()).menu("Tools", "Design Rule Check");
+    return designRuleCheckDialog(s, {200, 1300}, "TUTORBD1.DRC", {"Placement"}).done();
 }
 
 } // namespace
@@ -241,17 +221,17 @@ LessonPictures lesson3Pictures()
     return LessonPictureList(17)
         .add("Image1", host(finished()).status(placedStatus(finished())).done(), {1, 15, 17})
         .add("Image2", fromSchematic(), {2})
-        .add("Image3", host(board({}, false)).menu("Place", PlaceMenu, PlaceKeepout).done(), {3})
+        .add("Image3", host(board({}, false)).menu("Place", "Keepout").done(), {3})
         .add("Image4", keepouts(), {4})
         .add("Image5", gridsDialog(), {5})
         .add("Image6", preplaced(), {6})
-        .add("Image7", selectU16(None), {7})
-        .add("Image8", selectU16(Lock), {8})
+        .add("Image7", selectU16(""), {7})
+        .add("Image8", selectU16("Lock"), {8})
         .add("Image9", locked(), {9})
         .add("Image10", placeComponent(), {10})
         .add("Image11", onCursor(), {11})
-        .add("Image12", componentMenu("U3", Rotate, true), {12})
-        .add("Image13", componentMenu("U6", Move, false), {13})
+        .add("Image12", componentMenu("U3", "Rotate 90", true), {12})
+        .add("Image13", componentMenu("U6", "Move", false), {13})
         .add("Image14", inGroups(), {14})
         .add("Image15", designCheck(), {16})
         .done();

@@ -7,13 +7,15 @@
 namespace lt {
 
 using namespace pictures;
-using forms::Area;
-using forms::Figure;
-using forms::Point;
+using pictures::Area;
+using pictures::Figure;
+using pictures::Point;
 
 namespace {
 
-using forms::rgb;
+const std::string File = "TUTORBD3.MAX";
+
+using pictures::rgb;
 
 // Colours of the close-up drawings: the Bottom layer's copper as Trazel shows it.
 constexpr unsigned Copper = rgb(70, 130, 255), Gap = rgb(255, 255, 255), Drill = rgb(0, 0, 0),
@@ -22,10 +24,10 @@ constexpr unsigned Copper = rgb(70, 130, 255), Gap = rgb(255, 255, 255), Drill =
 // The board zoomed in on a window: only the components whose centres lie in
 // it, so that the design window fits them into its design area. The board's
 // outline shrinks to a point under the first one's name.
-forms::Board zoomed(const forms::Board& full, Area window)
+pictures::Board zoomed(const pictures::Board& full, Area window)
 {
-    forms::Board b = full;
-    std::erase_if(b.components, [&](const forms::Component& c) {
+    pictures::Board b = full;
+    std::erase_if(b.components, [&](const pictures::Component& c) {
         return c.at.x < window.left || c.at.x > window.left + window.width || c.at.y < window.top ||
                c.at.y > window.top + window.height;
     });
@@ -34,7 +36,7 @@ forms::Board zoomed(const forms::Board& full, Area window)
 }
 
 // The corners of a zone `inset` mils inside the board's edge.
-std::vector<Point> insideEdge(const forms::Area& o, int inset)
+std::vector<Point> insideEdge(const pictures::Area& o, int inset)
 {
     const int right = o.left + o.width - inset, bottom = o.top + o.height - inset;
     return {{o.left + inset, o.top + inset}, {right, o.top + inset}, {right, bottom}, {o.left + inset, bottom}};
@@ -43,19 +45,12 @@ std::vector<Point> insideEdge(const forms::Area& o, int inset)
 // The corners of the ground zone, as the designer draws them.
 const std::vector<Point> GroundOutline = insideEdge(tutorialBoard(Stage::Routed).outline, 100);
 
-forms::Board withOutline(Stage stage)
+pictures::Board withOutline(Stage stage)
 {
-    forms::Board b = tutorialBoard(stage);
-    b.zones.push_back({forms::Layer::Bottom, GroundOutline, true, false});
+    pictures::Board b = tutorialBoard(stage);
+    b.zones.push_back({pictures::Layer::Bottom, GroundOutline, true, false});
     return b;
 }
-
-const std::vector<std::string> PlaceMenu = {"Component...", "Via", "Zone", "Keepout", "-", "Text...", "Dimension"};
-const std::vector<std::string> ToolsMenu = {"Design Rule Check...", "Error List...", "-", "Pour Zones", "-",
-                                            "Libraries...", "Footprint Editor...", "-", "Relinx...", "Reports..."};
-const std::vector<std::string> ViewMenu = {"Zoom In\tI", "Zoom Out\tO", "All\tShift+Home", "Redraw\tHome", "-",
-                                           "Layers...", "Connections", "Thermal Reliefs", "-", "Toolbar",
-                                           "Status Bar"};
 
 // A thick line drawn as a bundle of parallel strokes (for diagonal spokes).
 void thickLine(Shot& s, Point from, Point to, int strokes, unsigned color)
@@ -126,10 +121,10 @@ forms::PictureRef keepout()
 {
     Shot s = Shot::host(Stage::Routed);
     // The free upper left corner of the board, above the tracks from J1 to U1.
-    const forms::Area o = s.board().outline;
+    const pictures::Area o = s.board().outline;
     const int left = o.left + 200, top = o.top + 200, right = left + 900, bottom = top + 550;
     s.board().zones.push_back(
-        {forms::Layer::Keepout, {{left, top}, {right, top}, {right, bottom}, {left, bottom}}, true, false});
+        {pictures::Layer::Keepout, {{left, top}, {right, top}, {right, bottom}, {left, bottom}}, true, false});
     const Point at = onSlide(s.board(), {left, (top + bottom) / 2});
     return s.note("Keepout zone: no copper here", {120, 1500, 1650, 500}, at).status("Keepout zone: all layers").done();
 }
@@ -138,10 +133,10 @@ forms::PictureRef innerPlane()
 {
     Shot s = Shot::host(Stage::Routed);
     const std::vector<Point> plane = insideEdge(s.board().outline, 60);
-    s.board().zones.push_back({forms::Layer::Inner1, plane, false, true});
+    s.board().zones.push_back({pictures::Layer::Inner2, plane, false, true});
     const Point at = onSlide(s.board(), {plane[0].x, plane[0].y + 1200});
-    return s.note("VCC plane zone on the Inner 1 layer", {120, 1700, 1650, 700}, at)
-        .status("Layer: Inner 1   Net: VCC")
+    return s.note("VCC plane zone on the Inner 2 layer", {120, 1700, 1650, 700}, at)
+        .status("Layer: Inner 2   Net: VCC")
         .done();
 }
 
@@ -185,7 +180,7 @@ forms::PictureRef reliefSizes()
 forms::PictureRef placeZone()
 {
     return Shot::host(Stage::Routed)
-        .menu("Place", PlaceMenu, 2)
+        .menu("Place", "Zone")
         .tool(4)
         .note("Zone button", {150, 1500, 1300, 300}, {1755, 800})
         .done();
@@ -194,7 +189,7 @@ forms::PictureRef placeZone()
 forms::PictureRef drawOutline()
 {
     Shot s = Shot::host(Stage::Routed);
-    s.board().tracks.push_back({forms::Layer::Bottom, {GroundOutline[3], GroundOutline[0], GroundOutline[1],
+    s.board().tracks.push_back({pictures::Layer::Bottom, {GroundOutline[3], GroundOutline[0], GroundOutline[1],
                                                        GroundOutline[2]}, 10});
     s.board().cursor = GroundOutline[2];
     const Point first = onSlide(s.board(), GroundOutline[0]), last = onSlide(s.board(), GroundOutline[2]);
@@ -226,7 +221,7 @@ void zoneProperties(Shot& s, Area at, bool netAndLayer, bool relief)
 
 forms::PictureRef zoneDialog(bool relief)
 {
-    Shot s = Shot::host(withOutline(Stage::Routed));
+    Shot s = Shot::host(withOutline(Stage::Routed), File);
     zoneProperties(s, {250, 650, 4400, 5350}, !relief, relief);
     return s.done();
 }
@@ -253,7 +248,7 @@ forms::PictureRef clearances()
     return s.done();
 }
 
-forms::PictureRef pourZones() { return Shot::host(withOutline(Stage::Routed)).menu("Tools", ToolsMenu, 3).done(); }
+forms::PictureRef pourZones() { return Shot::host(withOutline(Stage::Routed), File).menu("Tools", "Pour Zones").done(); }
 
 // A pad of U3, a through-hole part: its pads reach the plane through reliefs.
 constexpr int ReliefPin = 13;
@@ -261,7 +256,7 @@ constexpr int ReliefPin = 13;
 forms::PictureRef poured()
 {
     Shot s = Shot::host(Stage::Planes);
-    const forms::Area o = s.board().outline;
+    const pictures::Area o = s.board().outline;
     const Point pad = onSlide(s.board(), pinOf(s.board(), "U3", ReliefPin));
     return s.note("Pads join the zone through thermal reliefs", {8250, 1300, 1700, 900}, pad)
         .note("Ground zone poured on the Bottom layer", {8250, 3300, 1700, 900},
@@ -270,13 +265,13 @@ forms::PictureRef poured()
         .done();
 }
 
-forms::PictureRef viewReliefs() { return Shot::host(Stage::Planes).menu("View", ViewMenu, 7).done(); }
+forms::PictureRef viewReliefs() { return Shot::host(Stage::Planes).menu("View", "Thermal Reliefs").done(); }
 
 forms::PictureRef closeUp()
 {
-    const forms::Board full = tutorialBoard(Stage::Planes);
-    const forms::Component& u3 = part(full, "U3");
-    Shot s = Shot::host(zoomed(full, {u3.at.x - u3.width / 2, u3.at.y - 500, 1900, 1000}));
+    const pictures::Board full = tutorialBoard(Stage::Planes);
+    const pictures::Component& u3 = part(full, "U3");
+    Shot s = Shot::host(zoomed(full, {u3.at.x - u3.width / 2, u3.at.y - 500, 1900, 1000}), File);
     const Point pad = onSlide(s.board(), pinOf(s.board(), "U3", ReliefPin));
     return s.note("Clearance gap and four spokes", {4700, 3650, 2250, 500}, pad)
         .status("Zoom 3:1   Thermal reliefs shown")

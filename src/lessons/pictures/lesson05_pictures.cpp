@@ -6,21 +6,24 @@
 #include <cmath>
 
 #include "lessons/pictures/picture_kit.h"
+#include "pictures/trazel_dialogs.h"
 
 namespace lt {
 
 using namespace pictures;
-using forms::Area;
-using forms::Figure;
-using forms::Layer;
-using forms::Point;
+using pictures::Area;
+using pictures::Figure;
+using pictures::Layer;
+using pictures::Point;
 
 namespace {
 
-using forms::rgb;
+const std::string File = "TUTORBD2.MAX";
+
+using pictures::rgb;
 
 // The example connection's ends and the corners of its finished route.
-const forms::Board Placed = tutorialBoard(Stage::Placed);
+const pictures::Board Placed = tutorialBoard(Stage::Placed);
 const Point Start = pinOf(Placed, "R2", 1);
 const Point End = pinOf(Placed, "U6", 8);
 const Point Corner = {Start.x, Start.y + 200}; // where the track drops to the Bottom layer
@@ -40,10 +43,10 @@ std::string routedStatus(int routed)
 }
 
 // The design window zoomed in on R1 and R2, U6 below them and C4 below that.
-forms::Board zoomed(forms::Board b)
+pictures::Board zoomed(pictures::Board b)
 {
     const Area window = {4600, 1300, 600, 1400};
-    std::erase_if(b.components, [&](const forms::Component& c) {
+    std::erase_if(b.components, [&](const pictures::Component& c) {
         return c.at.x < window.left || c.at.x > window.left + window.width || c.at.y < window.top ||
                c.at.y > window.top + window.height;
     });
@@ -53,9 +56,9 @@ forms::Board zoomed(forms::Board b)
 }
 
 // The route while it is being drawn: fixed segments, then the segment that follows the cursor.
-forms::Board routing(std::vector<Point> fixed, std::vector<Point> following, Layer layer = Layer::Top)
+pictures::Board routing(std::vector<Point> fixed, std::vector<Point> following, Layer layer = Layer::Top)
 {
-    forms::Board b = zoomed(Placed);
+    pictures::Board b = zoomed(Placed);
     dropConnectionFrom(b, Start);
     if (fixed.size() > 1)
         addTrack(b, Layer::Top, fixed);
@@ -66,9 +69,9 @@ forms::Board routing(std::vector<Point> fixed, std::vector<Point> following, Lay
 }
 
 // The finished route: Top, a via, Bottom, a via, Top.
-forms::Board routed(bool selected = false)
+pictures::Board routed(bool selected = false)
 {
-    forms::Board b = zoomed(Placed);
+    pictures::Board b = zoomed(Placed);
     dropConnectionFrom(b, Start);
     addTrack(b, Layer::Top, {Start, Corner}, selected);
     addTrack(b, Layer::Bottom, {Corner, Bend}, selected);
@@ -81,36 +84,18 @@ forms::Board routed(bool selected = false)
 const Point MidRoute = {Bend.x - 100, Bend.y};
 const std::string RoutingStatus = routingStatus("Top", MidRoute);
 
-forms::Board midRoute() { return routing({Start, Corner}, {Corner, Bend, MidRoute}); }
+pictures::Board midRoute() { return routing({Start, Corner}, {Corner, Bend, MidRoute}); }
 
-const std::vector<std::string> RouteMenu = {"Add Track\tA",  "Add Via\tV",   "Change Layer\tL",      "Width...\tW",
-                                            "Corner Style", "-",            "Move Segment",         "Stretch Track",
-                                            "Delete Segment\tDel",         "-",                    "Unroute\tU"};
-
-forms::PictureRef routeMenu(forms::Board b, int highlighted, std::vector<std::string> submenu = {}, int sub = -1)
+forms::PictureRef routeMenu(pictures::Board b, const std::string& item, const std::string& choice = "")
 {
-    return Shot::host(std::move(b)).menu("Route", RouteMenu, highlighted, std::move(submenu), sub).done();
+    return Shot::host(std::move(b), File).menu("Route", item, choice).done();
 }
 
 forms::PictureRef designRules(bool onlineCheck)
 {
-    using namespace item;
-    return Shot::host(Placed)
-        .dialog("Design Rules", {300, 650, 4600, 5500},
-                {group("Tracks", {150, 60, 4150, 1050}),
-                 field("Default width", "12 mil", {350, 350, 3750, 300}, !onlineCheck),
-                 field("Minimum width", "8 mil", {350, 720, 3750, 300}),
-                 group("Clearances", {150, 1200, 4150, 1800}),
-                 field("Track to track", "10 mil", {350, 1490, 3750, 300}, !onlineCheck),
-                 field("Track to pad", "10 mil", {350, 1860, 3750, 300}, !onlineCheck),
-                 field("Pad to pad", "10 mil", {350, 2230, 3750, 300}),
-                 field("Zone to copper", "20 mil", {350, 2600, 3750, 300}),
-                 group("Vias", {150, 3090, 4150, 1050}),
-                 field("Via diameter", "40 mil", {350, 3380, 3750, 300}, !onlineCheck),
-                 field("Drill", "20 mil", {350, 3750, 3750, 300}),
-                 check("Check rules while routing", true, {350, 4270, 3750, 285}, onlineCheck),
-                 button("OK", {1000, 4700, 1100, 360}), button("Cancel", {2400, 4700, 1100, 360})})
-        .done();
+    Shot s = Shot::host(Placed, File);
+    const Highlighted sizes = {"Default width", "Track to track", "Track to pad", "Default via"};
+    return designRulesDialog(s, {150, 650}, onlineCheck ? Highlighted{"Check rules while routing"} : sizes).done();
 }
 
 // A thick line drawn as a bundle of parallel strokes.
@@ -148,14 +133,18 @@ forms::PictureRef cornerStyles()
 forms::PictureRef shortcutKeys()
 {
     Shot s = Shot::diagram();
-    const std::pair<const char*, const char*> keys[] = {
-        {"A", "Add Track: start a new track"},
-        {"V", "Add Via: place a via at the cursor"},
-        {"L", "Change Layer: add a via and continue on the other layer"},
-        {"W", "Width: change the width of the next segments"},
+    // A command of the Route menu, by its shortcut key.
+    const auto route = [](const std::string& command, const std::string& what) {
+        return std::pair(findMenu(HostWindow::DesignWindow, "Route")->item(command)->shortcut, command + ": " + what);
+    };
+    const std::pair<std::string, std::string> keys[] = {
+        route("Add Track", "start a new track"),
+        route("Add Via", "place a via at the cursor"),
+        route("Change Layer", "add a via and continue on the other layer"),
+        route("Width", "change the width of the next segments"),
         {"BACKSPACE", "Remove the last segment you added"},
         {"DELETE", "Delete the selected segment"},
-        {"U", "Unroute: remove a whole route"},
+        route("Unroute", "remove a whole route"),
         {"ESC", "Stop routing"},
     };
     s.text("Routing shortcut keys", {900, 250, 6000, 300}, true);
@@ -192,7 +181,7 @@ forms::PictureRef clearanceConflict()
 {
     // Heading left too early, the track passes just below the pad of R1's pin 1.
     const Point r1 = pinOf(Placed, "R1", 1), turn = {Start.x, r1.y + 50}, stop = {r1.x + 15, turn.y};
-    Shot s = Shot::host(routing({Start, turn}, {turn, stop}));
+    Shot s = Shot::host(routing({Start, turn}, {turn, stop}), File);
     const Point conflict = onSlide(s.board(), {stop.x, stop.y - 5});
     marker(s, conflict);
     pointAt(s, "Too close to R1 pin 1", {2900, 2950, 1900, 300}, {conflict.x + 60, conflict.y + 190});
@@ -201,9 +190,9 @@ forms::PictureRef clearanceConflict()
 
 forms::PictureRef trackButton()
 {
-    forms::Board b = Placed;
+    pictures::Board b = Placed;
     b.cursor = Start;
-    return Shot::host(std::move(b))
+    return Shot::host(std::move(b), File)
         .tool(2)
         .note("Track button", {200, 1500, 1400, 300}, {945, 810})
         .status("Add Track: click the pad where the track starts")
@@ -213,7 +202,7 @@ forms::PictureRef trackButton()
 forms::PictureRef firstSegment()
 {
     const Point cursor = {Start.x, Start.y + 150};
-    Shot s = Shot::host(routing({}, {Start, cursor}));
+    Shot s = Shot::host(routing({}, {Start, cursor}), File);
     const Point pin = onSlide(s.board(), Start);
     pointAt(s, "Pin 1 of R2", {7300, 2100, 1500, 300}, {pin.x + 60, pin.y + 30});
     pointAt(s, "Connection to pin 8 of U6", {7300, 3550, 1800, 500},
@@ -223,7 +212,7 @@ forms::PictureRef firstSegment()
 
 forms::PictureRef corners()
 {
-    Shot s = Shot::host(midRoute());
+    Shot s = Shot::host(midRoute(), File);
     const Point corner = onSlide(s.board(), Corner);
     pointAt(s, "Corner fixed by a click", {7300, 2700, 1600, 500}, {corner.x + 60, corner.y});
     return s.status(RoutingStatus).done();
@@ -231,7 +220,7 @@ forms::PictureRef corners()
 
 forms::PictureRef statusBar()
 {
-    Shot s = Shot::host(midRoute());
+    Shot s = Shot::host(midRoute(), File);
     pointAt(s, "Net, layer, width and cursor position", {600, 5350, 3400, 300}, {1500, 6290});
     return s.status(RoutingStatus).done();
 }
@@ -239,7 +228,7 @@ forms::PictureRef statusBar()
 forms::PictureRef widthDialog()
 {
     using namespace item;
-    return Shot::host(midRoute())
+    return Shot::host(midRoute(), File)
         .status(RoutingStatus)
         .dialog("Track Width", {4200, 1000, 3900, 2100},
                 {label("Width of the segments you add next:", {200, 120, 3400, 300}),
@@ -252,9 +241,9 @@ forms::PictureRef widthDialog()
 forms::PictureRef viaAdded()
 {
     const Point cursor = {Bend.x - 100, Bend.y};
-    forms::Board b = routing({Start, Corner}, {Corner, Bend, cursor}, Layer::Bottom);
+    pictures::Board b = routing({Start, Corner}, {Corner, Bend, cursor}, Layer::Bottom);
     b.vias.push_back({Corner});
-    Shot s = Shot::host(std::move(b));
+    Shot s = Shot::host(std::move(b), File);
     const Point via = onSlide(s.board(), Corner);
     pointAt(s, "Via added at the corner", {7300, 2950, 2000, 300}, {via.x + 40, via.y - 60});
     pointAt(s, "Bottom layer track", {1900, 3300, 1300, 500}, onSlide(s.board(), {cursor.x + 30, cursor.y}));
@@ -263,7 +252,7 @@ forms::PictureRef viaAdded()
 
 forms::PictureRef finished()
 {
-    Shot s = Shot::host(routed());
+    Shot s = Shot::host(routed(), File);
     const Point via = onSlide(s.board(), Return);
     pointAt(s, "Via back to the Top layer", {1500, 2950, 2200, 300}, {via.x, via.y - 60});
     return s.status(routedStatus(1)).done();
@@ -271,13 +260,13 @@ forms::PictureRef finished()
 
 forms::PictureRef moved()
 {
-    forms::Board b = routed();
+    pictures::Board b = routed();
     const Point bend = {Bend.x - 80, Bend.y + 80}, back = {Return.x, bend.y};
     b.tracks[1].points = {Corner, bend};
     b.tracks[2] = {Layer::Bottom, {bend, back}, 12, true};
     b.tracks[3].points = {back, End};
     b.vias[1].at = back;
-    Shot s = Shot::host(std::move(b));
+    Shot s = Shot::host(std::move(b), File);
     const int x = (Bend.x + Return.x) / 2;
     const Point from = onSlide(s.board(), {x, Bend.y}), to = onSlide(s.board(), {x, bend.y});
     return s.arrow({from.x, from.y - 400}, {to.x, to.y - 60}, rgb(255, 255, 255))
@@ -288,11 +277,11 @@ forms::PictureRef moved()
 
 forms::PictureRef stretched()
 {
-    forms::Board b = routed();
+    pictures::Board b = routed();
     const Point corner = {Bend.x - 30, Bend.y + 70};
     b.tracks[1] = {Layer::Bottom, {Corner, corner}, 12, true};
     b.tracks[2] = {Layer::Bottom, {corner, Return}, 12, true};
-    Shot s = Shot::host(std::move(b));
+    Shot s = Shot::host(std::move(b), File);
     const Point from = onSlide(s.board(), Bend), to = onSlide(s.board(), corner);
     return s.arrow(from, to, rgb(255, 255, 255))
         .note("Corner dragged", {7300, 3000, 1400, 300})
@@ -302,20 +291,18 @@ forms::PictureRef stretched()
 
 forms::PictureRef deleted()
 {
-    forms::Board b = routed();
+    pictures::Board b = routed();
     b.tracks.erase(b.tracks.begin() + 2);
     b.connections.push_back({Bend, Return});
-    Shot s = Shot::host(std::move(b));
+    Shot s = Shot::host(std::move(b), File);
     pointAt(s, "Gap to route again", {1900, 2950, 1700, 300}, onSlide(s.board(), {(Bend.x + Return.x) / 2, Bend.y}));
     return s.status("Segment deleted: 1 connection unrouted").done();
 }
 
 forms::PictureRef lockTracks()
 {
-    return Shot::host(routed(true))
-        .menu("Edit", {"Undo\tCtrl+Z", "Redo\tCtrl+Y", "-", "Copy\tCtrl+C", "Delete\tDel", "-", "Select All\tCtrl+A",
-                       "Lock", "Unlock", "-", "Properties..."},
-              7)
+    return Shot::host(routed(true), File)
+        .menu("Edit", "Lock")
         .status("Selected: 4 segments, 2 vias (net EN)")
         .done();
 }
@@ -324,7 +311,7 @@ forms::PictureRef lockTracks()
 
 LessonPictures lesson5Pictures()
 {
-    Shot connection = Shot::host(Placed);
+    Shot connection = Shot::host(Placed, File);
     connection.note("Connection to route: pin 1 of R2 to pin 8 of U6", {8250, 1700, 1700, 900},
                     onSlide(connection.board(), {(Start.x + End.x) / 2, (Start.y + End.y) / 2}));
     return LessonPictureList(24)
@@ -336,26 +323,26 @@ LessonPictures lesson5Pictures()
              {1, 24})
         .add("Image2", connection.status(routedStatus(0)).done(), {2})
         .add("Image3",
-             Shot::host(Placed)
-                 .menu("Setup", {"Board...", "Layers...", "Design Rules...", "Grids...", "-", "Display Colors..."}, 2)
+             Shot::host(Placed, File)
+                 .menu("Setup", "Design Rules")
                  .done(),
              {3})
         .add("Image4", designRules(false), {4})
-        .add("Image5", routeMenu(Placed, 0), {5})
+        .add("Image5", routeMenu(Placed, "Add Track"), {5})
         .add("Image6", trackButton(), {6})
         .add("Image7", firstSegment(), {7})
         .add("Image8", corners(), {8})
         .add("Image9", cornerStyles(), {9})
-        .add("Image10", routeMenu(midRoute(), 4, {"90 Degrees", "45 Degrees", "Any Angle"}, 1), {10})
+        .add("Image10", routeMenu(midRoute(), "Corner Style", "45 Degrees"), {10})
         .add("Image11", statusBar(), {11})
         .add("Image12", widthDialog(), {12})
-        .add("Image13", routeMenu(midRoute(), 2), {13})
+        .add("Image13", routeMenu(midRoute(), "Change Layer"), {13})
         .add("Image14", viaAdded(), {14})
         .add("Image15", finished(), {15})
         .add("Image16", moved(), {16})
         .add("Image17", stretched(), {17})
         .add("Image18", deleted(), {18})
-        .add("Image19", routeMenu(routed(), 10), {19})
+        .add("Image19", routeMenu(routed(), "Unroute"), {19})
         .add("Image20", clearanceConflict(), {20})
         .add("Image21", designRules(true), {21})
         .add("Image22", shortcutKeys(), {22})

@@ -4,13 +4,10 @@
 namespace lt {
 
 using namespace pictures;
-using forms::Area;
-using forms::Point;
+using pictures::Area;
+using pictures::Point;
 
 namespace {
-
-const std::vector<std::string> AutoMenu = {"Autoroute", "Strategy...", "Route Setup...", "-", "Fanout...",
-                                           "Autoplace...", "-", "Stop\tEsc"};
 
 forms::PictureRef routingKinds()
 {
@@ -22,14 +19,14 @@ forms::PictureRef routingKinds()
         const int left = 4400 + i * 1850;
         s.box("", {left, 300, 1650, 2900}, 0x000000);
         s.text(kinds[i], {left + 120, 400, 1400, 300}, true);
-        s.figure({forms::Figure::Kind::Pad, {left + 150, 1400, 240, 240}, "", 0x3070E0});
-        s.figure({forms::Figure::Kind::Pad, {left + 1250, 1900, 240, 240}, "", 0x3070E0});
+        s.figure({pictures::Figure::Kind::Pad, {left + 150, 1400, 240, 240}, "", 0x3070E0});
+        s.figure({pictures::Figure::Kind::Pad, {left + 1250, 1900, 240, 240}, "", 0x3070E0});
         const unsigned copper = 0x3C3CE6;
         if (i == 0)
-            s.figure({forms::Figure::Kind::Line, {left + 270, 1520, 500, 0}, "", copper, false, true});
+            s.figure({pictures::Figure::Kind::Line, {left + 270, 1520, 500, 0}, "", copper, false, true});
         else
-            s.figure({forms::Figure::Kind::Line, {left + 270, 1520, 700, 0}, "", copper, false, true})
-                .figure({forms::Figure::Kind::Line, {left + 970, 1520, 400, 500}, "", i == 1 ? 0x808080u : copper, false, true});
+            s.figure({pictures::Figure::Kind::Line, {left + 270, 1520, 700, 0}, "", copper, false, true})
+                .figure({pictures::Figure::Kind::Line, {left + 970, 1520, 400, 500}, "", i == 1 ? 0x808080u : copper, false, true});
         s.text(how[i], {left + 120, 2250, 1450, 900});
     }
     return s.done();
@@ -67,7 +64,7 @@ LessonPictures lesson6Pictures()
     locked.status("Locked: the routes of R1 and R2");
 
     Shot placed = Shot::host(Stage::Placed);
-    const forms::Board& b = placed.board();
+    const pictures::Board& b = placed.board();
     const Point from = pinOf(b, "J1", 9), to = pinOf(b, "U9", 1);
     placed
         .note("Connections still to route", {150, 5000, 2400, 420},
@@ -75,22 +72,20 @@ LessonPictures lesson6Pictures()
         .status("Routed: " + connections(Stage::Placed));
 
     return LessonPictureList(11)
-        .add("Image1", Shot::host(Stage::Routed).status("Routed: " + connections(Stage::Routed) + " (100%)").done(),
+        .add("Image1", Shot::host(Stage::Autorouted).status("Routed: " + connections(Stage::Autorouted) + " (100%)").done(),
              {1})
         .add("Image2", placed.done(), {2})
         .add("Image3", routingKinds(), {3, 4})
         .add("Image4",
              Shot::host(Stage::Placed)
-                 .menu("Setup", {"Board...", "Layers...", "Design Rules...", "Grids...", "Origin", "Pad Stacks...", "-",
-                                 "Display Colors..."},
-                       2)
+                 .menu("Setup", "Design Rules")
                  .done(),
              {5})
         .add("Image5", locked.done(), {6})
-        .add("Image6", Shot::host(Stage::Placed).menu("Auto", AutoMenu, 1).done(), {7})
+        .add("Image6", Shot::host(Stage::Placed).menu("Auto", "Strategy").done(), {7})
         .add("Image7", strategyDialog(), {8})
         .add("Image8",
-             Shot::host(Stage::Placed).menu("Auto", AutoMenu, 0, {"Board", "Net", "Component", "Window"}, 0).done(),
+             Shot::host(Stage::Placed).menu("Auto", "Autoroute", "Board").done(),
              {9})
         .add("Image9",
              Shot::host(Stage::PartlyRouted)
@@ -98,7 +93,7 @@ LessonPictures lesson6Pictures()
                  .done(),
              {10})
         .add("Image10",
-             Shot::host(Stage::Routed).status("Autorouting complete: " + connections(Stage::Routed) + " routed").done(),
+             Shot::host(Stage::Autorouted).status("Autorouting complete: " + connections(Stage::Autorouted) + " routed").done(),
              {11})
         .done();
 }

@@ -2,18 +2,21 @@
 #include <algorithm>
 
 #include "lessons/pictures/picture_kit.h"
+#include "pictures/trazel_dialogs.h"
 
 namespace lt {
 
 using namespace pictures;
-using forms::Area;
-using forms::Figure;
-using forms::Layer;
-using forms::Point;
+using pictures::Area;
+using pictures::Figure;
+using pictures::Layer;
+using pictures::Point;
 
 namespace {
 
-using forms::rgb;
+const std::string File = "TUTORBD3.MAX";
+
+using pictures::rgb;
 
 // A clearance marker as Trazel draws it: a ring with a cross.
 void marker(Shot& s, Point at)
@@ -40,11 +43,11 @@ void markAll(Shot& s, std::initializer_list<Point> places)
         marker(s, onSlide(s.board(), p));
 }
 
-const forms::Board Routed = tutorialBoard(Stage::Routed);
+const pictures::Board Routed = tutorialBoard(Stage::Routed);
 
 // The RD track from pin 13 of U3 to pin 11 of U8 runs down past pin 2 of R2:
 // at first too close to it, then moved clear. `x` is where it runs down.
-forms::Track readTrack(int x, bool selected = false)
+pictures::Track readTrack(int x, bool selected = false)
 {
     const Point from = pinOf(Routed, "U3", 13), to = pinOf(Routed, "U8", 11);
     return {Layer::Top,
@@ -60,7 +63,7 @@ forms::Track readTrack(int x, bool selected = false)
 }
 
 // How far the RD track stays from pin 2 of R2 when it runs down at `x`.
-const forms::Component& R2 = part(Routed, "R2");
+const pictures::Component& R2 = part(Routed, "R2");
 const int R2PadEdge = R2.at.x + R2.width / 4; // the right edge of its pads
 int clearance(int x) { return x - 6 - R2PadEdge; }
 const int TooCloseX = R2PadEdge + 12, ClearX = R2PadEdge + 70;
@@ -76,9 +79,9 @@ const Point Unrouted = {(pinOf(Routed, "U5", 13).x + pinOf(Routed, "U6", 1).x) /
                         (pinOf(Routed, "U5", 13).y + pinOf(Routed, "U6", 1).y) / 2};
 
 // The routed board as the design rule check finds it.
-forms::Board checkedBoard(bool fixed = false)
+pictures::Board checkedBoard(bool fixed = false)
 {
-    forms::Board b = Routed;
+    pictures::Board b = Routed;
     b.tracks.push_back(readTrack(fixed ? ClearX : TooCloseX));
     if (!fixed)
         unroute(b, "U5", 13, "U6", 1);
@@ -87,14 +90,11 @@ forms::Board checkedBoard(bool fixed = false)
 
 Shot withErrors()
 {
-    Shot s = Shot::host(checkedBoard());
+    Shot s = Shot::host(checkedBoard(), File);
     markAll(s, {TooClose, TrackToTrack, Unrouted});
     s.status("Design rule check complete: 3 errors");
     return s;
 }
-
-const std::vector<std::string> ToolsMenu = {"Design Rule Check...", "Error List...", "-", "Pour Zones", "-",
-                                            "Libraries...", "Footprint Editor...", "-", "Relinx...", "Reports..."};
 
 const std::vector<std::string> ErrorLines = {"1  Clearance: track to pad, " + std::to_string(clearance(TooCloseX)) +
                                                  " mil  (" + at(TooClose) + ")",
@@ -114,7 +114,7 @@ forms::PictureRef importErrors()
 {
     using namespace item;
     return Shot::host(Stage::Unplaced)
-        .dialog("Import Errors - TUTORBD2.NET", {300, 700, 6000, 3200},
+        .dialog("Import Errors - TUTORBD1.NET", {300, 700, 6000, 3200},
                 {label("Trazel found 3 errors and 1 warning while importing the netlist:", {150, 100, 5600, 300}),
                  list({"Error: U16: footprint DIP16W not found in the libraries",
                        "Error: Net CLK: pin U3.21 is not in footprint DIP20",
@@ -125,17 +125,13 @@ forms::PictureRef importErrors()
         .done();
 }
 
-forms::PictureRef libraries()
+// The Library Manager lists the libraries the import searched; its Open
+// button adds the one that holds the missing footprint.
+forms::PictureRef addLibrary()
 {
-    using namespace item;
-    return Shot::host(Stage::Unplaced)
-        .dialog("Libraries", {300, 700, 4900, 3500},
-                {label("Footprint libraries, searched in this order:", {150, 100, 4500, 300}),
-                 list({"STANDARD.LLB", "CONNECT.LLB", "TUTOR.LLB"}, "TUTOR.LLB", {150, 450, 2900, 1500}),
-                 button("Add...", {3250, 450, 1350, 360}, true), button("Remove", {3250, 900, 1350, 360}),
-                 button("Move Up", {3250, 1350, 1350, 360}), button("Move Down", {3250, 1800, 1350, 360}),
-                 button("OK", {1000, 2450, 1200, 360}), button("Cancel", {2500, 2450, 1200, 360})})
-        .done();
+    Shot s = Shot::host(Stage::Unplaced);
+    libraryManager(s, {150, 1050}, {"STANDARD.LLB", "CONNECT.LLB"}, "", {}, "", "", "Open...");
+    return openLibrary(s, {3500, 1100}, "C:\\TRAZEL\\TUTOR", {"MYPARTS.LLB", "TUTOR.LLB"}, "TUTOR.LLB").done();
 }
 
 forms::PictureRef pinMismatch()
@@ -169,15 +165,15 @@ forms::PictureRef pinMismatch()
 
 forms::PictureRef overlap(bool fixed)
 {
-    forms::Board b = tutorialBoard(Stage::Placed);
-    const forms::Component u9 = part(b, "U9"), u10 = part(b, "U10");
+    pictures::Board b = tutorialBoard(Stage::Placed);
+    const pictures::Component u9 = part(b, "U9"), u10 = part(b, "U10");
     // U10 dropped onto the right end of U9; its connections follow it.
     const Point dropped = {u9.at.x + u9.width / 2 + 25, u10.at.y};
     if (!fixed)
         move(b, "U10", dropped);
     else
         select(b, {"U10"});
-    Shot s = Shot::host(std::move(b));
+    Shot s = Shot::host(std::move(b), designFile(Stage::Placed));
     const Point overlapping = {(dropped.x - u10.width / 2 + u9.at.x + u9.width / 2) / 2, u9.at.y};
     if (!fixed) {
         markAll(s, {overlapping});
@@ -195,17 +191,15 @@ forms::PictureRef overlap(bool fixed)
 
 forms::PictureRef unrouted(bool autoMenu)
 {
-    forms::Board b = Routed;
+    pictures::Board b = Routed;
     unroute(b, "U5", 13, "U6", 1);
     unroute(b, "U4", 9, "U5", 1);
-    Shot s = Shot::host(std::move(b));
+    Shot s = Shot::host(std::move(b), File);
     const int total = connectionCount(Stage::Routed), left = total - 2;
     s.status("Routed: " + std::to_string(left) + " of " + std::to_string(total) + " connections (" +
              std::to_string(left * 100 / total) + "%)");
     if (autoMenu)
-        return s.menu("Auto", {"Autoroute", "Strategy...", "Route Setup...", "-", "Fanout...", "Autoplace...", "-", "Stop\tEsc"},
-                      0, {"Board", "Net", "Component", "Window"}, 1)
-            .done();
+        return s.menu("Auto", "Autoroute", "Net").done();
     const Point from = pinOf(s.board(), "U4", 9), to = pinOf(s.board(), "U5", 1);
     return s
         .note("Unrouted connections", {150, 1400, 1650, 500},
@@ -215,18 +209,8 @@ forms::PictureRef unrouted(bool autoMenu)
 
 forms::PictureRef checkDialog()
 {
-    using namespace item;
-    return Shot::host(checkedBoard())
-        .dialog("Design Rule Check", {300, 700, 4500, 4300},
-                {group("Check", {150, 60, 4050, 2300}),
-                 check("Clearances", true, {400, 380, 3600, 285}),
-                 check("Unrouted connections", true, {400, 760, 3600, 285}),
-                 check("Component overlaps", true, {400, 1140, 3600, 285}),
-                 check("Track widths", true, {400, 1520, 3600, 285}),
-                 check("Zones and thermal reliefs", true, {400, 1900, 3600, 285}),
-                 field("Report file", "TUTORBD2.DRC", {150, 2600, 4050, 300}),
-                 button("Run", {900, 3250, 1200, 360}, true), button("Cancel", {2400, 3250, 1200, 360})})
-        .done();
+    Shot s = Shot::host(checkedBoard(), File);
+    return designRuleCheckDialog(s, {300, 700}, "TUTORBD3.DRC", {}).done();
 }
 
 forms::PictureRef report()
@@ -234,8 +218,8 @@ forms::PictureRef report()
     using namespace item;
     Shot s = withErrors();
     return s
-        .dialog("TUTORBD2.DRC - Report", {200, 600, 4500, 4000},
-                {list({"Design rule check of TUTORBD2.MAX", "", "1  Clearance violation",
+        .dialog("TUTORBD3.DRC - Report", {200, 600, 4500, 4000},
+                {list({"Design rule check of TUTORBD3.MAX", "", "1  Clearance violation",
                        "   Track to pad: " + std::to_string(clearance(TooCloseX)) + " mil, rule 10 mil",
                        "   Net RD track and R2 pin 2",
                        "   At X " + std::to_string(TooClose.x) + "  Y " + std::to_string(TooClose.y),
@@ -254,10 +238,10 @@ forms::PictureRef errorListScreen()
 }
 
 // The design window zoomed in on the first error, around R2.
-forms::Board aroundR2(forms::Board b)
+pictures::Board aroundR2(pictures::Board b)
 {
     const Area window = {R2.at.x - 450, R2.at.y - 200, 600, 1400};
-    std::erase_if(b.components, [&](const forms::Component& c) {
+    std::erase_if(b.components, [&](const pictures::Component& c) {
         return c.at.x < window.left || c.at.x > window.left + window.width || c.at.y < window.top ||
                c.at.y > window.top + window.height;
     });
@@ -267,10 +251,10 @@ forms::Board aroundR2(forms::Board b)
 
 forms::PictureRef goTo()
 {
-    forms::Board b = aroundR2(checkedBoard());
+    pictures::Board b = aroundR2(checkedBoard());
     b.tracks.back().selected = true;
     select(b, {"R2"});
-    Shot s = Shot::host(std::move(b));
+    Shot s = Shot::host(std::move(b), File);
     marker(s, onSlide(s.board(), TooClose));
     errorList(s, {150, 3200, 4600, 1900}, true);
     return s
@@ -280,9 +264,9 @@ forms::PictureRef goTo()
 
 forms::PictureRef fixedTrack()
 {
-    forms::Board b = aroundR2(checkedBoard(true));
+    pictures::Board b = aroundR2(checkedBoard(true));
     b.tracks.back().selected = true;
-    Shot s = Shot::host(std::move(b));
+    Shot s = Shot::host(std::move(b), File);
     pointAt(s, "Segment moved clear of R2", {7300, 3400, 2500, 300}, onSlide(s.board(), {ClearX, R2.at.y + 250}));
     return s.status("Move Segment: clearance to R2 pin 2 is now " + std::to_string(clearance(ClearX)) + " mil").done();
 }
@@ -290,7 +274,7 @@ forms::PictureRef fixedTrack()
 forms::PictureRef checkedAgain()
 {
     using namespace item;
-    return Shot::host(checkedBoard(true))
+    return Shot::host(checkedBoard(true), File)
         .dialog("Design Rule Check", {2000, 2000, 4600, 1500},
                 {label("Design rule check complete. No errors found.", {300, 200, 4000, 300}),
                  button("OK", {1700, 650, 1200, 360}, true)})
@@ -304,27 +288,25 @@ LessonPictures lesson7Pictures()
     return LessonPictureList(18)
         .add("Image1", withErrors().done(), {1, 12})
         .add("Image2",
-             Shot::host(Stage::Outline)
-                 .menu("File", {"New\tCtrl+N", "Open...\tCtrl+O", "Save\tCtrl+S", "Save As...", "-", "Import Netlist...", "-",
-                                "Print...", "-", "Exit"},
-                       5)
+             Shot::host(Stage::Outline, designFile(Stage::Unplaced))
+                 .menu("File", "Import Netlist")
                  .done(),
              {2})
         .add("Image3", importErrors(), {3})
-        .add("Image4", libraries(), {4})
+        .add("Image4", addLibrary(), {4})
         .add("Image5", pinMismatch(), {5})
         .add("Image6", overlap(false), {6})
         .add("Image7", overlap(true), {7})
         .add("Image8", unrouted(false), {8})
         .add("Image9", unrouted(true), {9})
-        .add("Image10", Shot::host(checkedBoard()).menu("Tools", ToolsMenu, 0).done(), {10})
+        .add("Image10", Shot::host(checkedBoard(), File).menu("Tools", "Design Rule Check").done(), {10})
         .add("Image11", checkDialog(), {11})
         .add("Image12", report(), {13})
         .add("Image13", errorListScreen(), {14})
         .add("Image14", goTo(), {15})
         .add("Image15", fixedTrack(), {16})
         .add("Image16", checkedAgain(), {17})
-        .add("Image17", Shot::host(checkedBoard(true)).status("Design rule check complete: 0 errors").done(), {18})
+        .add("Image17", Shot::host(checkedBoard(true), File).status("Design rule check complete: 0 errors").done(), {18})
         .done();
 }
 

@@ -1,24 +1,15 @@
 // Lesson 8, Working with footprints: the screen pictures.
 #include "lessons/pictures/picture_kit.h"
+#include "pictures/trazel_dialogs.h"
 
 namespace lt {
 
 using namespace pictures;
-using forms::Area;
-using forms::Figure;
-using forms::Point;
+using pictures::Area;
+using pictures::Figure;
+using pictures::Point;
 
 namespace {
-
-const std::vector<std::string> FileMenu = {"New\tCtrl+N", "Open...\tCtrl+O", "Save\tCtrl+S", "Save As...", "-",
-                                           "Print...", "Photoplot...", "View Photoplot...", "NC Drill...", "-",
-                                           "Exit"};
-const std::vector<std::string> PlaceMenu = {
-    "Component...", "Pad...",    "Pad Array...",         "Via", "-",    "Line",   "Arc",
-    "Text...",      "Dimension", "Reference Designator", "-",   "Zone", "Keepout"};
-const std::vector<std::string> ToolsMenu = {
-    "Library Manager...",   "-",          "Renumber...", "Relinx...", "Cross Probe", "-",
-    "Design Rule Check...", "Reports...", "-",           "Options..."};
 
 const std::vector<std::string> TutorFootprints = {"C0805", "C1206", "CONN20", "DIP14",  "DIP16", "DIP20",
                                                   "DIP24", "R0805", "SOIC8",  "SOIC14", "SOIC16"};
@@ -87,7 +78,7 @@ void drawDip(Shot& s, int pins, Point centre, int parts)
 // board outline; the cross-hair marks the footprint's origin.
 Shot footprintEditor(const std::string& footprint, const std::string& status)
 {
-    forms::Board origin;
+    pictures::Board origin;
     origin.cursor = Point{0, 0};
     Shot s = Shot::host(origin, "TUTOR.LLB: " + footprint);
     s.status(status);
@@ -102,26 +93,14 @@ Shot footprintEditor(const std::string& footprint, int pins, Point centre, int p
 }
 
 // The Library Manager at the left of the slide, one of its buttons pressed.
-constexpr Area ManagerAt = {150, 1050, 2950, 5150};
+constexpr Point ManagerAt = {150, 1050};
 
 Shot& libraryManager(Shot& s, const std::string& library, const std::vector<std::string>& footprints,
                      const std::string& chosen, const std::string& description, const std::string& pressed)
 {
-    using namespace item;
-    std::vector<forms::DialogItem> items = {
-        label("Libraries:", {120, 90, 1700, 240}),
-        list(library.empty() ? std::vector<std::string>{} : std::vector<std::string>{library}, library,
-             {120, 360, 1700, 700}),
-        label("Footprints:", {120, 1170, 1700, 240}),
-        list(footprints, chosen, {120, 1440, 1700, 2400}),
-        label(description, {120, 3960, 2660, 690})};
-    int top = 360;
-    for (const char* b : {"Open...", "Close", "New...", "Edit", "Copy...", "Rename...", "Delete"}) {
-        items.push_back(button(b, {1950, top, 830, 330}, pressed == b));
-        top += 420;
-    }
-    items.push_back(button("Done", {1950, 3420, 830, 330}, pressed == "Done"));
-    return s.dialog("Library Manager", ManagerAt, std::move(items));
+    return pictures::libraryManager(s, ManagerAt,
+                                    library.empty() ? std::vector<std::string>{} : std::vector<std::string>{library},
+                                    library, footprints, chosen, description, pressed);
 }
 
 const std::string Dip16Description = "DIP16: 16-pin dual in-line package, rows 300 mil apart. 16 pads.";
@@ -144,26 +123,18 @@ forms::PictureRef footprintsOnBoard()
 {
     Shot s = Shot::host(Stage::Placed);
     select(s.board(), {"U1", "U3", "R1"});
-    const forms::Board& b = s.board();
+    const pictures::Board& b = s.board();
     return s.note("U1 uses SOIC14", {180, 1150, 1600, 330}, onSlide(b, pinOf(b, "U1", 1)))
         .note("R1 uses R0805", {8300, 2750, 1650, 330}, onSlide(b, part(b, "R1").at))
         .note("U3 uses DIP20", {8300, 1450, 1650, 330}, onSlide(b, pinOf(b, "U3", 11)))
         .done();
 }
 
-forms::PictureRef openLibrary()
+forms::PictureRef openingTheLibrary()
 {
-    using namespace item;
     Shot s = Shot::host(Stage::Placed);
     libraryManager(s, "", {}, "", "", "Open...");
-    return s
-        .dialog("Open Library", {3500, 1100, 4300, 2900},
-                {label("Folder: C:\\TRAZEL\\TUTOR", {120, 90, 3900, 240}),
-                 list({"MYPARTS.LLB", "TUTOR.LLB"}, "TUTOR.LLB", {120, 390, 3900, 900}),
-                 field("File name", "TUTOR.LLB", {120, 1410, 3900, 300}, true),
-                 label("Files of type: Footprint libraries (*.LLB)", {120, 1800, 3900, 240}),
-                 button("OK", {1020, 2100, 1000, 330}, true), button("Cancel", {2220, 2100, 1000, 330})})
-        .done();
+    return openLibrary(s, {3500, 1100}, "C:\\TRAZEL\\TUTOR", {"MYPARTS.LLB", "TUTOR.LLB"}, "TUTOR.LLB").done();
 }
 
 forms::PictureRef browseLibrary()
@@ -201,14 +172,14 @@ forms::PictureRef newFootprint()
 
 forms::PictureRef padArrayMenu()
 {
-    return footprintEditor("DIP8", "New footprint DIP8").menu("Place", PlaceMenu, 2).done();
+    return footprintEditor("DIP8", "New footprint DIP8").menu("Place", "Pad Array").done();
 }
 
 forms::PictureRef padArrayDialog()
 {
     using namespace item;
     return footprintEditor("DIP8", "New footprint DIP8")
-        .dialog("Pad Array", {2300, 900, 5600, 3150},
+        .dialogOf("Place", "Pad Array", {2300, 900, 5600, 3150},
                 {field("Pad stack", "PAD60R32", {120, 120, 3600, 300}),
                  button("Pad Stack...", {3900, 105, 1350, 330}),
                  field("Number of pads", "8", {120, 540, 3600, 300}, true),
@@ -293,7 +264,7 @@ forms::PictureRef silkscreenOutline()
     const Point c = {6600, 2700};
     const Area o = outlineOf(8, c);
     return footprintEditor("DIP8", 8, c, Pads | Outline, "Layer: Silkscreen Top   Width: 10 mil")
-        .menu("Place", PlaceMenu, 5)
+        .menu("Place", "Line")
         .note("Silkscreen outline", {7400, 3800, 2000, 330}, {o.left + o.width, o.top + o.height})
         .done();
 }
@@ -303,14 +274,14 @@ forms::PictureRef referencePosition()
     const Point c = {6600, 2700};
     const Point ref = referenceAt(8, c);
     return footprintEditor("DIP8", 8, c, Whole, "Layer: Silkscreen Top")
-        .menu("Place", PlaceMenu, 9)
+        .menu("Place", "Reference Designator")
         .note("Reference designator", {7700, 1300, 2200, 330}, {ref.x + 560, ref.y + 120})
         .done();
 }
 
 forms::PictureRef saveFootprint()
 {
-    return footprintEditor("DIP8", 8, {6600, 2700}, Whole, "DIP8 saved in TUTOR.LLB").menu("File", FileMenu, 2).done();
+    return footprintEditor("DIP8", 8, {6600, 2700}, Whole, "DIP8 saved in TUTOR.LLB").menu("File", "Save").done();
 }
 
 forms::PictureRef copyFootprint()
@@ -346,7 +317,7 @@ forms::PictureRef assignFootprint()
     using namespace item;
     Shot s = Shot::host(Stage::Placed);
     select(s.board(), {"U7"});
-    const forms::Component& u7 = part(s.board(), "U7");
+    const pictures::Component& u7 = part(s.board(), "U7");
     const Point at = onSlide(s.board(), {u7.at.x - u7.width / 2, u7.at.y});
     return s
         .dialog("Component Properties", {5300, 700, 4500, 3300},
@@ -373,8 +344,8 @@ LessonPictures lesson8Pictures()
     return LessonPictureList(19)
         .add("Image1", introduction(), {1})
         .add("Image2", footprintsOnBoard(), {2})
-        .add("Image3", Shot::host(Stage::Placed).menu("Tools", ToolsMenu, 0).done(), {3})
-        .add("Image4", openLibrary(), {4})
+        .add("Image3", Shot::host(Stage::Placed).menu("Tools", "Library Manager").done(), {3})
+        .add("Image4", openingTheLibrary(), {4})
         .add("Image5", browseLibrary(), {5})
         .add("Image6", editFootprint(), {6})
         .add("Image7", newFootprint(), {7})

@@ -1,50 +1,38 @@
 // Lesson 9, Finishing the design: the screen pictures.
 #include "lessons/pictures/picture_kit.h"
-
-#include <map>
+#include "pictures/renumber.h"
 
 namespace lt {
 
 using namespace pictures;
-using forms::Area;
-using forms::Figure;
-using forms::Point;
+using pictures::Area;
+using pictures::Figure;
+using pictures::Point;
 
 namespace {
 
-const std::vector<std::string> PlaceMenu = {"Component...", "Pad...", "Pad Array...", "Via", "-", "Line", "Arc",
-                                            "Text...", "Dimension", "Reference Designator", "-", "Zone", "Keepout"};
-const std::vector<std::string> ToolsMenu = {"Library Manager...", "-", "Renumber...", "Relinx...", "Cross Probe",
-                                            "-", "Design Rule Check...", "Reports...", "-", "Options..."};
-const std::vector<std::string> DimensionKinds = {"Horizontal", "Vertical", "Aligned"};
+const std::string File = "TUTORBD3.MAX";
 
-// As the schematic named them, the components of the top row read U13, U1,
-// U2 from left to right, and there is no U3. Renumbering by rows gives them
-// the designators of the finished board.
-const std::map<std::string, std::string> SchematicNames = {{"U1", "U13"}, {"U2", "U1"}, {"U3", "U2"}};
+// TUTORBD3.MAX as it opens keeps the designators of the schematic; the
+// lesson renumbers it by columns, as the exercise does.
+constexpr int Tolerance = 200;
+pictures::Board schematicBoard() { return tutorialBoard(Stage::Routed); }
+const std::vector<Renaming> Changes = renumber(schematicBoard(), RenumberOrder::Columns, Tolerance);
+pictures::Board renumberedBoard() { return renamed(schematicBoard(), Changes); }
 
-forms::Board schematicBoard()
-{
-    forms::Board board = tutorialBoard(Stage::Routed);
-    for (forms::Component& c : board.components)
-        if (auto r = SchematicNames.find(c.reference); r != SchematicNames.end())
-            c.reference = r->second;
-    return board;
-}
-
-forms::Board renumberedBoard() { return tutorialBoard(Stage::Routed); }
+std::string changeCount() { return std::to_string(Changes.size()) + " designators changed"; }
 
 // The board's width across the top edge, its height beside the left edge.
-const forms::Area Outline = renumberedBoard().outline;
+const pictures::Area Outline = renumberedBoard().outline;
 std::string mils(int value) { return std::to_string(value) + " mil"; }
-const forms::Dimension Width = {
+const pictures::Dimension Width = {
     {Outline.left, Outline.top + 300}, {Outline.left + Outline.width, Outline.top + 300}, mils(Outline.width)};
-const forms::Dimension Height = {
+const pictures::Dimension Height = {
     {Outline.left - 260, Outline.top}, {Outline.left - 260, Outline.top + Outline.height}, mils(Outline.height)};
 
-forms::Board finishedBoard(bool height)
+pictures::Board finishedBoard(bool height)
 {
-    forms::Board b = renumberedBoard();
+    pictures::Board b = renumberedBoard();
     b.dimensions.push_back(Width);
     if (height)
         b.dimensions.push_back(Height);
@@ -52,33 +40,35 @@ forms::Board finishedBoard(bool height)
 }
 
 // Where the left end of a component lies on the slide.
-Point leftEnd(const forms::Board& b, const std::string& reference)
+Point leftEnd(const pictures::Board& b, const std::string& reference)
 {
-    const forms::Component& c = part(b, reference);
+    const pictures::Component& c = part(b, reference);
     return onSlide(b, {c.at.x - c.width / 2, c.at.y});
 }
 
 forms::PictureRef outOfOrder()
 {
-    const forms::Board b = schematicBoard();
-    return Shot::host(b).note("Top row, left to right: U13, U1, U2", {150, 1250, 1850, 560}, leftEnd(b, "U13")).done();
+    const pictures::Board b = schematicBoard();
+    return Shot::host(b, File)
+        .note("U12 and C7: at the left, numbered last", {150, 3950, 2400, 560}, leftEnd(b, "U12"))
+        .done();
 }
 
-// Numbering by rows: each row left to right, the rows from the top down.
-forms::PictureRef rowOrder()
+// Numbering by columns: each column top to bottom, the columns from the left.
+forms::PictureRef columnOrder()
 {
     Shot s = Shot::diagram();
-    s.text("Rows: left to right, then top to bottom", {600, 300, 5000, 300}, true);
-    constexpr int Left = 600, Top = 900, Across = 1250, Down = 950, W = 800, H = 420;
+    s.text("Columns: top to bottom, then left to right", {600, 300, 5400, 300}, true);
+    constexpr int Left = 600, Top = 900, Across = 1350, Down = 950, W = 800, H = 420;
     int n = 1;
-    for (int row = 0; row < 3; ++row)
-        for (int col = 0; col < 4; ++col) {
+    for (int col = 0; col < 4; ++col)
+        for (int row = 0; row < 3; ++row) {
             const int x = Left + col * Across, y = Top + row * Down;
             s.box("U" + std::to_string(n), {x, y, W, H}, 0x000000);
-            if (col < 3)
-                s.arrow({x + W + 40, y + H / 2}, {x + Across - 40, y + H / 2});
-            else if (row < 2)
-                s.arrow({x, y + H + 40}, {Left + W, y + Down - 40}, 0x808080);
+            if (row < 2)
+                s.arrow({x + W / 2, y + H + 40}, {x + W / 2, y + Down - 40});
+            else if (col < 3)
+                s.arrow({x + W + 40, y}, {x + Across - 40, Top + H}, 0x808080);
             ++n;
         }
     s.text("Each prefix counts on its own:", {6400, 900, 3300, 300}, true);
@@ -91,12 +81,12 @@ forms::PictureRef rowOrder()
 forms::PictureRef renumberDialog()
 {
     using namespace item;
-    return Shot::host(schematicBoard())
-        .dialog("Renumber", {300, 800, 4500, 5200},
+    return Shot::host(schematicBoard(), File)
+        .dialogOf("Tools", "Renumber", {300, 800, 4500, 5200},
                 {group("Direction", {120, 60, 4150, 1500}),
-                 option("Rows: left to right, then top to bottom", true, {240, 360, 3900, 270}, true),
-                 option("Columns: top to bottom, then left to right", false, {240, 690, 3900, 270}),
-                 field("Row tolerance", "200 mil", {240, 1080, 3900, 300}, true),
+                 option("Rows: left to right, then top to bottom", false, {240, 360, 3900, 270}),
+                 option("Columns: top to bottom, then left to right", true, {240, 690, 3900, 270}, true),
+                 field("Tolerance", std::to_string(Tolerance) + " mil", {240, 1080, 3900, 300}, true),
                  group("Designators", {120, 1680, 4150, 1620}),
                  option("All prefixes", true, {240, 1980, 1800, 270}, true),
                  option("Prefix", false, {2160, 1980, 900, 270}),
@@ -111,32 +101,36 @@ forms::PictureRef renumberDialog()
 forms::PictureRef renumbered()
 {
     using namespace item;
-    const forms::Board b = renumberedBoard();
-    return Shot::host(b)
+    const pictures::Board b = renumberedBoard();
+    std::vector<std::string> lines;
+    for (const Renaming& r : Changes)
+        lines.push_back(r.was + "  ->  " + r.is);
+    return Shot::host(b, File)
         .dialog("Renumber Results", {5500, 650, 4300, 2900},
-                {label("3 designators changed:", {120, 90, 3900, 240}),
-                 list({"U13  ->  U1", "U1  ->  U2", "U2  ->  U3"}, "", {120, 390, 3900, 780}),
-                 label("Changes written to TUTORBD2.WAS", {120, 1320, 3900, 240}),
+                {label(changeCount() + ":", {120, 90, 3900, 240}), list(lines, "", {120, 390, 3900, 780}),
+                 label("Changes written to TUTORBD3.WAS", {120, 1320, 3900, 240}),
                  button("OK", {1450, 1860, 1100, 360}, true)})
-        .note("U1, formerly U13", {150, 1250, 1850, 330}, leftEnd(b, "U1"))
-        .status("Renumbered: 3 designators changed")
+        .note("U1, formerly U12", {150, 3950, 1850, 330}, leftEnd(b, "U1"))
+        .status("Renumbered: " + changeCount())
         .done();
 }
 
 forms::PictureRef backAnnotate()
 {
     using namespace item;
-    return Shot::host(renumberedBoard())
-        .dialog("Relinx", {300, 800, 4600, 5300},
-                {group("Direction", {120, 60, 4250, 960}),
-                 option("Forward: schematic to board", false, {240, 360, 3900, 270}),
-                 option("Back annotate: board to schematic", true, {240, 660, 3900, 270}, true),
-                 field("Was/is file", "TUTORBD2.WAS", {120, 1170, 4250, 300}, true),
-                 field("Schematic", "TUTORBD2.SCH", {120, 1560, 4250, 300}, true),
-                 label("Changes:", {120, 1980, 4250, 240}),
-                 list({"Rename U13 to U1", "Rename U1 to U2", "Rename U2 to U3"}, "", {120, 2250, 4250, 1500}),
-                 button("Compare", {120, 3990, 1300, 360}), button("Apply", {1590, 3990, 1300, 360}, true),
-                 button("Close", {3060, 3990, 1300, 360})})
+    std::vector<std::string> lines;
+    for (const Renaming& r : Changes)
+        lines.push_back("Rename " + r.was + " to " + r.is);
+    return Shot::host(renumberedBoard(), File)
+        .dialogOf("Tools", "Relinx", {300, 800, 4600, 5300},
+                  {group("Direction", {120, 60, 4250, 960}),
+                   option("Forward: schematic to board", false, {240, 360, 3900, 270}),
+                   option("Back annotate: board to schematic", true, {240, 660, 3900, 270}, true),
+                   field("Was/is file", "TUTORBD3.WAS", {120, 1170, 4250, 300}, true),
+                   field("Schematic", "TUTOR.SCH", {120, 1560, 4250, 300}, true),
+                   label("Changes:", {120, 1980, 4250, 240}), list(lines, "", {120, 2250, 4250, 1500}),
+                   button("Compare", {120, 3990, 1300, 360}), button("Apply", {1590, 3990, 1300, 360}, true),
+                   button("Close", {3060, 3990, 1300, 360})})
         .done();
 }
 
@@ -163,8 +157,8 @@ forms::PictureRef dimensionParts()
 forms::PictureRef dimensionDialog()
 {
     using namespace item;
-    return Shot::host(renumberedBoard())
-        .dialog("Dimension", {300, 800, 4400, 4500},
+    return Shot::host(renumberedBoard(), File)
+        .dialogOf("Place", "Dimension", {300, 800, 4400, 4500},
                 {field("Layer", "Board Drawing", {120, 120, 4000, 300}, true),
                  group("Units", {120, 570, 4000, 780}),
                  option("mil", true, {300, 900, 1000, 270}, true), option("inch", false, {1500, 900, 1000, 270}),
@@ -178,11 +172,11 @@ forms::PictureRef dimensionDialog()
 
 forms::PictureRef widthPlaced()
 {
-    forms::Board b = renumberedBoard();
+    pictures::Board b = renumberedBoard();
     b.dimensions.push_back(Width);
     b.cursor = Width.to;
     const Point end = onSlide(b, {Width.to.x - 300, Width.to.y});
-    return Shot::host(b)
+    return Shot::host(b, File)
         .note("Horizontal dimension", {8300, 1900, 1650, 560}, end)
         .status("Horizontal dimension: " + Width.text + ", layer Board Drawing")
         .done();
@@ -190,9 +184,9 @@ forms::PictureRef widthPlaced()
 
 forms::PictureRef heightPlaced()
 {
-    const forms::Board b = finishedBoard(true);
+    const pictures::Board b = finishedBoard(true);
     const Point line = onSlide(b, {Height.to.x, Height.to.y - 500});
-    return Shot::host(b)
+    return Shot::host(b, File)
         .note("Vertical dimension", {150, 4300, 1300, 560}, line)
         .status("Vertical dimension: " + Height.text + ", layer Board Drawing")
         .done();
@@ -203,16 +197,16 @@ forms::PictureRef heightPlaced()
 LessonPictures lesson9Pictures()
 {
     return LessonPictureList(13)
-        .add("Image1", Shot::host(finishedBoard(true)).done(), {1})
+        .add("Image1", Shot::host(finishedBoard(true), File).done(), {1})
         .add("Image2", outOfOrder(), {2})
-        .add("Image3", rowOrder(), {3})
-        .add("Image4", Shot::host(schematicBoard()).menu("Tools", ToolsMenu, 2).done(), {4})
+        .add("Image3", columnOrder(), {3})
+        .add("Image4", Shot::host(schematicBoard(), File).menu("Tools", "Renumber").done(), {4})
         .add("Image5", renumberDialog(), {5})
         .add("Image6", renumbered(), {6})
-        .add("Image7", Shot::host(renumberedBoard()).menu("Tools", ToolsMenu, 3).done(), {7})
+        .add("Image7", Shot::host(renumberedBoard(), File).menu("Tools", "Relinx").done(), {7})
         .add("Image8", backAnnotate(), {8})
         .add("Image9", dimensionParts(), {9})
-        .add("Image10", Shot::host(renumberedBoard()).menu("Place", PlaceMenu, 8, DimensionKinds, 0).done(), {10})
+        .add("Image10", Shot::host(renumberedBoard(), File).menu("Place", "Dimension", "Horizontal").done(), {10})
         .add("Image11", dimensionDialog(), {11})
         .add("Image12", widthPlaced(), {12})
         .add("Image13", heightPlaced(), {13})

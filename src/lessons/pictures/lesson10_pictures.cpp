@@ -4,23 +4,19 @@
 namespace lt {
 
 using namespace pictures;
-using forms::Area;
-using forms::Point;
+using pictures::Area;
+using pictures::Point;
 
 namespace {
 
-const std::vector<std::string> FileMenu = {"New\tCtrl+N", "Open...\tCtrl+O", "Save\tCtrl+S", "Save As...", "-",
-                                           "Print...", "Photoplot...", "View Photoplot...", "NC Drill...", "-",
-                                           "Exit"};
-const std::vector<std::string> ToolsMenu = {"Library Manager...", "-", "Renumber...", "Relinx...", "Cross Probe",
-                                            "-", "Design Rule Check...", "Reports...", "-", "Options..."};
-constexpr int PhotoplotItem = 6, ViewPhotoplotItem = 7, CheckItem = 6, ReportsItem = 7;
+const std::string File = "TUTORBD3.MAX";
 
-// The finished board: renumbered, dimensioned, with its ground plane poured.
-forms::Board finishedBoard()
+
+// The finished board: routed, dimensioned, with its ground zone poured.
+pictures::Board finishedBoard()
 {
-    forms::Board b = tutorialBoard(Stage::Planes);
-    const forms::Area o = b.outline;
+    pictures::Board b = tutorialBoard(Stage::Planes);
+    const pictures::Area o = b.outline;
     b.dimensions.push_back({{o.left, o.top + 300}, {o.left + o.width, o.top + 300}, std::to_string(o.width) + " mil"});
     b.dimensions.push_back(
         {{o.left - 260, o.top}, {o.left - 260, o.top + o.height}, std::to_string(o.height) + " mil"});
@@ -32,7 +28,7 @@ forms::Board finishedBoard()
 int holes(bool connector)
 {
     int n = 0;
-    for (const forms::Component& c : finishedBoard().components)
+    for (const pictures::Component& c : finishedBoard().components)
         if (!c.surfaceMount && (c.reference[0] == 'J') == connector)
             n += c.pins;
     return n;
@@ -40,7 +36,7 @@ int holes(bool connector)
 
 std::string holesText(int n) { return std::to_string(n) + " holes"; }
 
-Shot finished() { return Shot::host(finishedBoard()); }
+Shot finished() { return Shot::host(finishedBoard(), File); }
 
 // The files each layer is plotted to.
 struct PlottedLayer {
@@ -49,9 +45,9 @@ struct PlottedLayer {
     unsigned color; // a darker shade of the layer's colour
 };
 constexpr PlottedLayer Plotted[] = {
-    {"Silkscreen top", "TUTORBD2.GTO", 0x008080},    {"Solder mask top", "TUTORBD2.GTS", 0x206020},
-    {"Top copper", "TUTORBD2.GTL", 0x2020C0},        {"Bottom copper", "TUTORBD2.GBL", 0xC05020},
-    {"Solder mask bottom", "TUTORBD2.GBS", 0x206020}, {"Board drawing", "TUTORBD2.GD1", 0x606060},
+    {"Silkscreen top", "TUTORBD3.GTO", 0x008080},    {"Solder mask top", "TUTORBD3.GTS", 0x206020},
+    {"Top copper", "TUTORBD3.GTL", 0x2020C0},        {"Bottom copper", "TUTORBD3.GBL", 0xC05020},
+    {"Solder mask bottom", "TUTORBD3.GBS", 0x206020}, {"Board drawing", "TUTORBD3.GD1", 0x606060},
 };
 
 // From the board to what the manufacturer receives.
@@ -59,7 +55,7 @@ forms::PictureRef outputs()
 {
     Shot s = Shot::diagram();
     s.box("", {700, 3900, 2900, 900}, 0x2C6E2C, true);
-    s.text("TUTORBD2.MAX", {850, 4020, 2600, 280}, true, 0xFFFFFF);
+    s.text("TUTORBD3.MAX", {850, 4020, 2600, 280}, true, 0xFFFFFF);
     s.text("Routed and checked", {850, 4350, 2600, 280}, false, 0xFFFFFF);
     const char* made[][2] = {{"Photoplot files", "One Gerber file for each layer"},
                              {"NC drill file", "Every hole to drill"},
@@ -92,26 +88,26 @@ forms::PictureRef layerFiles()
 forms::PictureRef photoplotDialog()
 {
     using namespace item;
-    std::vector<forms::DialogItem> items = {label("Layers to plot:", {120, 90, 4300, 240})};
+    std::vector<pictures::DialogItem> items = {label("Layers to plot:", {120, 90, 4300, 240})};
     int y = 390;
     for (const PlottedLayer& l : Plotted) {
         items.push_back(check(l.layer, true, {240, y, 2400, 285}));
         items.push_back(label(l.file, {2800, y + 30, 1600, 240}));
         y += 330;
     }
-    for (forms::DialogItem i :
+    for (pictures::DialogItem i :
          {group("Format", {120, 2520, 4300, 1020}), option("RS-274X, extended Gerber", true, {240, 2820, 3900, 270}, true),
           option("RS-274D, with an aperture file", false, {240, 3150, 3900, 270}),
           field("Output folder", "C:\\TRAZEL\\TUTOR", {120, 3720, 4300, 300}),
           button("Run", {900, 4290, 1100, 360}, true), button("Close", {2300, 4290, 1100, 360})})
         items.push_back(i);
-    return finished().dialog("Photoplot", {250, 750, 4650, 5150}, items).done();
+    return finished().dialogOf("File", "Photoplot", {250, 750, 4650, 5150}, items).done();
 }
 
 forms::PictureRef photoplotView()
 {
-    return Shot::host(finishedBoard(), "Photoplot View: TUTORBD2.GTL, GBL, GTO, GTS, GBS, GD1")
-        .menu("File", FileMenu, ViewPhotoplotItem)
+    return Shot::host(finishedBoard(), "Photoplot View: TUTORBD3.GTL, GBL, GTO, GTS, GBS, GD1")
+        .menu("File", "View Photoplot")
         .status("6 photoplot files shown")
         .done();
 }
@@ -120,8 +116,8 @@ forms::PictureRef drillDialog()
 {
     using namespace item;
     return finished()
-        .dialog("NC Drill", {250, 750, 4650, 4700},
-                {field("Drill file", "TUTORBD2.DRL", {120, 120, 4300, 300}),
+        .dialogOf("File", "NC Drill", {250, 750, 4650, 4700},
+                {field("Drill file", "TUTORBD3.DRL", {120, 120, 4300, 300}),
                  group("Format", {120, 540, 4300, 1020}),
                  option("Excellon", true, {240, 840, 3900, 270}, true),
                  option("Sieb and Meyer", false, {240, 1170, 3900, 270}),
@@ -137,7 +133,7 @@ forms::PictureRef printDialog()
 {
     using namespace item;
     return finished()
-        .dialog("Print", {250, 750, 4650, 4950},
+        .dialogOf("File", "Print", {250, 750, 4650, 4950},
                 {field("Printer", "Default printer", {120, 120, 4300, 300}),
                  label("Layers:", {120, 540, 4300, 240}),
                  check("Top copper", true, {240, 840, 2000, 285}, true),
@@ -158,21 +154,21 @@ const char* const Reports[] = {"Bill of Materials", "Component Locations", "Net 
 Shot reportsDialog(const std::string& pressed)
 {
     using namespace item;
-    std::vector<forms::DialogItem> items = {label("Reports:", {120, 90, 4300, 240})};
+    std::vector<pictures::DialogItem> items = {label("Reports:", {120, 90, 4300, 240})};
     int y = 390;
     for (const char* r : Reports) {
         const bool bom = r == Reports[0];
         items.push_back(check(r, bom, {240, y, 3900, 285}, bom));
         y += 330;
     }
-    for (forms::DialogItem i :
-         {field("Report file", "TUTORBD2.BOM", {120, 2520, 4300, 300}, true),
+    for (pictures::DialogItem i :
+         {field("Report file", "TUTORBD3.BOM", {120, 2520, 4300, 300}, true),
           button("Options...", {120, 3120, 1300, 360}, pressed == "Options..."),
           button("Run", {1590, 3120, 1300, 360}, pressed == "Run"),
           button("Close", {3060, 3120, 1300, 360})})
         items.push_back(i);
     Shot s = finished();
-    s.dialog("Reports", {250, 750, 4650, 4350}, items);
+    s.dialogOf("Tools", "Reports", {250, 750, 4650, 4350}, items);
     return s;
 }
 
@@ -218,15 +214,15 @@ forms::PictureRef bomReport()
         references += std::string(l.references) + "\n";
     }
     return finished()
-        .dialog("Report - TUTORBD2.BOM", {200, 700, 4750, 4400},
+        .dialog("Report - TUTORBD3.BOM", {200, 700, 4750, 4400},
                 {list({}, "", {90, 90, 4480, 3090}),
-                 label("Bill of Materials for TUTORBD2.MAX: " + std::to_string(finishedBoard().components.size()) +
+                 label("Bill of Materials for TUTORBD3.MAX: " + std::to_string(finishedBoard().components.size()) +
                            " components",
                        {180, 180, 4300, 240}),
                  label(qty, {180, 540, 400, 2600}), label(value, {620, 540, 1200, 2600}),
                  label(footprint, {1860, 540, 900, 2600}), label(references, {2800, 540, 1700, 2600}),
                  button("Print", {900, 3420, 1100, 360}), button("Close", {2300, 3420, 1100, 360}, true)})
-        .status("Report written: TUTORBD2.BOM")
+        .status("Report written: TUTORBD3.BOM")
         .done();
 }
 
@@ -244,18 +240,18 @@ forms::PictureRef outputFiles()
     };
     for (const PlottedLayer& l : Plotted)
         row(l.file, l.layer);
-    row("TUTORBD2.DRL", "NC drill");
-    row("TUTORBD2.BOM", "Bill of materials");
+    row("TUTORBD3.DRL", "NC drill");
+    row("TUTORBD3.BOM", "Bill of materials");
     top += 200;
     s.text("Keep with the design:", {600, top, 4300, 280}, true);
     top += 350;
-    row("TUTORBD2.MAX", "The board");
+    row("TUTORBD3.MAX", "The board");
     s.text("and a copy of every file sent", {800, top, 4200, 280});
     // A bracket gathers the files that go to the manufacturer.
     constexpr int Bracket = 4300, First = 1100, Last = 3650, Middle = (First + Last) / 2;
-    s.figure({forms::Figure::Kind::Line, {Bracket, First, 0, Last - First}, "", 0x000000});
-    s.figure({forms::Figure::Kind::Line, {Bracket - 150, First, 150, 0}, "", 0x000000});
-    s.figure({forms::Figure::Kind::Line, {Bracket - 150, Last, 150, 0}, "", 0x000000});
+    s.figure({pictures::Figure::Kind::Line, {Bracket, First, 0, Last - First}, "", 0x000000});
+    s.figure({pictures::Figure::Kind::Line, {Bracket - 150, First, 150, 0}, "", 0x000000});
+    s.figure({pictures::Figure::Kind::Line, {Bracket - 150, Last, 150, 0}, "", 0x000000});
     s.arrow({Bracket, Middle}, {6350, Middle});
     s.box("", {6400, Middle - 450, 2900, 900}, 0x2C2CA0, true);
     s.text("Board manufacturer", {6550, Middle - 330, 2600, 280}, true, 0xFFFFFF);
@@ -269,14 +265,14 @@ LessonPictures lesson10Pictures()
 {
     return LessonPictureList(13)
         .add("Image1", outputs(), {1})
-        .add("Image2", finished().menu("Tools", ToolsMenu, CheckItem).done(), {2})
-        .add("Image3", finished().menu("File", FileMenu, PhotoplotItem).done(), {3})
+        .add("Image2", finished().menu("Tools", "Design Rule Check").done(), {2})
+        .add("Image3", finished().menu("File", "Photoplot").done(), {3})
         .add("Image4", layerFiles(), {4})
         .add("Image5", photoplotDialog(), {5})
         .add("Image6", photoplotView(), {6})
         .add("Image7", drillDialog(), {7})
         .add("Image8", printDialog(), {8})
-        .add("Image9", finished().menu("Tools", ToolsMenu, ReportsItem).done(), {9})
+        .add("Image9", finished().menu("Tools", "Reports").done(), {9})
         .add("Image10", reportsDialog("").done(), {10})
         .add("Image11", bomOptions(), {11})
         .add("Image12", bomReport(), {12})

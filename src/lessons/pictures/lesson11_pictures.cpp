@@ -6,28 +6,18 @@
 namespace lt {
 
 using namespace pictures;
-using forms::Area;
-using forms::Board;
-using forms::Figure;
-using forms::Layer;
-using forms::Point;
+using pictures::Area;
+using pictures::Board;
+using pictures::Figure;
+using pictures::Layer;
+using pictures::Point;
 
 namespace {
 
-const std::vector<std::string> ToolsMenu = {"Library Manager...", "-", "Renumber...", "Relinx...", "Cross Probe",
-                                            "-", "Design Rule Check...", "Reports...", "-", "Options..."};
-constexpr int RelinxItem = 3;
+const std::string File = "TUTORBD2.MAX";
 
-// TUTORBD2.MAX, routed: the finished tutorial board without U12 and C7.
-Board routedBoard()
-{
-    Board b = tutorialBoard(Stage::Routed);
-    removePart(b, "U12");
-    removePart(b, "C7");
-    return b;
-}
-
-const Board Before = routedBoard();
+// TUTORBD2.MAX once every connection is routed.
+const Board Before = tutorialBoard(Stage::Autorouted);
 // The schematic's changes: J1's pin 9 moves from U9 to U10, R1 goes, and a
 // new decoupling capacitor, C7, takes R1's place next to U3.
 const Point J1Pin = pinOf(Before, "J1", 9), U10Pin = pinOf(Before, "U10", 13);
@@ -35,7 +25,7 @@ const Point R1At = part(Before, "R1").at;
 const Point U3Gnd = pinOf(Before, "U3", 10), U3Vcc = pinOf(Before, "U3", 20);
 const Point C7Waiting = {Before.outline.left + Before.outline.width + 300, 600};
 
-forms::Component c7(Point at) { return {"C7", at, 160, 100, 2, true}; }
+pictures::Component c7(Point at) { return {"C7", at, 160, 100, 2, true}; }
 
 // The board once Relinx has applied the schematic's changes: R1 and its
 // track gone, J1's changed connection unrouted, C7 waiting beside the board.
@@ -95,7 +85,7 @@ Point between(Point a, Point z) { return {(a.x + z.x) / 2, (a.y + z.y) / 2}; }
 forms::PictureRef relinxFlow()
 {
     Shot s = Shot::diagram();
-    const char* steps[][2] = {{"Quarn Skemora(R)", "The schematic, TUTORBD2.SCH"},
+    const char* steps[][2] = {{"Quarn Skemora(R)", "The schematic, TUTOR.SCH"},
                               {"Netlist", "TUTORBD2.NET"},
                               {"Relinx", "Compares and updates"},
                               {"Trazel", "The board, TUTORBD2.MAX"}};
@@ -155,15 +145,15 @@ forms::PictureRef schematicChanges()
 
 const std::vector<std::string> Changes = {"Add component C7 (100nF, C0805)", "Delete component R1",
                                           "Add connection C7-2 to U3-20 (VCC)", "Add connection C7-1 to U3-10 (GND)",
-                                          "Move J1-9 from U9-1 to U10-13 (RESET)"};
+                                          "Move J1-9 from U9-1 to U10-13 (SDI)"};
 
 // Relinx carrying the netlist forward to the board; `step` is the button pressed.
 forms::PictureRef relinxDialog(const std::string& step)
 {
     using namespace item;
     const bool compared = step != "Compare";
-    Shot s = Shot::host(step == "Apply" ? changedBoard() : Before);
-    s.dialog("Relinx", {250, 750, 4700, 5150},
+    Shot s = Shot::host(step == "Apply" ? changedBoard() : Before, File);
+    s.dialogOf("Tools", "Relinx", {250, 750, 4700, 5150},
              {group("Direction", {120, 60, 4350, 960}),
               option("Forward: schematic to board", true, {240, 360, 3900, 270}, !compared),
               option("Back annotate: board to schematic", false, {240, 660, 3900, 270}),
@@ -185,7 +175,7 @@ forms::PictureRef relinxDialog(const std::string& step)
 forms::PictureRef changesApplied()
 {
     const Board b = changedBoard();
-    return Shot::host(b)
+    return Shot::host(b, File)
         .note("New component C7", {7700, 1050, 2000, 330}, onSlide(b, {C7Waiting.x, C7Waiting.y - 50}))
         .note("R1 and its track removed", {8000, 3100, 1950, 560}, onSlide(b, R1At))
         .note("Changed: J1 pin 9 now goes to U10", {150, 5550, 3300, 330}, onSlide(b, between(J1Pin, U10Pin)))
@@ -196,7 +186,7 @@ forms::PictureRef changesApplied()
 forms::PictureRef c7Placed()
 {
     const Board b = placedBoard();
-    return Shot::host(b)
+    return Shot::host(b, File)
         .note("C7, next to U3", {8300, 2350, 1600, 330}, onSlide(b, R1At))
         .status("C7 moved: " + std::to_string(b.connections.size()) + " connections to route")
         .done();
@@ -207,7 +197,7 @@ forms::PictureRef rerouted()
     const Board b = reroutedBoard();
     // TUTORBD2's connections, less R1's, with C7's two.
     const std::string all = std::to_string(connectionCount(Stage::Placed) - 1 + 2);
-    return Shot::host(b)
+    return Shot::host(b, File)
         .note("C7 routed", {8300, 2350, 1600, 330}, onSlide(b, {R1At.x, R1At.y + 100}))
         .note("J1 to U10 routed", {150, 5550, 2000, 330}, onSlide(b, {1450, J1Pin.y + 250}))
         .status("Routed: " + all + " of " + all + " connections (100%)")
@@ -221,7 +211,7 @@ LessonPictures lesson11Pictures()
     return LessonPictureList(9)
         .add("Image1", relinxFlow(), {1})
         .add("Image2", schematicChanges(), {2})
-        .add("Image3", Shot::host(Before).menu("Tools", ToolsMenu, RelinxItem).done(), {3})
+        .add("Image3", Shot::host(Before, File).menu("Tools", "Relinx").done(), {3})
         .add("Image4", relinxDialog("Compare"), {4})
         .add("Image5", relinxDialog("Changes"), {5})
         .add("Image6", relinxDialog("Apply"), {6})

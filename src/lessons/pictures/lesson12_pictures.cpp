@@ -10,13 +10,15 @@
 namespace lt {
 
 using namespace pictures;
-using forms::Area;
-using forms::Board;
-using forms::Point;
+using pictures::Area;
+using pictures::Board;
+using pictures::Point;
 
 namespace {
 
-using forms::rgb;
+const std::string File = "TUTORBD2.MAX";
+
+using pictures::rgb;
 
 constexpr unsigned Black = rgb(0, 0, 0), White = rgb(255, 255, 255), Face = rgb(192, 192, 192),
                    Navy = rgb(0, 0, 128), Ink = rgb(0, 0, 160), Probe = rgb(220, 30, 30),
@@ -26,8 +28,14 @@ constexpr unsigned Black = rgb(0, 0, 0), White = rgb(255, 255, 255), Face = rgb(
 // The design area of a host window on the slide, in twips.
 constexpr Area DesignArea = {45, 990, 9990, 5175};
 
-const std::vector<std::string> ToolsMenu = {"Relinx...", "Cross Probe", "Cross Probe Options...", "-",
-                                            "Design Rule Check...", "Reports...", "-", "Options..."};
+// The menu bar of a window drawn small: the names of its menus.
+std::string menuNames(HostWindow window)
+{
+    std::string names;
+    for (const Menu& m : menuBar(window))
+        names += (names.empty() ? "" : "  ") + m.name();
+    return names;
+}
 
 // The schematic sheet TUTOR.SCH, in sheet units of 1000 across by 600 down.
 struct Symbol {
@@ -86,12 +94,12 @@ void schematic(Shot& s, Area sheet, const std::string& probed, bool clockProbed)
         for (std::size_t i = 1; i < w.points.size(); ++i) {
             const Point a = onSheet(sheet, w.points[i - 1]), b = onSheet(sheet, w.points[i]);
             const bool hot = w.clock && clockProbed;
-            s.figure({forms::Figure::Kind::Line, {a.x, a.y, b.x - a.x, b.y - a.y}, "", hot ? Probe : WireColor,
+            s.figure({pictures::Figure::Kind::Line, {a.x, a.y, b.x - a.x, b.y - a.y}, "", hot ? Probe : WireColor,
                       false, hot});
         }
     for (Point j : Junctions) {
         const Point at = onSheet(sheet, j);
-        s.figure({forms::Figure::Kind::Ellipse, {at.x - 45, at.y - 45, 90, 90}, "", WireColor, true});
+        s.figure({pictures::Figure::Kind::Ellipse, {at.x - 45, at.y - 45, 90, 90}, "", WireColor, true});
     }
     const Point label = onSheet(sheet, Point{112, 160});
     s.text("CLK", {label.x, label.y, 700, 240}, true, clockProbed ? Probe : WireColor);
@@ -111,7 +119,7 @@ void schematic(Shot& s, Area sheet, const std::string& probed, bool clockProbed)
             s.text(sym.part, {a.left + 60, a.top + 280, a.width - 60, 240}, false, hot ? Probe : Ink);
     }
     const Point ground = onSheet(sheet, Point{430, 510});
-    s.figure({forms::Figure::Kind::Line, {ground.x - 150, ground.y, 300, 0}, "", WireColor, false, true});
+    s.figure({pictures::Figure::Kind::Line, {ground.x - 150, ground.y, 300, 0}, "", WireColor, false, true});
     if (big) {
         s.box("", sheetArea(sheet, Area{5, 5, 990, 590}), Ink);
         const Area block = sheetArea(sheet, Area{700, 480, 285, 105});
@@ -131,7 +139,7 @@ struct MiniBoard {
     }
 };
 
-const forms::Area Outline = tutorialBoard(Stage::PartlyRouted).outline;
+const pictures::Area Outline = tutorialBoard(Stage::PartlyRouted).outline;
 
 MiniBoard miniFit(Area body)
 {
@@ -142,7 +150,7 @@ MiniBoard miniFit(Area body)
 
 // The net CLK joins pin 1 of the connector J1 to pin 1 of U1; the partly
 // routed board has its track already.
-void selectClock(Board& b) { selectRoute(b, "J1", 1, "U1", 1); }
+void selectClock(Board& b) { selectNet(b, "CLK"); }
 
 // The partly routed tutorial board, drawn small inside a Trazel window; the
 // probed part and net are white.
@@ -154,20 +162,20 @@ void miniBoard(Shot& s, Area body, const std::string& probed, bool clockProbed)
         selectClock(b);
     const Point corner = m.at({Outline.width, Outline.height}), origin = m.at({0, 0});
     s.box("", {origin.x, origin.y, corner.x - origin.x, corner.y - origin.y}, Silk);
-    auto drawTrack = [&](const forms::Track& t, bool hot) {
+    auto drawTrack = [&](const pictures::Track& t, bool hot) {
         for (std::size_t i = 1; i < t.points.size(); ++i) {
             const Point a = m.at(t.points[i - 1]), z = m.at(t.points[i]);
-            s.figure({forms::Figure::Kind::Line, {a.x, a.y, z.x - a.x, z.y - a.y}, "",
-                      hot ? White : t.layer == forms::Layer::Top ? TopCopper : BottomCopper, false, hot});
+            s.figure({pictures::Figure::Kind::Line, {a.x, a.y, z.x - a.x, z.y - a.y}, "",
+                      hot ? White : t.layer == pictures::Layer::Top ? TopCopper : BottomCopper, false, hot});
         }
     };
-    for (const forms::Track& t : b.tracks)
+    for (const pictures::Track& t : b.tracks)
         if (!t.selected)
             drawTrack(t, false);
-    for (const forms::Track& t : b.tracks)
+    for (const pictures::Track& t : b.tracks)
         if (t.selected)
             drawTrack(t, true);
-    for (const forms::Component& c : b.components) {
+    for (const pictures::Component& c : b.components) {
         const Point a = m.at({c.at.x - c.width / 2, c.at.y - c.height / 2});
         const Point z = m.at({c.at.x + c.width / 2, c.at.y + c.height / 2});
         const bool hot = probed == c.reference;
@@ -184,7 +192,7 @@ void miniBoard(Shot& s, Area body, const std::string& probed, bool clockProbed)
 Area window(Shot& s, Area at, const std::string& title, const std::string& menus, unsigned body)
 {
     s.box("", at, Face, true);
-    s.figure({forms::Figure::Kind::Box, {at.left + 30, at.top + 30, at.width - 60, 270}, title, Navy, true, true});
+    s.figure({pictures::Figure::Kind::Box, {at.left + 30, at.top + 30, at.width - 60, 270}, title, Navy, true, true});
     s.text(menus, {at.left + 90, at.top + 320, at.width - 120, 240});
     const Area inside = {at.left + 30, at.top + 570, at.width - 60, at.height - 600};
     s.box("", inside, body, true);
@@ -195,7 +203,7 @@ Area window(Shot& s, Area at, const std::string& title, const std::string& menus
 // Skemora's window returns the area of its sheet, Trazel's the area of its design window's body.
 Area skemoraWindow(Shot& s, Area at, const std::string& probed = "", bool clockProbed = false)
 {
-    const Area body = window(s, at, "Quarn Skemora - TUTOR.SCH", "File  Edit  View  Place  Tools  Window  Help", White);
+    const Area body = window(s, at, "Quarn Skemora - TUTOR.SCH", menuNames(HostWindow::Skemora), White);
     const Area sheet = {body.left + 60, body.top + 60, body.width - 120, body.height - 120};
     schematic(s, sheet, probed, clockProbed);
     return sheet;
@@ -203,7 +211,7 @@ Area skemoraWindow(Shot& s, Area at, const std::string& probed = "", bool clockP
 
 Area trazelWindow(Shot& s, Area at, const std::string& probed = "", bool clockProbed = false)
 {
-    const Area body = window(s, at, "Trazel - TUTORBD2.MAX", "File  Edit  View  Setup  Place  Route  Auto  Tools", Black);
+    const Area body = window(s, at, "Trazel - " + File, menuNames(HostWindow::DesignWindow), Black);
     miniBoard(s, body, probed, clockProbed);
     return body;
 }
@@ -219,7 +227,7 @@ Point symbolIn(Area sheet, const char* ref)
 
 Point partIn(Area body, const char* ref)
 {
-    for (const forms::Component& c : tutorialBoard(Stage::Placed).components)
+    for (const pictures::Component& c : tutorialBoard(Stage::Placed).components)
         if (c.reference == ref)
             return miniFit(body).at(c.at);
     return {body.left, body.top};
@@ -275,22 +283,12 @@ forms::PictureRef probedFromBoard()
     return s.done();
 }
 
-// Trazel's design window made into Skemora's: its own title and menus, the sheet in the design area.
-forms::PictureRef asSkemora(const Shot& s)
-{
-    forms::Picture p = *s.done();
-    p.title = "Quarn Skemora - TUTOR.SCH";
-    p.menuBar = {"File", "Edit", "View", "Place", "Tools", "Window", "Help"};
-    p.board.reset();
-    return std::make_shared<const forms::Picture>(std::move(p));
-}
-
 // Skemora's sheet when it fills the design area.
 constexpr Area FullSheet = {DesignArea.left + 105, DesignArea.top + 90, DesignArea.width - 210, DesignArea.height - 180};
 
 Shot skemoraScreen(const std::string& probed)
 {
-    Shot s = Shot::host(Stage::Outline, "TUTOR.SCH");
+    Shot s = Shot::skemora("TUTOR.SCH");
     s.box("", DesignArea, White, true);
     schematic(s, FullSheet, probed, false);
     return s;
@@ -302,8 +300,8 @@ Board withClockNet()
 {
     Board b = tutorialBoard(Stage::PartlyRouted);
     selectClock(b);
-    std::stable_partition(b.tracks.begin(), b.tracks.end(), [](const forms::Track& t) { return !t.selected; });
-    for (forms::Track& t : b.tracks)
+    std::stable_partition(b.tracks.begin(), b.tracks.end(), [](const pictures::Track& t) { return !t.selected; });
+    for (pictures::Track& t : b.tracks)
         if (t.selected)
             t.width = 25; // Trazel draws the tracks of a probed net bold
     return b;
@@ -322,8 +320,8 @@ Board zoomedOnU9()
 forms::PictureRef zoomOptions()
 {
     using namespace item;
-    return Shot::host(zoomedOnU9())
-        .dialog("Cross Probe Options", {200, 1150, 3300, 3000},
+    return Shot::host(zoomedOnU9(), File)
+        .dialogOf("Tools", "Cross Probe Options", {200, 1150, 3300, 3000},
                 {group("When an item is probed", {120, 60, 2950, 1500}),
                  check("Highlight Probed Item", true, {260, 400, 2700, 285}),
                  check("Zoom to Probed Item", true, {260, 780, 2700, 285}, true),
@@ -340,22 +338,23 @@ LessonPictures lesson12Pictures()
 {
     Board probedU9 = tutorialBoard(Stage::PartlyRouted);
     select(probedU9, {"U9"});
-    const forms::Component& u9 = part(probedU9, "U9");
+    const pictures::Component& u9 = part(probedU9, "U9");
     const Board clock = withClockNet();
-    const forms::Track& clockTrack = trackAt(clock, pinOf(clock, "J1", 1));
+    const pictures::Track& clockTrack = trackAt(clock, pinOf(clock, "J1", 1));
 
     return LessonPictureList(9)
         .add("Image1", bothPrograms(), {1})
         .add("Image2", sameCircuit(), {2})
-        .add("Image3", Shot::host(Stage::PartlyRouted).menu("Tools", ToolsMenu, 1).done(), {3})
+        .add("Image3", Shot::host(Stage::PartlyRouted).menu("Tools", "Cross Probe").done(), {3})
         .add("Image4", sideBySide(), {4})
         .add("Image5",
-             asSkemora(skemoraScreen("U9")
-                           .note("Click U9", {3700, 3900, 1300, 300}, symbolIn(FullSheet, "U9"))
-                           .status("U9  74HC595  selected; sent to Trazel")),
+             skemoraScreen("U9")
+                 .note("Click U9", {3700, 3900, 1300, 300}, symbolIn(FullSheet, "U9"))
+                 .status("U9  74HC595  selected; sent to Trazel")
+                 .done(),
              {5})
         .add("Image6",
-             Shot::host(probedU9)
+             Shot::host(probedU9, File)
                  .note("U9, highlighted by the cross probe", {150, 5300, 3300, 300},
                        onSlide(probedU9, {u9.at.x - u9.width / 2, u9.at.y + u9.height / 2}))
                  .status("Cross probe from Skemora: U9 (SOIC16) selected")
@@ -363,7 +362,7 @@ LessonPictures lesson12Pictures()
              {6})
         .add("Image7", probedFromBoard(), {7})
         .add("Image8",
-             Shot::host(clock)
+             Shot::host(clock, File)
                  .note("Net CLK: J1 to U1", {150, 1250, 1750, 300}, onSlide(clock, clockTrack.points[1]))
                  .status("Cross probe from Skemora: net CLK, 2 pins, 1 connection")
                  .done(),

@@ -4,27 +4,26 @@
 #include <algorithm>
 
 #include "lessons/pictures/picture_kit.h"
+#include "pictures/trazel_dialogs.h"
 
 namespace lt {
 
 using namespace pictures;
-using forms::Area;
-using forms::Board;
-using forms::Component;
-using forms::Layer;
-using forms::Point;
+using pictures::Area;
+using pictures::Board;
+using pictures::Component;
+using pictures::Layer;
+using pictures::Point;
 
 namespace {
 
-using forms::rgb;
+const std::string File = "TUTORBD2.MAX";
+
+using pictures::rgb;
 
 constexpr unsigned Black = rgb(0, 0, 0), TopCopper = rgb(230, 60, 60), Gnd = rgb(40, 190, 80), Vcc = rgb(230, 150, 40),
                    BottomCopper = rgb(70, 130, 255), Grey = rgb(128, 128, 128), Body = rgb(60, 60, 60);
 
-const std::vector<std::string> SetupMenu = {"Board...", "Layers...", "Design Rules...", "Grids...", "-",
-                                            "Display Colors..."};
-const std::vector<std::string> AutoMenu = {"Autoroute", "Strategy...", "Route Setup...", "-", "Fanout...",
-                                           "Autoplace...", "-", "Stop\tEsc"};
 
 constexpr int FanoutLength = 100; // mils from a pad to its via
 
@@ -153,8 +152,8 @@ void padRows(Shot& s, Area at, const char* title, const char* remark, bool inwar
             const int out = side ? 1 : -1;
             const int length = inward ? -300 : staggered && i % 2 == 1 ? 650 : 400;
             const int tip = edge + out * length;
-            s.figure({forms::Figure::Kind::Line, {x, edge, 0, tip - edge}, "", TopCopper, false, true});
-            s.figure({forms::Figure::Kind::Ellipse, {x - 90, tip - 90, 180, 180}, "", rgb(90, 90, 90), true});
+            s.figure({pictures::Figure::Kind::Line, {x, edge, 0, tip - edge}, "", TopCopper, false, true});
+            s.figure({pictures::Figure::Kind::Ellipse, {x - 90, tip - 90, 180, 180}, "", rgb(90, 90, 90), true});
         }
 }
 
@@ -176,17 +175,8 @@ forms::PictureRef viaPatterns()
 
 forms::PictureRef layersDialog()
 {
-    using namespace item;
-    return Shot::host(Stage::Placed)
-        .dialog("Layers", {300, 1200, 4300, 3900},
-                {list({"Top        Signal", "Inner 1    Plane   GND", "Inner 2    Plane   VCC", "Bottom     Signal"},
-                      "Inner 1    Plane   GND", {120, 100, 3900, 1100}),
-                 group("Inner 1", {120, 1300, 3900, 1300}),
-                 option("Signal layer", false, {300, 1600, 1700, 285}),
-                 option("Plane layer", true, {2100, 1600, 1700, 285}, true),
-                 field("Net", "GND", {300, 2050, 3500, 300}, true),
-                 button("OK", {900, 2900, 1000, 360}), button("Cancel", {2300, 2900, 1000, 360})})
-        .done();
+    Shot s = Shot::host(Stage::Placed);
+    return pictures::layersDialog(s, {300, 1200}, "Inner 1", {"Plane layer", "Net"}).done();
 }
 
 enum class Highlight { Pads, Length };
@@ -197,8 +187,8 @@ forms::PictureRef fanoutDialog(Highlight h)
     const bool pads = h == Highlight::Pads, length = h == Highlight::Length;
     Board b = tutorialBoard(Stage::Placed);
     select(b, {"U1", "U2"});
-    return Shot::host(b)
-        .dialog("Fanout", {250, 1100, 4800, 5000},
+    return Shot::host(b, File)
+        .dialogOf("Auto", "Fanout", {250, 1100, 4800, 5000},
                 {group("Nets", {120, 40, 2150, 1350}), option("Plane Nets", true, {240, 340, 1900, 285}, pads),
                  option("Nets in List", false, {240, 700, 1900, 285}),
                  label("GND, VCC", {540, 1020, 1600, 285}),
@@ -242,30 +232,30 @@ LessonPictures lesson13Pictures()
     select(selected, {"U1", "U2"});
 
     return LessonPictureList(12)
-        .add("Image1", Shot::host(zoomIn(everywhere, {2000, 600, 3500, 2000})).status(fanoutDone(allPads)).done(), {1})
+        .add("Image1", Shot::host(zoomIn(everywhere, {2000, 600, 3500, 2000}), File).status(fanoutDone(allPads)).done(), {1})
         .add("Image2", crossSection(), {2})
-        .add("Image3", Shot::host(Stage::Placed).menu("Setup", SetupMenu, 1).done(), {3})
+        .add("Image3", Shot::host(Stage::Placed).menu("Setup", "Layers").done(), {3})
         .add("Image4", layersDialog(), {4})
         .add("Image5",
-             Shot::host(selected)
+             Shot::host(selected, File)
                  .note("U1 and U2 selected", {4000, 1180, 2400, 300}, onSlide(selected, {u1.at.x + u1.width / 2, u1.at.y - u1.height / 2}))
                  .status("2 components selected")
                  .done(),
              {5})
-        .add("Image6", Shot::host(selected).menu("Auto", AutoMenu, 4).done(), {6})
+        .add("Image6", Shot::host(selected, File).menu("Auto", "Fanout").done(), {6})
         .add("Image7", fanoutDialog(Highlight::Pads), {7})
         .add("Image8", directions(), {8})
         .add("Image9", viaPatterns(), {9})
         .add("Image10", fanoutDialog(Highlight::Length), {10})
         .add("Image11",
-             Shot::host(twoZoomed)
+             Shot::host(twoZoomed, File)
                  .note("Fanout: track and via", {8050, 1900, 1900, 300},
                        onSlide(twoZoomed, {gndPad.x, gndPad.y + FanoutLength}))
                  .status(fanoutDone(twoPartsPads))
                  .done(),
              {11})
         .add("Image12",
-             Shot::host(blockedZoomed)
+             Shot::host(blockedZoomed, File)
                  .note("No room for a via: fan out by hand", {8050, 1750, 1950, 480}, onSlide(blockedZoomed, gndPad))
                  .status("Fanout complete: " + std::to_string(blockedPads) + " of " + std::to_string(twoPartsPads) +
                          " pads; 1 pad not fanned out")

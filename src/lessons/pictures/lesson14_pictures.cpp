@@ -6,27 +6,19 @@
 #include <optional>
 
 #include "lessons/pictures/picture_kit.h"
+#include "pictures/trazel_dialogs.h"
 
 namespace lt {
 
 using namespace pictures;
-using forms::Area;
-using forms::Board;
-using forms::Component;
-using forms::Point;
+using pictures::Area;
+using pictures::Board;
+using pictures::Component;
+using pictures::Point;
 
 namespace {
 
-using forms::rgb;
-
-const std::vector<std::string> AutoMenu = {"Autoroute", "Strategy...", "Route Setup...", "-", "Fanout...",
-                                           "Autoplace...", "-", "Stop\tEsc"};
-const std::vector<std::string> PlaceMenu = {"Component...", "Cluster...", "Keepout", "Zone", "-", "Text...", "Dimension"};
-const std::vector<std::string> SetupMenu = {"Board...", "Layers...", "Design Rules...", "Grids...", "-",
-                                            "Display Colors..."};
-const std::vector<std::string> EditMenu = {"Undo\tCtrl+Z", "-",    "Cut\tCtrl+X",     "Copy\tCtrl+C",
-                                           "Paste\tCtrl+V", "Delete\tDel", "-", "Move",
-                                           "Rotate",        "Swap Components", "-", "Select All"};
+using pictures::rgb;
 
 const std::string File = "TUTORBD1.MAX";
 
@@ -62,7 +54,7 @@ void addKeepouts(Board& b)
     const int right = b.outline.width - Size, bottom = b.outline.height - Size;
     for (Point corner : {Point{0, 0}, Point{right, 0}, Point{0, bottom}, Point{right, bottom}})
         b.zones.push_back(
-            {forms::Layer::Keepout,
+            {pictures::Layer::Keepout,
              {corner, {corner.x + Size, corner.y}, {corner.x + Size, corner.y + Size}, {corner.x, corner.y + Size}},
              true});
 }
@@ -95,7 +87,7 @@ forms::PictureRef clusters()
     s.text("Without a cluster", {450, 330, 4000, 260}, true);
     chip({700, 1000, 1600, 600}, "U4");
     chip({3800, 2650, 500, 300}, "C3");
-    s.figure({forms::Figure::Kind::Line, {2300, 1300, 1500, 1350}, "", line, false, true});
+    s.figure({pictures::Figure::Kind::Line, {2300, 1300, 1500, 1350}, "", line, false, true});
     s.text("C3 may end up far from U4.", {450, 3150, 4300, 300});
 
     s.box("", {5150, 250, 4600, 3300}, black);
@@ -103,23 +95,21 @@ forms::PictureRef clusters()
     s.box("", {6050, 900, 2700, 1500}, group);
     chip({6250, 1000, 1600, 600}, "U4");
     chip({8050, 1150, 500, 300}, "C3");
-    s.figure({forms::Figure::Kind::Line, {7850, 1300, 200, 0}, "", line, false, true});
+    s.figure({pictures::Figure::Kind::Line, {7850, 1300, 200, 0}, "", line, false, true});
     s.text("The autoplacer keeps U4 and C3 together.", {5300, 3150, 4300, 300});
     return s.done();
 }
 
 forms::PictureRef gridsDialog()
 {
-    using namespace item;
-    return Shot::host(prepared(), File)
-        .dialog("Grids", {300, 1200, 4200, 3300},
-                {field("Placement grid", "100 mil", {150, 150, 3750, 300}, true),
-                 field("Routing grid", "25 mil", {150, 600, 3750, 300}),
-                 field("Via grid", "25 mil", {150, 1050, 3750, 300}),
-                 field("Display grid", "100 mil", {150, 1500, 3750, 300}),
-                 check("Snap to grid", true, {150, 1950, 3000, 285}),
-                 button("OK", {800, 2400, 1100, 380}), button("Cancel", {2200, 2400, 1100, 380})})
-        .done();
+    Shot s = Shot::host(prepared(), File);
+    return pictures::gridsDialog(s, {300, 1200}, 100, {"Placement grid"}).done();
+}
+
+forms::PictureRef componentClearance()
+{
+    Shot s = Shot::host(prepared(), File);
+    return designRulesDialog(s, {150, 600}, {"Component clearance"}).done();
 }
 
 forms::PictureRef clusterDialog()
@@ -128,7 +118,7 @@ forms::PictureRef clusterDialog()
     Board b = prepared();
     select(b, {"U4", "C3"});
     return Shot::host(b, File)
-        .dialog("Cluster", {300, 1200, 4200, 3500},
+        .dialogOf("Place", "Cluster", {300, 1200, 4200, 3500},
                 {field("Name", "DECOUPLE_U4", {150, 150, 3750, 300}, true),
                  label("Components in the cluster:", {150, 600, 3750, 285}),
                  list({"U4", "C3"}, "", {150, 920, 3750, 900}),
@@ -144,7 +134,7 @@ forms::PictureRef autoplaceDialog(Highlight h)
     using namespace item;
     const bool what = h == Highlight::What, passes = h == Highlight::Passes;
     return Shot::host(prepared(), File)
-        .dialog("Autoplace", {250, 1100, 4600, 5000},
+        .dialogOf("Auto", "Autoplace", {250, 1100, 4600, 5000},
                 {group("Place", {120, 40, 4200, 1400}),
                  option("All unplaced components", true, {260, 340, 3900, 285}, what),
                  option("Selected components", false, {260, 680, 3900, 285}),
@@ -166,9 +156,6 @@ LessonPictures lesson14Pictures()
 {
     const std::vector<std::string> all = waitingReferences();
     const Board waiting = arranged({});
-
-    Board withKeepouts = arranged({});
-    addKeepouts(withKeepouts);
 
     const Board locked = prepared();
     const Component& j1 = part(locked, "J1");
@@ -200,33 +187,38 @@ LessonPictures lesson14Pictures()
                  .status(std::to_string(Waiting) + " components unplaced")
                  .done(),
              {2})
-        .add("Image3", host(waiting).menu("Place", PlaceMenu, 2).done(), {3})
-        .add("Image4",
-             host(withKeepouts)
-                 .note("Keepouts for the mounting holes", {1300, 1450, 2800, 300}, onSlide(withKeepouts, {250, 250}))
-                 .done(),
-             {4})
-        .add("Image5",
+        .add("Image3",
              host(locked)
-                 .note("J1, placed and locked", {1300, 1450, 2600, 300},
-                       onSlide(locked, {j1.at.x, j1.at.y - j1.height / 2}))
-                 .note("U16, placed and locked", {1700, 5550, 2400, 300}, onSlide(locked, part(locked, "U16").at))
+                 .note("Keepouts for the mounting holes", {1300, 1450, 2800, 300}, onSlide(locked, {250, 250}))
+                 .note("J1, placed and locked", {150, 4500, 2100, 300},
+                       onSlide(locked, {j1.at.x, j1.at.y + j1.height / 2}))
+                 .note("U16, placed and locked", {2300, 5550, 2400, 300}, onSlide(locked, part(locked, "U16").at))
                  .status("Locked: J1, U16")
                  .done(),
-             {5})
-        .add("Image6", host(locked).menu("Setup", SetupMenu, 3).done(), {6})
+             {3})
+        .add("Image4",
+             host(locked)
+                 .note("Free space inside the outline", {1300, 1450, 2800, 300},
+                       onSlide(locked, {j1.at.x + 1800, j1.at.y}))
+                 .note(std::to_string(Waiting) + " components to place", {5200, 1400, 1600, 480},
+                       onSlide(locked, part(locked, "U9").at))
+                 .status(std::to_string(Waiting) + " components unplaced")
+                 .done(),
+             {4})
+        .add("Image5", host(locked).menu("Setup", "Design Rules").done(), {5})
+        .add("Image6", componentClearance(), {6})
         .add("Image7", gridsDialog(), {7})
         .add("Image8", clusters(), {8})
         .add("Image9",
              host(clusterMembers)
-                 .menu("Place", PlaceMenu, 1)
+                 .menu("Place", "Cluster")
                  .note("U4 and C3 selected", {5200, 3000, 1600, 300},
                        onSlide(clusterMembers, part(clusterMembers, "C3").at))
                  .status("2 components selected")
                  .done(),
              {9})
         .add("Image10", clusterDialog(), {10})
-        .add("Image11", host(locked).menu("Auto", AutoMenu, 5).done(), {11})
+        .add("Image11", host(locked).menu("Auto", "Autoplace").done(), {11})
         .add("Image12", autoplaceDialog(Highlight::What), {12})
         .add("Image13", autoplaceDialog(Highlight::Passes), {13})
         .add("Image14",
@@ -244,7 +236,7 @@ LessonPictures lesson14Pictures()
                  .note("C5 dragged next to U16", {250, 4950, 1850, 300}, onSlide(moved, {newC5.x - 80, newC5.y + 50}))
                  .done(),
              {16})
-        .add("Image17", host(swapping).menu("Edit", EditMenu, 9).status("2 components selected").done(), {17})
+        .add("Image17", host(swapping).menu("Edit", "Swap Components").status("2 components selected").done(), {17})
         .done();
 }
 

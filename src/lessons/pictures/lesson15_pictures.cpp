@@ -9,19 +9,17 @@
 namespace lt {
 
 using namespace pictures;
-using forms::Board;
-using forms::Layer;
-using forms::Point;
+using pictures::Board;
+using pictures::Layer;
+using pictures::Point;
 
 namespace {
 
-using forms::rgb;
+using pictures::rgb;
 
 constexpr unsigned Black = rgb(0, 0, 0), Copper = rgb(230, 60, 60), Pushed = rgb(70, 130, 255),
                    Ghost = rgb(190, 190, 190), PadColor = rgb(60, 60, 60);
 
-const std::vector<std::string> RouteMenu = {"Add Track", "Auto Path", "Add Via", "Edit Segment", "-", "Unroute", "-",
-                                            "Options..."};
 
 // TUTORBD4.MAX, the board of the exercises.
 const std::string File = "TUTORBD4.MAX";
@@ -43,7 +41,7 @@ const std::vector<Point> BackUp = {{1840, 940}, {1840, U7Pad.y - 76}, U7Pad};
 // where the first connection lies, and on those of U3 and U4, where the
 // second one does; each is kept clear of the description box at the lower
 // right.
-constexpr forms::Area FirstView = {800, 300, 1300, 1180}, SecondView = {1400, 300, 1300, 1180};
+constexpr pictures::Area FirstView = {800, 300, 1300, 1180}, SecondView = {1400, 300, 1300, 1180};
 
 Board withConnections()
 {
@@ -57,7 +55,7 @@ Board scene() { return zoomIn(withConnections(), FirstView); }
 
 // The board once auto path has routed U2 to U6 (shown selected, as just
 // routed).
-Board aroundR3(bool justRouted, forms::Area view = FirstView)
+Board aroundR3(bool justRouted, pictures::Area view = FirstView)
 {
     Board b = withConnections();
     dropConnectionFrom(b, U2Pad);
@@ -84,13 +82,13 @@ Board withVias()
 // A numbered click of the mouse, drawn as a ring with its number beside it.
 void click(Shot& s, Point at, int number)
 {
-    s.figure({forms::Figure::Kind::Ellipse, {at.x - 110, at.y - 110, 220, 220}, "", rgb(0, 0, 200)});
+    s.figure({pictures::Figure::Kind::Ellipse, {at.x - 110, at.y - 110, 220, 220}, "", rgb(0, 0, 200)});
     s.text(std::to_string(number), {at.x + 120, at.y - 330, 300, 260}, true, rgb(0, 0, 200));
 }
 
 void line(Shot& s, Point a, Point b, unsigned color, bool bold = true)
 {
-    s.figure({forms::Figure::Kind::Line, {a.x, a.y, b.x - a.x, b.y - a.y}, "", color, false, bold});
+    s.figure({pictures::Figure::Kind::Line, {a.x, a.y, b.x - a.x, b.y - a.y}, "", color, false, bold});
 }
 
 void polyline(Shot& s, const std::vector<Point>& points, unsigned color)
@@ -106,8 +104,8 @@ void routingPanel(Shot& s, int left, const char* title, const char* remark, bool
     s.box("", {left, 250, 4600, 3400}, Black);
     s.text(title, {left + 150, 330, 4300, 260}, true);
     const Point start = {left + 700, 1200}, end = {left + 3900, 2400};
-    s.figure({forms::Figure::Kind::Pad, {start.x - 150, start.y - 150, 300, 300}, "", Copper});
-    s.figure({forms::Figure::Kind::Pad, {end.x - 150, end.y - 150, 300, 300}, "", Copper});
+    s.figure({pictures::Figure::Kind::Pad, {start.x - 150, start.y - 150, 300, 300}, "", Copper});
+    s.figure({pictures::Figure::Kind::Pad, {end.x - 150, end.y - 150, 300, 300}, "", Copper});
     s.box("", {left + 1700, 1300, 1300, 900}, PadColor, true);
     s.text("R3", {left + 2200, 1620, 600, 260}, true, rgb(255, 255, 255));
     const std::vector<Point> path = {start, {left + 3300, 1200}, {left + 3900, 1800}, end};
@@ -139,8 +137,8 @@ forms::PictureRef pushAndShove()
                true);
         s.box("", {left + 1300, 850, 2000, 600}, PadColor, true);
         s.box("", {left + 1300, 2250, 2000, 600}, PadColor, true);
-        s.figure({forms::Figure::Kind::Pad, {left + 400, 1550, 200, 200}, "", Copper});
-        s.figure({forms::Figure::Kind::Pad, {left + 4000, 1550, 200, 200}, "", Copper});
+        s.figure({pictures::Figure::Kind::Pad, {left + 400, 1550, 200, 200}, "", Copper});
+        s.figure({pictures::Figure::Kind::Pad, {left + 4000, 1550, 200, 200}, "", Copper});
         const std::vector<Point> straight = {{left + 150, 1850}, {left + 4450, 1850}};
         if (!after) {
             polyline(s, straight, Pushed);
@@ -161,8 +159,8 @@ forms::PictureRef pushAndShove()
 forms::PictureRef optionsDialog()
 {
     using namespace item;
-    return Shot::host(aroundR3(false))
-        .dialog("Auto Path Options", {250, 1100, 4700, 5000},
+    return Shot::host(aroundR3(false), File)
+        .dialogOf("Route", "Options", {250, 1100, 4700, 5000},
                 {group("Layers", {120, 40, 4300, 1000}), check("Top", true, {260, 340, 1900, 285}),
                  check("Bottom", true, {2300, 340, 1900, 285}), check("Inner 1 (plane)", false, {260, 660, 1900, 285}),
                  check("Inner 2 (plane)", false, {2300, 660, 1900, 285}),
@@ -178,9 +176,10 @@ forms::PictureRef optionsDialog()
 
 // The routed tutorial board with two connections the autorouter could not
 // finish.
+// TUTORBD2.MAX as the autorouter may leave it: two connections unrouted.
 Board autorouterLeftovers()
 {
-    Board b = tutorialBoard(Stage::Routed);
+    Board b = tutorialBoard(Stage::Autorouted);
     unroute(b, "U10", 8, "U8", 2);
     unroute(b, "J1", 20, "U11", 1);
     return b;
@@ -207,8 +206,8 @@ LessonPictures lesson15Pictures()
     noPath.cursor = U3Pad;
 
     const Board leftovers = autorouterLeftovers();
-    const forms::Connection& leftover = leftovers.connections.back();
-    const int total = connectionCount(Stage::Routed);
+    const pictures::Connection& leftover = leftovers.connections.back();
+    const int total = connectionCount(Stage::Autorouted);
 
     return LessonPictureList(12)
         .add("Image1",
@@ -218,7 +217,7 @@ LessonPictures lesson15Pictures()
                  .done(),
              {1, 5})
         .add("Image2", manualAndAutoPath(), {2})
-        .add("Image3", Shot::host(scene(), File).menu("Route", RouteMenu, 1).done(), {3})
+        .add("Image3", Shot::host(scene(), File).menu("Route", "Auto Path").done(), {3})
         .add("Image4",
              Shot::host(picking, File)
                  .note("Start: a pad of U2", {150, 2300, 2000, 300}, onSlide(picking, U2Pad))
@@ -234,7 +233,7 @@ LessonPictures lesson15Pictures()
                  .done(),
              {6})
         .add("Image6", pushAndShove(), {7})
-        .add("Image7", Shot::host(aroundR3(false), File).menu("Route", RouteMenu, 7).done(), {8})
+        .add("Image7", Shot::host(aroundR3(false), File).menu("Route", "Options").done(), {8})
         .add("Image8", optionsDialog(), {9})
         .add("Image9",
              Shot::host(noPath, File)
@@ -244,7 +243,7 @@ LessonPictures lesson15Pictures()
                  .done(),
              {10})
         .add("Image10",
-             Shot::host(leftovers)
+             Shot::host(leftovers, designFile(Stage::Autorouted))
                  .note(
                      "Left unrouted by the autorouter", {300, 5300, 3300, 300},
                      onSlide(leftovers, {(leftover.from.x + leftover.to.x) / 2, (leftover.from.y + leftover.to.y) / 2}))

@@ -9,20 +9,20 @@ namespace lt::win32 {
 
 namespace {
 
-COLORREF layerColor(forms::Layer layer)
+COLORREF layerColor(pictures::Layer layer)
 {
     switch (layer) {
-    case forms::Layer::Top:
+    case pictures::Layer::Top:
         return RGB(230, 60, 60);
-    case forms::Layer::Bottom:
+    case pictures::Layer::Bottom:
         return RGB(70, 130, 255);
-    case forms::Layer::Inner1:
+    case pictures::Layer::Inner1:
         return RGB(40, 190, 80);
-    case forms::Layer::Inner2:
+    case pictures::Layer::Inner2:
         return RGB(230, 150, 40);
-    case forms::Layer::Silk:
+    case pictures::Layer::Silk:
         return RGB(230, 230, 90);
-    case forms::Layer::Keepout:
+    case pictures::Layer::Keepout:
         return RGB(180, 80, 200);
     }
     return RGB(255, 255, 255);
@@ -35,20 +35,20 @@ constexpr COLORREF Selected_ = RGB(255, 255, 255), Outline = RGB(230, 230, 90), 
 // Board mils to pixels of the canvas, by the design area's fitting.
 struct Fit {
     const Canvas& c;
-    forms::BoardFit fit;
-    POINT at(forms::Point p) const { return c.point(fit.toPicture(p)); }
+    pictures::BoardFit fit;
+    POINT at(pictures::Point p) const { return c.point(fit.toPicture(p)); }
     int len(int mils) const { return std::max(1, c.px(fit.length(mils))); }
 };
 
-std::vector<POINT> mapped(const Fit& f, const std::vector<forms::Point>& points)
+std::vector<POINT> mapped(const Fit& f, const std::vector<pictures::Point>& points)
 {
     std::vector<POINT> out;
-    for (const forms::Point& p : points)
+    for (const pictures::Point& p : points)
         out.push_back(f.at(p));
     return out;
 }
 
-void paintZone(HDC dc, const Fit& f, const forms::Zone& z, int dpiScale)
+void paintZone(HDC dc, const Fit& f, const pictures::Zone& z, int dpiScale)
 {
     const std::vector<POINT> pts = mapped(f, z.outline);
     if (pts.size() < 3)
@@ -66,7 +66,7 @@ void paintZone(HDC dc, const Fit& f, const forms::Zone& z, int dpiScale)
     }
 }
 
-bool inside(const std::vector<forms::Point>& polygon, forms::Point p)
+bool inside(const std::vector<pictures::Point>& polygon, pictures::Point p)
 {
     bool in = false;
     for (std::size_t i = 0, j = polygon.size() - 1; i < polygon.size(); j = i++) {
@@ -78,7 +78,7 @@ bool inside(const std::vector<forms::Point>& polygon, forms::Point p)
     return in;
 }
 
-void paintComponent(const Canvas& c, const Fit& f, const forms::Component& part, const std::vector<forms::Zone>& zones)
+void paintComponent(const Canvas& c, const Fit& f, const pictures::Component& part, const std::vector<pictures::Zone>& zones)
 {
     const POINT centre = f.at(part.at);
     const int w = f.len(part.width), h = f.len(part.height);
@@ -86,10 +86,10 @@ void paintComponent(const Canvas& c, const Fit& f, const forms::Component& part,
     const bool across = part.width >= part.height; // pads along the long sides
     const int perSide = std::max(1, part.pins / 2);
     const int pad = std::max(2, std::min(across ? w : h, (across ? w : h) / (perSide * 2)));
-    const COLORREF padColor = part.selected ? Selected_ : layerColor(part.surfaceMount ? forms::Layer::Top : forms::Layer::Inner2);
-    const forms::Zone* relieved = nullptr;
+    const COLORREF padColor = part.selected ? Selected_ : layerColor(part.surfaceMount ? pictures::Layer::Top : pictures::Layer::Inner2);
+    const pictures::Zone* relieved = nullptr;
     // Only through-hole pads reach a plane on another layer.
-    for (const forms::Zone& z : zones)
+    for (const pictures::Zone& z : zones)
         if (z.reliefs && !part.surfaceMount && inside(z.outline, part.at))
             relieved = &z;
     for (int side = 0; side < 2; ++side)
@@ -99,7 +99,7 @@ void paintComponent(const Canvas& c, const Fit& f, const forms::Component& part,
                              : POINT{side ? body.right : body.left, body.top + along};
             RECT p = {m.x - pad / 2, m.y - pad / 2, m.x + pad / 2 + 1, m.y + pad / 2 + 1};
             if (relieved) {
-                forms::Figure spoke{forms::Figure::Kind::Relief, {}, {}, layerColor(relieved->layer)};
+                pictures::Figure spoke{pictures::Figure::Kind::Relief, {}, {}, layerColor(relieved->layer)};
                 const RECT ring = {p.left - pad / 2, p.top - pad / 2, p.right + pad / 2, p.bottom + pad / 2};
                 fill(c.dc, ring, RGB(0, 0, 0));
                 const int s = std::max(1, pad / 4);
@@ -108,9 +108,9 @@ void paintComponent(const Canvas& c, const Fit& f, const forms::Component& part,
             }
             fill(c.dc, p, padColor);
         }
-    frame(c.dc, body, part.selected ? Selected_ : layerColor(forms::Layer::Silk), part.selected ? c.sc(2) : 1);
+    frame(c.dc, body, part.selected ? Selected_ : layerColor(pictures::Layer::Silk), part.selected ? c.sc(2) : 1);
     RECT label = {body.left - c.sc(30), body.top, body.right + c.sc(30), body.bottom};
-    text(c, part.reference, label, part.selected ? Selected_ : layerColor(forms::Layer::Silk),
+    text(c, part.reference, label, part.selected ? Selected_ : layerColor(pictures::Layer::Silk),
          DT_SINGLELINE | DT_CENTER | DT_VCENTER, 7);
     if (part.locked) {
         const RECT lock = {body.right - c.sc(9), body.top + c.sc(2), body.right - c.sc(2), body.top + c.sc(9)};
@@ -120,39 +120,39 @@ void paintComponent(const Canvas& c, const Fit& f, const forms::Component& part,
 
 } // namespace
 
-void paintBoard(const Canvas& c, const forms::Board& b, const RECT& area, const forms::BoardZoom& zoom)
+void paintBoard(const Canvas& c, const pictures::Board& b, const RECT& area, const pictures::BoardZoom& zoom)
 {
     paintBoard(c, b,
-               forms::Area{MulDiv(area.left - c.area.left, 1440, c.dpi), MulDiv(area.top - c.area.top, 1440, c.dpi),
+               pictures::Area{MulDiv(area.left - c.area.left, 1440, c.dpi), MulDiv(area.top - c.area.top, 1440, c.dpi),
                            MulDiv(area.right - area.left, 1440, c.dpi), MulDiv(area.bottom - area.top, 1440, c.dpi)},
                zoom);
 }
 
-void paintBoard(const Canvas& c, const forms::Board& b, const forms::Area& area, const forms::BoardZoom& zoom)
+void paintBoard(const Canvas& c, const pictures::Board& b, const pictures::Area& area, const pictures::BoardZoom& zoom)
 {
-    const Fit f{c, forms::BoardFit(b, area, zoom)};
-    for (const forms::Zone& z : b.zones)
+    const Fit f{c, pictures::BoardFit(b, area, zoom)};
+    for (const pictures::Zone& z : b.zones)
         paintZone(c.dc, f, z, c.sc(1));
     const POINT tl = f.at({b.outline.left, b.outline.top});
     const POINT br = f.at({b.outline.left + b.outline.width, b.outline.top + b.outline.height});
     frame(c.dc, RECT{tl.x, tl.y, br.x + 1, br.y + 1}, Outline, c.sc(1));
-    for (const forms::Track& t : b.tracks) {
+    for (const pictures::Track& t : b.tracks) {
         const std::vector<POINT> pts = mapped(f, t.points);
         Selected pen(c.dc, CreatePen(PS_SOLID, f.len(t.width), t.selected ? Selected_ : layerColor(t.layer)));
         Polyline(c.dc, pts.data(), static_cast<int>(pts.size()));
     }
-    for (const forms::Via& v : b.vias) {
+    for (const pictures::Via& v : b.vias) {
         const POINT m = f.at(v.at);
         const int r = std::max(c.sc(3), f.len(20));
         Selected pen(c.dc, CreatePen(PS_SOLID, std::max(1, r / 2), v.selected ? Selected_ : RGB(200, 200, 200)));
         Selected brush(c.dc, CreateSolidBrush(RGB(0, 0, 0)));
         Ellipse(c.dc, m.x - r, m.y - r, m.x + r, m.y + r);
     }
-    for (const forms::Component& part : b.components)
+    for (const pictures::Component& part : b.components)
         paintComponent(c, f, part, b.zones);
-    for (const forms::Connection& n : b.connections)
+    for (const pictures::Connection& n : b.connections)
         line(c.dc, f.at(n.from), f.at(n.to), Ratsnest, 1);
-    for (const forms::Dimension& d : b.dimensions) {
+    for (const pictures::Dimension& d : b.dimensions) {
         const POINT a = f.at(d.from), e = f.at(d.to);
         line(c.dc, a, e, RGB(255, 255, 255), 1);
         for (POINT end : {a, e})

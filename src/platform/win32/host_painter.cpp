@@ -17,18 +17,18 @@ struct Bars {
 
 Bars layout(const Canvas& c)
 {
-    const forms::HostLayout l = forms::hostLayout(c.twips());
+    const pictures::HostLayout l = pictures::hostLayout(c.twips());
     return {c.rect(l.title), c.rect(l.menu), c.rect(l.toolbar), c.rect(l.design), c.rect(l.status)};
 }
 
 // The left edge of each menu bar entry.
-std::vector<int> menuLefts(const Canvas& c, const forms::Picture& p, const RECT& bar)
+std::vector<int> menuLefts(const Canvas& c, const pictures::HostScreen& h, const RECT& bar)
 {
     std::vector<int> lefts;
     int x = bar.left + c.sc(6);
-    for (const std::string& entry : p.menuBar) {
+    for (const pictures::Menu& m : pictures::menuBar(h.window)) {
         lefts.push_back(x);
-        x += textWidth(c, entry) + c.sc(14);
+        x += textWidth(c, m.name()) + c.sc(14);
     }
     return lefts;
 }
@@ -50,21 +50,22 @@ void paintTitleBar(const Canvas& c, const RECT& r, const std::string& title)
     }
 }
 
-void paintMenuBar(const Canvas& c, const forms::Picture& p, const RECT& r)
+void paintMenuBar(const Canvas& c, const pictures::HostScreen& h, const RECT& r)
 {
     fill(c.dc, r, Face);
-    const std::vector<int> lefts = menuLefts(c, p, r);
-    for (std::size_t i = 0; i < p.menuBar.size(); ++i) {
-        const bool open = p.menu && p.menu->title == p.menuBar[i];
-        RECT e = {lefts[i] - c.sc(4), r.top + 1, lefts[i] + textWidth(c, p.menuBar[i]) + c.sc(4), r.bottom - 1};
+    const std::vector<int> lefts = menuLefts(c, h, r);
+    const std::vector<pictures::Menu>& menus = pictures::menuBar(h.window);
+    for (std::size_t i = 0; i < menus.size(); ++i) {
+        const bool open = h.menu && h.menu->menu == menus[i].name();
+        RECT e = {lefts[i] - c.sc(4), r.top + 1, lefts[i] + textWidth(c, menus[i].name()) + c.sc(4), r.bottom - 1};
         if (open)
             fill(c.dc, e, Highlight);
-        text(c, p.menuBar[i], e, open ? White : Black, DT_SINGLELINE | DT_VCENTER | DT_CENTER);
+        label(c, menus[i].label, e, open ? White : Black, DT_SINGLELINE | DT_VCENTER | DT_CENTER);
     }
 }
 
 // Small drawings that stand for the toolbar's tools.
-void paintToolbar(const Canvas& c, const forms::Picture& p, const RECT& r)
+void paintToolbar(const Canvas& c, const pictures::HostScreen& p, const RECT& r)
 {
     fill(c.dc, r, Face);
     line(c.dc, {r.left, r.bottom - 1}, {r.right, r.bottom - 1}, Shadow);
@@ -112,14 +113,17 @@ struct DropDown {
     std::vector<int> tops; // of each item
 };
 
-// A menu's items in a raised box with its corner at x, y.
-DropDown paintDropDown(const Canvas& c, const std::vector<std::string>& items, int highlighted, int x, int y)
+// A menu's items in a raised box with its corner at x, y; the item named
+// `highlighted` under the pointer.
+DropDown paintDropDown(const Canvas& c, const std::vector<pictures::MenuItem>& items, const std::string& highlighted,
+                       int x, int y)
 {
     const int row = c.sc(17), sep = c.sc(8);
     int width = c.sc(90), height = c.sc(4);
-    for (const std::string& item : items) {
-        width = std::max(width, textWidth(c, item) + c.sc(50));
-        height += item == "-" ? sep : row;
+    for (const pictures::MenuItem& item : items) {
+        const int keys = item.shortcut.empty() ? 0 : textWidth(c, item.shortcut) + c.sc(20);
+        width = std::max(width, textWidth(c, item.name() + (item.dialog.empty() ? "" : "...")) + keys + c.sc(50));
+        height += item.separator() ? sep : row;
     }
     DropDown d{{x, y, x + width, y + height}, {}};
     RECT shadow = d.box;
@@ -128,45 +132,60 @@ DropDown paintDropDown(const Canvas& c, const std::vector<std::string>& items, i
     fill(c.dc, d.box, Face);
     bevel(c.dc, d.box, true);
     int top = y + c.sc(2);
-    for (std::size_t i = 0; i < items.size(); ++i) {
+    for (const pictures::MenuItem& item : items) {
         d.tops.push_back(top);
-        if (items[i] == "-") {
+        if (item.separator()) {
             line(c.dc, {x + c.sc(3), top + sep / 2}, {d.box.right - c.sc(3), top + sep / 2}, Shadow);
             top += sep;
             continue;
         }
         RECT itemRect = {x + c.sc(3), top, d.box.right - c.sc(3), top + row};
-        const bool hot = static_cast<int>(i) == highlighted;
+        const bool hot = !highlighted.empty() && item.name() == highlighted;
         if (hot)
             fill(c.dc, itemRect, Highlight);
-        const std::string& label = items[i];
-        const auto tab = label.find('\t');
+        const COLORREF ink = hot ? White : Black;
+        const std::string shown = item.menuText();
+        const auto tab = shown.find('\t');
         RECT t = {itemRect.left + c.sc(16), itemRect.top, itemRect.right - c.sc(8), itemRect.bottom};
-        text(c, label.substr(0, tab), t, hot ? White : Black, DT_SINGLELINE | DT_VCENTER);
+        label(c, shown.substr(0, tab), t, ink, DT_SINGLELINE | DT_VCENTER);
         if (tab != std::string::npos)
-            text(c, label.substr(tab + 1), t, hot ? White : Black, DT_SINGLELINE | DT_VCENTER | DT_RIGHT);
+            text(c, shown.substr(tab + 1), t, ink, DT_SINGLELINE | DT_VCENTER | DT_RIGHT);
+        if (!item.choices.empty()) {
+            // The arrow of a cascading item.
+            const int m = (itemRect.top + itemRect.bottom) / 2, tip = itemRect.right - c.sc(5), h = c.sc(4);
+            const POINT arrow[] = {{tip - h, m - h}, {tip, m}, {tip - h, m + h}};
+            Selected pen(c.dc, CreatePen(PS_SOLID, 1, ink));
+            Selected brush(c.dc, CreateSolidBrush(ink));
+            Polygon(c.dc, arrow, 3);
+        }
         top += row;
     }
     return d;
 }
 
-void paintMenu(const Canvas& c, const forms::Picture& p, const Bars& bars)
+void paintMenu(const Canvas& c, const pictures::HostScreen& h, const Bars& bars)
 {
-    const forms::Menu& menu = *p.menu;
-    const std::vector<int> lefts = menuLefts(c, p, bars.menu);
-    const auto entry = std::find(p.menuBar.begin(), p.menuBar.end(), menu.title);
-    const int left = entry == p.menuBar.end() ? bars.menu.left : lefts[static_cast<std::size_t>(entry - p.menuBar.begin())] - c.sc(4);
-    const DropDown d = paintDropDown(c, menu.items, menu.highlighted, left, bars.menu.bottom);
-    if (menu.submenu && menu.highlighted >= 0 && menu.highlighted < static_cast<int>(d.tops.size()))
-        paintDropDown(c, *menu.submenu, menu.submenuHighlighted, d.box.right - c.sc(4),
-                      d.tops[static_cast<std::size_t>(menu.highlighted)]);
+    const pictures::OpenMenu& open = *h.menu;
+    const pictures::Menu* menu = pictures::findMenu(h.window, open.menu);
+    if (!menu)
+        return;
+    const std::vector<pictures::Menu>& menus = pictures::menuBar(h.window);
+    const std::vector<int> lefts = menuLefts(c, h, bars.menu);
+    const auto at = static_cast<std::size_t>(menu - menus.data());
+    const std::vector<pictures::MenuItem> items = menu->itemsShown(h.designs());
+    const DropDown d = paintDropDown(c, items, open.item, lefts[at] - c.sc(4), bars.menu.bottom);
+    if (open.choice.empty())
+        return;
+    for (std::size_t i = 0; i < items.size(); ++i)
+        if (!items[i].separator() && items[i].name() == open.item)
+            paintDropDown(c, items[i].choices, open.choice, d.box.right - c.sc(4), d.tops[i]);
 }
 
 } // namespace
 
-void paintDialog(const Canvas& c, const forms::Dialog& d)
+void paintDialog(const Canvas& c, const pictures::Dialog& d)
 {
-    using K = forms::DialogItem::Kind;
+    using K = pictures::DialogItem::Kind;
     const RECT r = c.rect(d.at);
     RECT shadow = r;
     OffsetRect(&shadow, c.sc(4), c.sc(4));
@@ -179,7 +198,7 @@ void paintDialog(const Canvas& c, const forms::Dialog& d)
     t.left += c.sc(5);
     text(c, d.title, t, White, DT_SINGLELINE | DT_VCENTER | DT_END_ELLIPSIS, 8, true);
     const Canvas inside{c.dc, RECT{title.left, title.bottom + c.sc(2), title.right, r.bottom - c.sc(3)}, c.dpi};
-    for (const forms::DialogItem& item : d.items) {
+    for (const pictures::DialogItem& item : d.items) {
         const RECT a = inside.rect(item.at);
         const int box = c.sc(12), m = (a.top + a.bottom) / 2;
         switch (item.kind) {
@@ -260,20 +279,20 @@ void paintDialog(const Canvas& c, const forms::Dialog& d)
     }
 }
 
-void paintHostWindow(const Canvas& c, const forms::Picture& p)
+void paintHostWindow(const Canvas& c, const pictures::HostScreen& h)
 {
     const RECT r = c.area;
     fill(c.dc, r, Face);
     bevel(c.dc, r, true);
     const Bars bars = layout(c);
-    paintTitleBar(c, bars.title, p.title);
-    paintMenuBar(c, p, bars.menu);
-    paintToolbar(c, p, bars.toolbar);
+    paintTitleBar(c, bars.title, h.title());
+    paintMenuBar(c, h, bars.menu);
+    paintToolbar(c, h, bars.toolbar);
     fill(c.dc, bars.design, Design);
-    if (p.board) {
+    if (h.board) {
         const int save = SaveDC(c.dc);
         IntersectClipRect(c.dc, bars.design.left, bars.design.top, bars.design.right, bars.design.bottom);
-        paintBoard(c, *p.board, forms::hostLayout(c.twips()).design);
+        paintBoard(c, *h.board, pictures::hostLayout(c.twips()).design);
         RestoreDC(c.dc, save);
     }
     fill(c.dc, bars.status, Face);
@@ -281,16 +300,16 @@ void paintHostWindow(const Canvas& c, const forms::Picture& p)
     InflateRect(&status, -c.sc(2), -c.sc(2));
     bevel(c.dc, status, false);
     status.left += c.sc(4);
-    text(c, p.status, status, Black, DT_SINGLELINE | DT_VCENTER | DT_END_ELLIPSIS);
+    text(c, h.status, status, Black, DT_SINGLELINE | DT_VCENTER | DT_END_ELLIPSIS);
 }
 
-void paintOpenMenu(const Canvas& c, const forms::Picture& p)
+void paintOpenMenu(const Canvas& c, const pictures::ScreenPicture& p)
 {
-    if (p.hostWindow && p.menu)
-        paintMenu(c, p, layout(c));
+    if (p.host && p.host->menu)
+        paintMenu(c, *p.host, layout(c));
     if (p.popup) {
         const POINT at = c.point(p.popup->at);
-        paintDropDown(c, p.popup->items, p.popup->highlighted, at.x, at.y);
+        paintDropDown(c, pictures::componentPopup().items, p.popup->item, at.x, at.y);
     }
 }
 

@@ -57,6 +57,15 @@ void text(const Canvas& c, const std::string& s, RECT r, COLORREF color, UINT fl
     DrawTextW(c.dc, w.c_str(), static_cast<int>(w.size()), &r, flags | DT_NOPREFIX);
 }
 
+void label(const Canvas& c, const std::string& s, RECT r, COLORREF color, UINT flags)
+{
+    Selected font(c.dc, fontFor({"MS Sans Serif", 8, false}, c.dpi), false);
+    SetBkMode(c.dc, TRANSPARENT);
+    SetTextColor(c.dc, color);
+    const std::wstring w = widen(s);
+    DrawTextW(c.dc, w.c_str(), static_cast<int>(w.size()), &r, flags);
+}
+
 int textHeight(const Canvas& c, const std::string& s, int width, int points, bool bold)
 {
     Selected font(c.dc, fontFor({"MS Sans Serif", static_cast<double>(points), bold}, c.dpi), false);
@@ -75,7 +84,7 @@ int textWidth(const Canvas& c, const std::string& s, int points, bool bold)
     return size.cx;
 }
 
-void paintCallout(const Canvas& c, const forms::Callout& callout)
+void paintCallout(const Canvas& c, const pictures::Callout& callout)
 {
     const RECT r = c.rect(callout.at);
     if (callout.pointsTo) {
@@ -91,9 +100,9 @@ void paintCallout(const Canvas& c, const forms::Callout& callout)
     text(c, callout.text, inner, RGB(0, 0, 0), DT_WORDBREAK | DT_CENTER);
 }
 
-void paintFigure(const Canvas& c, const forms::Figure& f)
+void paintFigure(const Canvas& c, const pictures::Figure& f)
 {
-    using K = forms::Figure::Kind;
+    using K = pictures::Figure::Kind;
     const RECT r = c.rect(f.at);
     const POINT a = {r.left, r.top}, b = {r.right, r.bottom};
     switch (f.kind) {

@@ -5,8 +5,8 @@
 
 #include <string>
 
-#include "forms/host_view.h"
-#include "forms/picture.h"
+#include "pictures/host_view.h"
+#include "pictures/screen_picture.h"
 
 namespace lt::win32 {
 
@@ -17,14 +17,14 @@ struct Canvas {
     int dpi;
     int px(int twips) const { return MulDiv(twips, dpi, 1440); }
     int sc(int pixelsAt96) const { return MulDiv(pixelsAt96, dpi, 96); }
-    RECT rect(const forms::Area& a) const
+    RECT rect(const pictures::Area& a) const
     {
         return RECT{area.left + px(a.left), area.top + px(a.top), area.left + px(a.left + a.width),
                     area.top + px(a.top + a.height)};
     }
-    POINT point(forms::Point p) const { return {area.left + px(p.x), area.top + px(p.y)}; }
+    POINT point(pictures::Point p) const { return {area.left + px(p.x), area.top + px(p.y)}; }
     // The area itself, in twips from its own corner.
-    forms::Area twips() const
+    pictures::Area twips() const
     {
         return {0, 0, MulDiv(area.right - area.left, 1440, dpi), MulDiv(area.bottom - area.top, 1440, dpi)};
     }
@@ -74,22 +74,24 @@ void bevel(HDC dc, const RECT& r, bool raised);
 // Text in the UI font; flags as for DrawText.
 void text(const Canvas& c, const std::string& s, RECT r, COLORREF color, UINT flags, int points = 8, bool bold = false,
           const char* face = "MS Sans Serif");
+// A menu's label in the UI font, its access key (after '&') underlined.
+void label(const Canvas& c, const std::string& s, RECT r, COLORREF color, UINT flags);
 // Height of a text wrapped to `width` pixels, in pixels.
 int textHeight(const Canvas& c, const std::string& s, int width, int points = 8, bool bold = false);
 // Width of a text in the UI font, in pixels.
 int textWidth(const Canvas& c, const std::string& s, int points = 8, bool bold = false);
 
-void paintHostWindow(const Canvas& c, const forms::Picture& p);
+void paintHostWindow(const Canvas& c, const pictures::HostScreen& h);
 // A dropped-down menu lies in front of everything else on the screen.
-void paintOpenMenu(const Canvas& c, const forms::Picture& p);
+void paintOpenMenu(const Canvas& c, const pictures::ScreenPicture& p);
 // A board fitted into the design area (twips inside the canvas).
-void paintBoard(const Canvas& c, const forms::Board& board, const forms::Area& designArea,
-                const forms::BoardZoom& zoom = {});
+void paintBoard(const Canvas& c, const pictures::Board& board, const pictures::Area& designArea,
+                const pictures::BoardZoom& zoom = {});
 // The same for a design area given in pixels.
-void paintBoard(const Canvas& c, const forms::Board& board, const RECT& designArea,
-                const forms::BoardZoom& zoom = {});
-void paintDialog(const Canvas& c, const forms::Dialog& d);
-void paintFigure(const Canvas& c, const forms::Figure& f);
-void paintCallout(const Canvas& c, const forms::Callout& callout);
+void paintBoard(const Canvas& c, const pictures::Board& board, const RECT& designArea,
+                const pictures::BoardZoom& zoom = {});
+void paintDialog(const Canvas& c, const pictures::Dialog& d);
+void paintFigure(const Canvas& c, const pictures::Figure& f);
+void paintCallout(const Canvas& c, const pictures::Callout& callout);
 
 } // namespace lt::win32

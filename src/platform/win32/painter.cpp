@@ -89,32 +89,36 @@ void paintBanner(const Canvas& c)
 
 void paintPicture(HDC dc, const RECT& area, const forms::PictureRef& picture, int dpi)
 {
-    if (!picture)
-        return;
     const Canvas c{dc, area, dpi};
-    const forms::Picture& p = *picture;
-    if (p.symbol == "check")
-        return paintCheck(c);
-    if (p.symbol == "logo")
-        return paintLogo(c);
-    if (p.symbol == "definition")
-        return paintDefinitionIcon(c);
-    if (p.symbol == "pointer")
-        return paintPointer(c);
-    if (p.symbol == "intro")
-        return paintIntroBackground(c);
-    if (p.symbol == "banner")
-        return paintBanner(c);
-    if (p.hostWindow)
-        paintHostWindow(c, p);
-    else if (p.background != 0xFFFFFFFF)
-        fill(dc, area, p.background);
-    for (const forms::Figure& f : p.figures)
+    if (const auto* builtIn = dynamic_cast<const forms::BuiltInPicture*>(picture.get())) {
+        const std::string& name = builtIn->name();
+        if (name == "check")
+            return paintCheck(c);
+        if (name == "logo")
+            return paintLogo(c);
+        if (name == "definition")
+            return paintDefinitionIcon(c);
+        if (name == "pointer")
+            return paintPointer(c);
+        if (name == "intro")
+            return paintIntroBackground(c);
+        if (name == "banner")
+            return paintBanner(c);
+        return;
+    }
+    const auto* p = dynamic_cast<const pictures::ScreenPicture*>(picture.get());
+    if (!p)
+        return;
+    if (p->host)
+        paintHostWindow(c, *p->host);
+    else if (p->background != 0xFFFFFFFF)
+        fill(dc, area, p->background);
+    for (const pictures::Figure& f : p->figures)
         paintFigure(c, f);
-    for (const forms::Dialog& d : p.dialogs)
+    for (const pictures::Dialog& d : p->dialogs)
         paintDialog(c, d);
-    paintOpenMenu(c, p);
-    for (const forms::Callout& callout : p.callouts)
+    paintOpenMenu(c, *p);
+    for (const pictures::Callout& callout : p->callouts)
         paintCallout(c, callout);
 }
 

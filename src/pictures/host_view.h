@@ -5,12 +5,9 @@
 
 #include <optional>
 
-#include "forms/picture.h"
+#include "pictures/screen_picture.h"
 
-namespace lt::forms {
-
-// Colours as the pictures write them, as COLORREF values.
-constexpr unsigned rgb(unsigned r, unsigned g, unsigned b) { return r | g << 8 | b << 16; }
+namespace lt::pictures {
 
 struct HostLayout {
     Area title, menu, toolbar, design, status; // twips inside the picture
@@ -41,4 +38,4 @@ private:
     double scale_ = 1, x0_ = 0, y0_ = 0, left_ = 0, top_ = 0;
 };
 
-} // namespace lt::forms
+} // namespace lt::pictures

@@ -1,9 +1,9 @@
-#include "forms/host_view.h"
+#include "pictures/host_view.h"
 
 #include <algorithm>
 #include <cmath>
 
-namespace lt::forms {
+namespace lt::pictures {
 
 namespace {
 // Heights of the window's bars, in twips (pixels at 96 dots an inch times 15).
@@ -62,4 +62,4 @@ Point BoardFit::toPicture(Point p) const
 
 int BoardFit::length(int mils) const { return static_cast<int>(std::lround(mils * scale_)); }
 
-} // namespace lt::forms
+} // namespace lt::pictures
