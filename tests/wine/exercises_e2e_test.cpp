@@ -135,6 +135,33 @@ TEST_F(Exercises, TheWindowKeepsItsWidthAndItsSmallestHeight)
     ASSERT_TRUE(program().waitExit());
 }
 
+// Pointing at the on-top option only describes it; it does not take the
+// front from the window the learner is working in.
+TEST_F(Exercises, PointingAtTheOnTopOptionOnlyDescribesIt)
+{
+    HWND menu = startToMenu();
+    ASSERT_TRUE(menu);
+    HWND steps = startExercises(menu, L"Autorouting");
+    ASSERT_TRUE(steps);
+    ASSERT_TRUE(uia::waitWindow(L"MaxFrame", L""));
+    // The learner has clicked into the steps window, which stays in front.
+    ASSERT_TRUE(waitUntil([&] {
+        SetForegroundWindow(steps);
+        Sleep(300);
+        return GetForegroundWindow() == steps;
+    }));
+    HWND check = uia::findChild(steps, L"Always on top", L"Button");
+    ASSERT_TRUE(check);
+    uia::moveMouseOver(check);
+    EXPECT_TRUE(waitUntil([&] { return uia::findChild(steps, L"On-top window -- Enabled.", L"Static") != nullptr; }))
+        << "the description line says what the option does";
+    Sleep(500);
+    EXPECT_EQ(GetForegroundWindow(), steps) << "Trazel is not brought forward";
+    ASSERT_TRUE(waitUntil([&] { return uia::clickButton(steps, L"Quit"); }));
+    ASSERT_TRUE(uia::answer(box(), L"Yes"));
+    ASSERT_TRUE(program().waitExit());
+}
+
 TEST_F(Exercises, TrazelClosedDuringTheExercisesLeadsBackToTheMenu)
 {
     HWND menu = startToMenu();

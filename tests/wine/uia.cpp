@@ -514,6 +514,23 @@ INPUT keyInput(UINT vk, bool up)
 
 } // namespace
 
+void moveMouseOver(HWND w)
+{
+    RECT r;
+    GetWindowRect(w, &r);
+    const int x = (r.left + r.right) / 2, y = (r.top + r.bottom) / 2;
+    // A few steps, so that the pointer also crosses the window on its way in.
+    for (int step = 4; step >= 0; --step) {
+        INPUT in{};
+        in.type = INPUT_MOUSE;
+        in.mi.dx = MulDiv(x + step * 3, 65535, GetSystemMetrics(SM_CXSCREEN) - 1);
+        in.mi.dy = MulDiv(y, 65535, GetSystemMetrics(SM_CYSCREEN) - 1);
+        in.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+        SendInput(1, &in, sizeof in);
+        Sleep(kPollMs);
+    }
+}
+
 void pressKey(HWND top, UINT vk, bool alt)
 {
     // Synthetic input goes to the foreground window's focused control.

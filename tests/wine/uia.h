@@ -71,6 +71,9 @@ std::future<bool> endSession(HWND top);
 
 // Types one key into the focused control of the window's program, with Alt
 // held if asked.
+// Moves the real mouse pointer to the middle of a window, as the learner's
+// hand would: the window under it gets the mouse-move messages.
+void moveMouseOver(HWND w);
 void pressKey(HWND top, UINT vk, bool alt = false);
 
 // A started program; killed when the wrapper goes if it still runs. Its output
