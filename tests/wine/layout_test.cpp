@@ -1,5 +1,5 @@
-// Every window of the tutorial fits the screen at the desktop's resolution,
-// and none of its controls is cut off by the window that holds it. The suite
+// Every window of the installed program fits the screen at the desktop's
+// resolution, and none of its controls is cut off by the window that holds it. The suite
 // runs at 96 DPI and again at 144 DPI (150 %), where window frames and
 // system fonts do not grow in proportion to the twips the windows are
 // designed in.
@@ -73,10 +73,11 @@ TEST_F(Layout, EveryWindowFitsTheScreenAndCutsOffNoControl)
     ASSERT_TRUE(menu);
     EXPECT_EQ(layoutFaults(menu), std::vector<std::string>{}) << "the lesson menu";
 
-    // Each lesson's first screens, its palette, and the chart and definition
-    // boxes of the lessons that have them.
-    const std::pair<const wchar_t*, int> lessons[] = {
-        {L"Introducing Trazel", 3}, {L"Creating a new design", 4}, {L"Autorouting", 3}, {L"Resolving problems", 3}};
+    // Lessons with a chart and with a definition box, and their palettes.
+    // Every screen of every window is measured inside the test's own process
+    // (layout_inside_test.cpp); here the installed program shows that it
+    // scales with the desktop by itself.
+    const std::pair<const wchar_t*, int> lessons[] = {{L"Introducing Trazel", 2}, {L"Creating a new design", 2}};
     for (const auto& [name, screens] : lessons) {
         const std::string lessonName = lt::win32::narrow(name);
         ASSERT_TRUE(uia::clickButton(menu, name));

@@ -4,7 +4,10 @@
 # unmanaged windows, openbox managing the windows as on a learner's desktop,
 # and that desktop at 150 % (144 DPI).
 file(GLOB LT_WINE_TESTS CONFIGURE_DEPENDS tests/wine/*.cpp)
-add_executable(wine_tests ${LT_WINE_TESTS})
+# Some tests run the tutorial in their own process on the real window system,
+# with the simulated desktop and file system around it.
+file(GLOB LT_SIM_SOURCES CONFIGURE_DEPENDS src/platform/sim/*.cpp)
+add_executable(wine_tests ${LT_WINE_TESTS} ${LT_SIM_SOURCES})
 target_link_libraries(wine_tests PRIVATE lt_win32 GTest::gtest GTest::gtest_main)
 target_link_options(wine_tests PRIVATE ${LT_STATIC_RUNTIME})
 
