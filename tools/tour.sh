@@ -3,7 +3,8 @@
 #   tools/tour.sh [LESSON ...]     (all fifteen without arguments)
 # The pictures land in build/tour/lessonNN-screenKK.png. LT_TOUR_BUILD and
 # LT_TOUR_DIR name another build tree and picture folder, so that several
-# tours can run at once.
+# tours can run at once; LT_TOUR_DPI=144 shows a desktop at 150 % (use a
+# folder of its own: the prefix keeps the resolution it was made with).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 tools/setup.sh

@@ -52,12 +52,12 @@ make_prefix() {
 # A Unix path as Wine's Z: drive sees it.
 winpath() { echo "Z:$(echo "$1" | tr / '\\')"; }
 
-# For the tours: the prefix DIR/prefix on a fresh Xvfb; Wine and Xvfb stop
-# when the script ends.
+# For the tours: the prefix DIR/prefix on a fresh Xvfb, at LT_TOUR_DPI (96
+# unless set); Wine and Xvfb stop when the script ends.
 headless_prefix() {
     export WINEPREFIX="$1/prefix"
     xvfb_pid=
     trap 'wineserver -k 2>/dev/null; [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null; true' EXIT
     start_xvfb
-    make_prefix
+    make_prefix N "${LT_TOUR_DPI:-96}"
 }
