@@ -124,13 +124,13 @@ TEST_F(Exercises, TheWindowKeepsItsWidthAndItsSmallestHeight)
     })) << "the width snaps back and the height grows to its smallest";
 
     const auto topmost = [&] { return (GetWindowLongPtrW(steps, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0; };
-    ASSERT_TRUE(waitUntil([&] { return uia::clickButton(steps, L"Always on top"); }));
+    ASSERT_TRUE(uia::clickButton(steps, L"Always on top"));
     EXPECT_TRUE(waitUntil([&] { return !topmost(); })) << "cleared, the window goes back among the others";
     // Checked again, it brings Trazel forward, and the window answers once
     // Trazel has come.
-    ASSERT_TRUE(waitUntil([&] { return uia::clickButton(steps, L"Always on top"); }));
+    ASSERT_TRUE(uia::clickButton(steps, L"Always on top"));
     EXPECT_TRUE(waitUntil(topmost));
-    ASSERT_TRUE(waitUntil([&] { return uia::clickButton(steps, L"Quit"); }));
+    ASSERT_TRUE(uia::clickButton(steps, L"Quit"));
     ASSERT_TRUE(uia::answer(box(), L"Yes"));
     ASSERT_TRUE(program().waitExit());
 }
@@ -157,7 +157,7 @@ TEST_F(Exercises, PointingAtTheOnTopOptionOnlyDescribesIt)
         << "the description line says what the option does";
     Sleep(500);
     EXPECT_EQ(GetForegroundWindow(), steps) << "Trazel is not brought forward";
-    ASSERT_TRUE(waitUntil([&] { return uia::clickButton(steps, L"Quit"); }));
+    ASSERT_TRUE(uia::clickButton(steps, L"Quit"));
     ASSERT_TRUE(uia::answer(box(), L"Yes"));
     ASSERT_TRUE(program().waitExit());
 }
@@ -172,7 +172,7 @@ TEST_F(Exercises, TrazelClosedDuringTheExercisesLeadsBackToTheMenu)
     ASSERT_TRUE(design);
     uia::closeAsCloseBox(design);
     ASSERT_TRUE(uia::waitGone(design));
-    ASSERT_TRUE(waitUntil([&] { return uia::clickButton(steps, L"Exercise"); })) << "pressed once it is enabled";
+    ASSERT_TRUE(uia::clickButton(steps, L"Exercise")) << "pressed once it is enabled";
     uia::MessageBoxInfo gone = box();
     EXPECT_EQ(gone.text, L"Trazel isn't running! Learning Trazel will return to the lesson menu.\r\n\r\nIf Trazel was "
                          L"terminated before you finished the exercises, choose the lesson you were running and "
@@ -227,7 +227,7 @@ TEST_F(Exercises, AMissingDesignFileIsNamedAndTheMenuComesBack)
     ASSERT_TRUE(next(steps));
     ASSERT_TRUE(waitUntil([&] { return DeleteFileW((tutorDir() + L"\\TUTORBD4.MAX").c_str()) != FALSE; }))
         << "deleted once Trazel has let go of it";
-    ASSERT_TRUE(waitUntil([&] { return uia::clickButton(steps, L"Exercise"); }));
+    ASSERT_TRUE(uia::clickButton(steps, L"Exercise"));
     uia::MessageBoxInfo missing = box();
     EXPECT_NE(missing.text.find(L"\\TUTORBD4.MAX\r\n\r\nThis tutorial file wasn't found! The Learning Trazel "
                                 L"tutorial source files may need to be reinstalled."),

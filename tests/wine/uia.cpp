@@ -17,6 +17,10 @@ constexpr UINT kReplyTimeoutMs = 5000;
 // The target may ask the user something before it agrees to the session end.
 constexpr UINT kEndSessionTimeoutMs = 60000;
 constexpr DWORD kPollMs = 20;
+// A button the program is about to show or enable, or whose program is busy
+// bringing Trazel forward (which may take it several seconds on a loaded
+// machine), is waited for this long.
+constexpr int kUsableTimeoutMs = 15000;
 
 // Like the program it drives, the driver sees the screen in real pixels, so
 // that rectangles and fonts compare at any desktop resolution.
@@ -370,12 +374,15 @@ HWND findChild(HWND parent, const std::wstring& caption, const std::wstring& cls
 
 bool clickButton(HWND top, const std::wstring& caption)
 {
-    for (HWND button : findChildren(top, caption, L"Button"))
-        if (IsWindowVisible(button) && IsWindowEnabled(button)) {
-            press(button);
-            return true;
-        }
-    return false;
+    const HWND usable = pollUntil(kUsableTimeoutMs, [&]() -> HWND {
+        for (HWND button : findChildren(top, caption, L"Button"))
+            if (IsWindowVisible(button) && IsWindowEnabled(button))
+                return button;
+        return nullptr;
+    });
+    if (usable)
+        press(usable);
+    return usable != nullptr;
 }
 
 std::ostream& operator<<(std::ostream& out, Icon icon)

@@ -36,8 +36,9 @@ std::vector<HWND> findChildren(HWND parent, const std::wstring& caption, const s
 // The first visible match, else the first match, else nullptr.
 HWND findChild(HWND parent, const std::wstring& caption, const std::wstring& className = L"");
 
-// Presses the enabled, visible descendant button with that caption without
-// waiting for the target to handle it (its handler may open a modal box).
+// Presses the descendant button with that caption once it is visible and
+// enabled (waiting a while for it), without waiting for the target to handle
+// the press (its handler may open a modal box). False when it never was.
 bool clickButton(HWND top, const std::wstring& caption);
 
 enum class Icon { None, Stop, Question, Exclamation, Information };
