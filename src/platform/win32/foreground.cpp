@@ -4,7 +4,7 @@ namespace lt::win32 {
 
 namespace {
 
-constexpr DWORD PollMs = 10, AnswerMs = 100;
+constexpr DWORD PollMs = 10, AnswerMs = 100, SettleMs = 60;
 
 DWORD threadOf(HWND w) { return GetWindowThreadProcessId(w, nullptr); }
 
@@ -27,6 +27,8 @@ bool Foreground::bring(HWND window, DWORD waitMs)
     if (!window || !IsWindow(window))
         return false;
     const DWORD thread = threadOf(window);
+    if (GetForegroundWindow() == window)
+        return true;
     if (unanswered_.count(thread)) {
         if (!answers(window))
             return false;
@@ -34,8 +36,10 @@ bool Foreground::bring(HWND window, DWORD waitMs)
     }
     if (!SetForegroundWindow(window))
         return false;
+    DWORD steady = 0;
     for (DWORD waited = 0; waited < waitMs; waited += PollMs) {
-        if (isAtFront(window))
+        steady = isAtFront(window) ? steady + PollMs : 0;
+        if (steady > SettleMs)
             return true;
         Sleep(PollMs);
     }
