@@ -20,7 +20,7 @@ constexpr int HelpContext = 1001;
 } // namespace
 
 LayIntro::LayIntro(forms::FormsRuntime& runtime, Tutorial& t)
-    : Form(runtime, "Lay_Intro"),
+    : Form(runtime, Key),
       Background(*this, ControlKind::Image, "Background"),
       Title_Frame(*this, ControlKind::Panel, "Title_Frame"),
       Product_Name(*this, ControlKind::Image, "Product_Name", &Title_Frame),

@@ -1,6 +1,7 @@
 #include "exercises/open_design.h"
 
 #include "exercises/library_keys.h"
+#include "exercises/steps_window.h"
 #include "host/host_windows.h"
 #include "menu/sel_menu.h"
 
@@ -18,7 +19,7 @@ std::optional<KeysOutcome> OpenTutorialDesign(Tutorial& t)
     const std::string path = joinPath(t.g.Work_Dir, t.g.Design_File);
     const auto found = t.files.attributes(path);
     if (!found || (*found & attr::Directory)) {
-        if (forms::Form* steps = t.forms.find("Steps"))
+        if (StepsWindow* steps = t.forms.find<StepsWindow>())
             d.showWindow(steps->handle(), ShowCommand::ShowMinimized);
         t.message(path + t.g.CRLF2 + t.text(DesignMissing), mb::Ok | mb::IconExclamation);
         ShowLessonMenu(t);

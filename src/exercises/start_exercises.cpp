@@ -17,8 +17,8 @@ void StartExercises(Tutorial& t)
         return;
     StartHost(t);
     if (launchFailed(t.g.Launch_Code)) {
-        if (forms::Form* lesson = t.forms.find(lessonWindowKey(t.g.Cur_Lesson)))
-            static_cast<LessonWindow*>(lesson)->Do_Exercises.setEnabled(false);
+        if (LessonWindow* lesson = t.forms.find<LessonWindow>(t.g.Cur_Lesson))
+            lesson->Do_Exercises.setEnabled(false);
         return;
     }
     t.g.Step_No = 0;

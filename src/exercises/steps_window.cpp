@@ -323,6 +323,6 @@ void StepsWindow::buttonReleased(const forms::MouseEvent& e)
         KeepOnTop();
 }
 
-void ShowExerciseSteps(Tutorial& t) { t.forms.get<StepsWindow>(StepsWindow::Key, t).show(); }
+void ShowExerciseSteps(Tutorial& t) { t.forms.get<StepsWindow>(t).show(); }
 
 } // namespace lt

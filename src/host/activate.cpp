@@ -28,6 +28,7 @@ void ActivateFoundWindow(Tutorial& t)
 
 } // namespace lt
 
+#include "exercises/steps_window.h"
 #include "menu/sel_menu.h"
 
 namespace lt {
@@ -55,7 +56,7 @@ bool DisplayHost(Tutorial& t)
     t.message(t.text(gone) + t.g.CRLF2 + t.text(advice), mb::Ok | mb::IconStop);
     ActivateHost(t);
     ShowLessonMenu(t);
-    t.forms.unload("Steps");
+    t.forms.unload<StepsWindow>();
     return false;
 }
 

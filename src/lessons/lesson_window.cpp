@@ -42,8 +42,8 @@ DefinitionBox::DefinitionBox(forms::Form& form)
     Def_Box.setBackColor(forms::LightGrey);
 }
 
-LessonWindow::LessonWindow(forms::FormsRuntime& runtime, Tutorial& t, int lesson)
-    : Form(runtime, lessonWindowKey(lesson)),
+LessonWindow::LessonWindow(forms::FormsRuntime& runtime, int lesson, Tutorial& t)
+    : Form(runtime, Key, lesson),
       DBox1_Shadow(*this, ControlKind::Shape, "DBox1_Shadow"),
       DBox1(*this, ControlKind::PictureBox, "DBox1"),
       DBox_Border(*this, ControlKind::Shape, "DBox_Border", &DBox1),
@@ -272,12 +272,7 @@ void LessonWindow::Do_Exercises_Click()
     t.desktop.setScreenPointer(Pointer::Default);
 }
 
-std::string lessonWindowKey(int lesson) { return "L" + std::to_string(lesson); }
-
-LessonWindow& LessonWindowOf(Tutorial& t, int lesson)
-{
-    return t.forms.get<LessonWindow>(lessonWindowKey(lesson), t, lesson);
-}
+LessonWindow& LessonWindowOf(Tutorial& t, int lesson) { return t.forms.get<LessonWindow>(lesson, t); }
 
 void OpenLesson(Tutorial& t, int lesson) { LessonWindowOf(t, lesson); }
 

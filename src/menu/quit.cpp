@@ -1,9 +1,12 @@
 #include "menu/quit.h"
 
+#include "exercises/steps_window.h"
 #include "exercises/work_files.h"
 #include "forms/form.h"
 #include "host/host_windows.h"
+#include "lessons/lesson_window.h"
 #include "menu/progress.h"
+#include "menu/sel_menu.h"
 
 namespace lt {
 
@@ -43,9 +46,9 @@ void QuitTutorial(Tutorial& t)
     if (t.desktop.findWindow(DesignWindowClass, ""))
         ActivateHost(t);
     DeleteWorkFiles(t);
-    t.forms.unload("L" + std::to_string(t.g.Cur_Lesson));
-    t.forms.unload("Sel_menu");
-    t.forms.unload("Steps");
+    t.forms.unload<LessonWindow>(t.g.Cur_Lesson);
+    t.forms.unload<SelMenu>();
+    t.forms.unload<StepsWindow>();
     t.desktop.setScreenPointer(Pointer::Default);
     t.end();
 }
@@ -64,8 +67,8 @@ void CloseRequest(Tutorial& t, int& cancel, int unloadMode)
             case mb::IdYes:
                 SaveProgress(t);
                 DeleteWorkFiles(t);
-                t.forms.unload("Sel_menu");
-                t.forms.unload("Steps");
+                t.forms.unload<SelMenu>();
+                t.forms.unload<StepsWindow>();
                 t.end();
             case mb::IdNo:
                 DeleteWorkFiles(t);

@@ -1,6 +1,7 @@
 #include "menu/sel_menu.h"
 
 #include "app/probes.h"
+#include "exercises/steps_window.h"
 #include "exercises/work_files.h"
 #include "lessons/lesson_window.h"
 #include "menu/arrangement.h"
@@ -36,7 +37,7 @@ std::string numbered(const char* prefix, int n, const char* suffix)
 } // namespace
 
 SelMenu::SelMenu(forms::FormsRuntime& runtime, Tutorial& t)
-    : Form(runtime, "Sel_menu"),
+    : Form(runtime, Key),
       Menu_Bkgnd(*this, ControlKind::Panel, "Menu_Bkgnd"),
       Menu_btn(*this, ControlKind::CommandButton, 1, LessonCount,
                [](int n) { return numbered("Menu_btn", n, ""); }, &Menu_Bkgnd),
@@ -187,7 +188,7 @@ void SelMenu::Form_Activate()
     if (t.g.Host_Opened && t.g.Launch_Code >= 32)
         t.g.Launch_Code = 0;
     t.g.Host_Opened = false;
-    t.forms.unload("Steps");
+    t.forms.unload<StepsWindow>();
     if (!lessonTookOver) {
         t.g.Step_No = 0;
         t.g.Exer_Done = 0;

@@ -23,11 +23,11 @@ struct Exercising : Machine {
     {
         startToMenu();
         ui.click(Sel_menu(t).Menu_btn[lesson]);
-        auto* w = static_cast<LessonWindow*>(t.forms.find("L" + std::to_string(lesson)));
+        auto* w = t.forms.find<LessonWindow>(lesson);
         ui.click(w->Ctrls);
         desktop.answer(mb::IdYes);
         ui.click(w->Do_Exercises);
-        steps = static_cast<StepsWindow*>(t.forms.find(StepsWindow::Key));
+        steps = t.forms.find<StepsWindow>();
     }
     // The keys the next action types, as the key log writes them.
     std::vector<std::string> keysOf(const std::function<void()>& action)
@@ -123,7 +123,7 @@ TEST_P(ExerciseRun, EveryPressShowsItsPageAndTypesItsKeys)
     Exercising m(c.lesson);
     ASSERT_NE(m.steps, nullptr) << "Yes to the question opens the steps window";
     StepsWindow& s = *m.steps;
-    EXPECT_FALSE(m.t.forms.loaded("L" + std::to_string(c.lesson)));
+    EXPECT_FALSE(m.t.forms.loaded<LessonWindow>(c.lesson));
     EXPECT_EQ(s.caption(), "Trazel Exercises");
     EXPECT_EQ(s.Lesson_Name.caption(), m.text(700 + c.lesson));
     EXPECT_EQ(s.Textbox.backColor(), forms::Cyan);
@@ -289,7 +289,7 @@ TEST(StepsWindow, LoadEndsTheProgramWhenTrazelVanishedAfterItsStart)
     m.desktop.answer(mb::IdNo); // don't open Trazel at start-up
     m.startToMenu();
     m.ui.click(Sel_menu(m.t).Menu_btn[4]);
-    auto* w = static_cast<LessonWindow*>(m.t.forms.find("L4"));
+    auto* w = m.t.forms.find<LessonWindow>(4);
     m.ui.click(w->Ctrls);
     // The session frame starts and is gone again before the steps window loads.
     m.desktop.onExec = [](const sim::Exec&) { return 33; };
@@ -317,13 +317,13 @@ TEST(StepsWindow, LessonMenuBeforeTheEndAsksAndNoChangesNothing)
                                 "this lesson.\r\nDo you want to quit these exercises and return to the Learning "
                                 "Trazel lesson menu?");
     EXPECT_EQ(m.lastBox().style, mb::YesNo | mb::IconQuestion);
-    EXPECT_TRUE(m.t.forms.loaded(StepsWindow::Key));
+    EXPECT_TRUE(m.t.forms.loaded<StepsWindow>());
     EXPECT_EQ(m.steps->Textbox.caption(), page);
     EXPECT_EQ(m.t.g.Step_No, 1);
 
     m.desktop.answer(mb::IdYes);
     m.ui.click(m.steps->Return_Tut);
-    EXPECT_FALSE(m.t.forms.loaded(StepsWindow::Key));
+    EXPECT_FALSE(m.t.forms.loaded<StepsWindow>());
     EXPECT_TRUE(Sel_menu(m.t).visible());
     EXPECT_EQ(m.t.g.Step_No, 0);
     ASSERT_FALSE(m.desktop.helpCalls().empty());
@@ -364,8 +364,8 @@ TEST(StepsWindow, ALessonOpenedAsTheMenuComesBackFindsFreshWorkFiles)
     m.desktop.answer(mb::IdYes);
     m.clickLessonAsTheMenuComesUp(4);
     m.ui.click(m.steps->Return_Tut);
-    ASSERT_TRUE(m.t.forms.loaded("L4"));
-    EXPECT_FALSE(m.t.forms.loaded(StepsWindow::Key));
+    ASSERT_TRUE(m.t.forms.loaded<LessonWindow>(4));
+    EXPECT_FALSE(m.t.forms.loaded<StepsWindow>());
     EXPECT_TRUE(m.files.exists(m.t.g.Work_Dir + "\\TUTORBD2.MAX")) << "the files Lesson Menu deleted are copied again";
     EXPECT_EQ(m.t.g.Screen_No, 1) << "the lesson keeps its first screen";
 }
@@ -379,11 +379,11 @@ TEST(StepsWindow, RemembersWhereTheLearnerPutItForTheNextOpening)
     m.desktop.answer(mb::IdYes);
     m.ui.click(m.steps->Return_Tut);
     m.ui.click(Sel_menu(m.t).Menu_btn[3]);
-    auto* w = static_cast<LessonWindow*>(m.t.forms.find("L3"));
+    auto* w = m.t.forms.find<LessonWindow>(3);
     m.ui.click(w->Ctrls);
     m.desktop.answer(mb::IdYes);
     m.ui.click(w->Do_Exercises);
-    auto* again = static_cast<StepsWindow*>(m.t.forms.find(StepsWindow::Key));
+    auto* again = m.t.forms.find<StepsWindow>();
     ASSERT_NE(again, nullptr);
     EXPECT_EQ(again->height(), 4000);
     EXPECT_EQ(again->left(), 2000);
@@ -449,14 +449,14 @@ TEST(StartExercises, NoLeavesTheLessonAsItWas)
     Machine m;
     m.startToMenu();
     m.ui.click(Sel_menu(m.t).Menu_btn[5]);
-    auto* w = static_cast<LessonWindow*>(m.t.forms.find("L5"));
+    auto* w = m.t.forms.find<LessonWindow>(5);
     m.ui.click(w->Fwd_1);
     m.ui.click(w->Ctrls);
     m.desktop.answer(mb::IdNo);
     m.ui.click(w->Do_Exercises);
     EXPECT_EQ(m.lastBox().text, "Do you want to quit this lesson and start the Trazel exercises?");
-    EXPECT_TRUE(m.t.forms.loaded("L5"));
-    EXPECT_FALSE(m.t.forms.loaded(StepsWindow::Key));
+    EXPECT_TRUE(m.t.forms.loaded<LessonWindow>(5));
+    EXPECT_FALSE(m.t.forms.loaded<StepsWindow>());
     EXPECT_EQ(m.t.g.Step_No, 2);
     EXPECT_EQ(m.desktop.pointer(), Pointer::Default);
 }

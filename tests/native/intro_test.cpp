@@ -136,7 +136,7 @@ TEST(Intro, DescriptionsHelpAndTheWayToTheMenu)
     ASSERT_EQ(m.desktop.helpCalls().size(), 1u);
     EXPECT_EQ(m.desktop.helpCalls()[0].data, 1001u);
     m.ui.click(intro.Continue);
-    EXPECT_FALSE(m.t.forms.loaded("Lay_Intro"));
+    EXPECT_FALSE(m.t.forms.loaded<LayIntro>());
     EXPECT_TRUE(Sel_menu(m.t).visible());
     EXPECT_EQ(Sel_menu(m.t).caption(), "Learning Trazel - Lesson menu");
 }

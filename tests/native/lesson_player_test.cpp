@@ -80,7 +80,7 @@ struct Playing : Machine {
     {
         startToMenu();
         ui.click(Sel_menu(t).Menu_btn[lesson]);
-        window = static_cast<LessonWindow*>(t.forms.find("L" + std::to_string(lesson)));
+        window = t.forms.find<LessonWindow>(lesson);
     }
     LessonWindow* window = nullptr;
 };
@@ -167,7 +167,7 @@ TEST_P(LessonPlayer, TheClosingStepMarksTheLessonAndReturnsToTheMenu)
     m.t.g.Work_Dir.clear(); // no exercises question: the lesson ends straight at the menu
     SelMenu& menu = Sel_menu(m.t);
     m.ui.click(menu.Menu_btn[d.lesson]);
-    auto* w = static_cast<LessonWindow*>(m.t.forms.find("L" + std::to_string(d.lesson)));
+    auto* w = m.t.forms.find<LessonWindow>(d.lesson);
     ASSERT_TRUE(w);
     for (int k = 1; k < d.screens; ++k)
         m.ui.click(w->Fwd_1);
@@ -184,7 +184,7 @@ TEST_P(LessonPlayer, TheClosingStepMarksTheLessonAndReturnsToTheMenu)
     EXPECT_EQ(m.t.g.Lsn_Progress[d.lesson], 3) << "the lesson bit joins the exercises bit";
     EXPECT_EQ(m.t.g.Screen_No, 0);
     EXPECT_EQ(m.t.g.Step_No, 0);
-    EXPECT_FALSE(m.t.forms.loaded("L" + std::to_string(d.lesson)));
+    EXPECT_FALSE(m.t.forms.loaded<LessonWindow>(d.lesson));
     EXPECT_TRUE(menu.visible());
     EXPECT_EQ(menu.caption(), "Learning Trazel - Lesson menu");
     EXPECT_TRUE(menu.Chk_Lsn[d.lesson].visible());
@@ -250,7 +250,7 @@ TEST(LessonWindow, ReturnToTheMenuAsksAndNoKeepsEverything)
     m.ui.click(w.LessonMenu_Return);
     EXPECT_EQ(m.lastBox().text, m.text(65));
     EXPECT_EQ(m.lastBox().style, mb::YesNo | mb::IconQuestion);
-    EXPECT_TRUE(m.t.forms.loaded("L6"));
+    EXPECT_TRUE(m.t.forms.loaded<LessonWindow>(6));
     EXPECT_TRUE(w.More_Ctrls.visible());
     EXPECT_EQ(m.t.g.Screen_No, 2);
     EXPECT_FALSE(Sel_menu(m.t).visible()) << "the lesson window hides the menu";
@@ -258,7 +258,7 @@ TEST(LessonWindow, ReturnToTheMenuAsksAndNoKeepsEverything)
 
     m.desktop.answer(mb::IdYes);
     m.ui.click(w.LessonMenu_Return);
-    EXPECT_FALSE(m.t.forms.loaded("L6"));
+    EXPECT_FALSE(m.t.forms.loaded<LessonWindow>(6));
     EXPECT_TRUE(Sel_menu(m.t).visible());
     EXPECT_EQ(Sel_menu(m.t).caption(), "Learning Trazel - Lesson menu");
     EXPECT_EQ(m.t.g.Step_No, 0);
@@ -271,8 +271,8 @@ TEST(LessonWindow, OpenedWhileTheMenuIsStillComingUpKeepsItsScreen)
     Machine m;
     m.start();
     m.clickLessonAsTheMenuComesUp(5);
-    m.ui.click(static_cast<LayIntro*>(m.t.forms.find("Lay_Intro"))->Continue);
-    auto* w = static_cast<LessonWindow*>(m.t.forms.find("L5"));
+    m.ui.click(m.t.forms.find<LayIntro>()->Continue);
+    auto* w = m.t.forms.find<LessonWindow>(5);
     ASSERT_TRUE(w);
     EXPECT_FALSE(Sel_menu(m.t).visible());
     EXPECT_EQ(Sel_menu(m.t).caption(), "Learning Trazel - Hidden Menu");
@@ -286,7 +286,7 @@ TEST(LessonWindow, OpenedWhileTheMenuIsStillComingUpKeepsItsScreen)
     m.desktop.answer(mb::IdYes);
     m.clickLessonAsTheMenuComesUp(6);
     m.ui.click(w->LessonMenu_Return);
-    auto* next = static_cast<LessonWindow*>(m.t.forms.find("L6"));
+    auto* next = m.t.forms.find<LessonWindow>(6);
     ASSERT_TRUE(next);
     EXPECT_EQ(m.t.g.Screen_No, 1) << "the next lesson starts at its first screen";
     EXPECT_EQ(next->Scrn_Count[1].caption(), "1");
@@ -299,12 +299,12 @@ TEST(LessonWindow, ExercisesButtonOfALessonWithoutExercises)
     m.desktop.openWindow("QaTrazelFrame", "Trazel Session", true, "host");
     m.startToMenu();
     m.ui.click(Sel_menu(m.t).Menu_btn[7]);
-    auto& w = *static_cast<LessonWindow*>(m.t.forms.find("L7"));
+    auto& w = *m.t.forms.find<LessonWindow>(7);
     m.ui.click(w.Ctrls);
     m.desktop.answer(mb::IdOk);
     m.ui.click(w.Do_Exercises);
     EXPECT_EQ(m.lastBox().text, "There are no exercises for this lesson.");
-    EXPECT_TRUE(m.t.forms.loaded("L7"));
+    EXPECT_TRUE(m.t.forms.loaded<LessonWindow>(7));
     EXPECT_TRUE(m.desktop.execs().empty());
 }
 
@@ -356,7 +356,7 @@ TEST(Lesson, FinishingTwiceKeepsOneBitAndTheExercisesQuestion)
     m.startToMenu();
     for (int round = 0; round < 2; ++round) {
         m.ui.click(Sel_menu(m.t).Menu_btn[6]);
-        auto* w = static_cast<LessonWindow*>(m.t.forms.find("L6"));
+        auto* w = m.t.forms.find<LessonWindow>(6);
         for (int k = 1; k < 11; ++k)
             m.ui.click(w->Fwd_1);
         m.desktop.answer(mb::IdNo);

@@ -117,7 +117,7 @@ void Win32Ui::runModal(forms::Form& form)
     ModalScope scope(*this, reinterpret_cast<HWND>(form.handle()));
     form.show();
     MSG msg;
-    while (runtime_->find(form.key()) == &form && form.visible()) {
+    while (runtime_->isLoaded(form) && form.visible()) {
         const BOOL got = GetMessageW(&msg, nullptr, 0, 0);
         if (got <= 0) {
             PostQuitMessage(static_cast<int>(msg.wParam));
