@@ -118,7 +118,7 @@ void LayIntro::Form_Activate()
         return;
     d.bringToTop(d.lastActivePopup(design));
     d.setForeground(design);
-    SendKeys(t, "{ESC 6}");
+    SendKeys(t.host, "{ESC 6}");
     t.forms.doEvents();
     show();
 }

@@ -15,7 +15,7 @@ namespace lt {
 
 // Numbers of the texts that code refers to by meaning.
 namespace txt {
-inline constexpr int Quits = 20, AppTitle = 22, MenuTitle = 63, PressF1 = 79;
+inline constexpr int Quits = 20, AppTitle = 22, StepsWindowTitle = 47, MenuTitle = 63, PressF1 = 79;
 }
 
 // The tutorial's own texts, loaded by number. A missing number is remembered
@@ -34,7 +34,8 @@ private:
 class Tutorial {
 public:
     Tutorial(Desktop& desktop, Files& files, const StringTable& strings, forms::UiBinding& ui)
-        : desktop(desktop), files(files), text(strings), forms(ui)
+        : desktop(desktop), files(files), text(strings), forms(ui),
+          host{desktop, files, forms, g, text(txt::StepsWindowTitle)}
     {
     }
     Tutorial(const Tutorial&) = delete;
@@ -45,6 +46,8 @@ public:
     Files& files;
     Texts text;
     forms::FormsRuntime forms;
+    // What the host operations (host/) work with.
+    HostLink host;
 
     // The program's title, the title of every message box.
     std::string title() const { return text(txt::AppTitle); }

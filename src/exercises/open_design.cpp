@@ -25,20 +25,20 @@ std::optional<KeysOutcome> OpenTutorialDesign(Tutorial& t)
         ShowLessonMenu(t);
         return std::nullopt;
     }
-    d.setForeground(d.findTutorialWindow(t.text(StepsWindowTitle)));
+    d.setForeground(d.findTutorialWindow(t.text(txt::StepsWindowTitle)));
     if (const WindowHandle design = d.findWindow(DesignWindowClass, ""))
         d.setForeground(design);
     KeysOutcome library;
     if (t.g.Work_Dir.find('~') == std::string::npos) {
-        ActivateHost(t);
-        library = SendKeys(t, libraryOpenKeys(t.g.Work_Dir));
+        ActivateHost(t.host);
+        library = SendKeys(t.host, libraryOpenKeys(t.g.Work_Dir));
     } else {
-        library = SendKeys(t, libraryOpenKeys(t.g.Work_Dir));
+        library = SendKeys(t.host, libraryOpenKeys(t.g.Work_Dir));
         t.forms.doEvents();
     }
     if (library != KeysOutcome::Handled)
         return library;
-    return SendKeys(t, "%(f)o" + t.g.Design_File + "{Enter}");
+    return SendKeys(t.host, "%(f)o" + t.g.Design_File + "{Enter}");
 }
 
 } // namespace lt

@@ -1,5 +1,6 @@
 #include "exercises/start_exercises.h"
 
+#include "exercises/host_for_exercises.h"
 #include "exercises/steps_window.h"
 #include "host/host_windows.h"
 #include "lessons/lesson_window.h"

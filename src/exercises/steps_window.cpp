@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "exercises/exercise_script.h"
+#include "exercises/host_for_exercises.h"
 #include "exercises/message_names.h"
 #include "exercises/work_files.h"
 #include "host/host_windows.h"
@@ -131,7 +132,7 @@ void StepsWindow::describeOnTopAndRaise()
 {
     describeOnTop();
     if (onTop())
-        ActivateHost(t);
+        ActivateHost(t.host);
 }
 
 void StepsWindow::Form_Load()
@@ -144,7 +145,7 @@ void StepsWindow::Form_Load()
         OfferSaveProgress(t);
         t.end();
     }
-    setCaption(t.text(StepsWindowTitle));
+    setCaption(t.text(txt::StepsWindowTitle));
     Next_Step.setCaption(t.text(ExerciseCaption));
     View_Trazel.setCaption(t.text(DisplayCaption));
     Exer_Help.setCaption(t.text(HelpCaption));
@@ -196,10 +197,10 @@ void StepsWindow::Form_Activate()
     if (t.desktop.isMinimized(design))
         t.desktop.showWindow(design, ShowCommand::Show);
     else
-        ActivateHost(t);
+        ActivateHost(t.host);
     // Only closes what Trazel has open; when Trazel can't be reached nothing
     // is typed, and the next step's keys say so.
-    SendKeys(t, "{ESC 6}");
+    SendKeys(t.host, "{ESC 6}");
 }
 
 void StepsWindow::Form_Resize()
@@ -282,7 +283,7 @@ void StepsWindow::Return_Tut_Click()
     const WindowHandle design = t.desktop.findWindow(DesignWindowClass, "");
     if (t.desktop.isMinimized(design))
         t.desktop.showWindow(design, ShowCommand::ShowNoActivate);
-    ActivateHost(t);
+    ActivateHost(t.host);
     t.closeHelp(handle());
     DeleteWorkFiles(t);
     t.forms.unload(*this);
@@ -297,7 +298,7 @@ void StepsWindow::KeepOnTop()
     if (!onTop())
         return;
     if (!help || t.desktop.isMinimized(help))
-        ActivateHost(t);
+        ActivateHost(t.host);
     else
         t.desktop.setForeground(help);
 }
@@ -306,7 +307,7 @@ void StepsWindow::NonClientClick()
 {
     Cmd_Desc.setVisible(false);
     if (onTop())
-        ActivateHost(t);
+        ActivateHost(t.host);
     if (minimized())
         return;
     t.g.Saved_Left = left();

@@ -1,5 +1,6 @@
 // Leaving a lesson: the confirmation, the return to the lesson menu and the
 // end of the lesson after its last screen.
+#include "exercises/host_for_exercises.h"
 #include "exercises/steps_window.h"
 #include "forms/form.h"
 #include "host/host_windows.h"

@@ -44,7 +44,7 @@ void QuitTutorial(Tutorial& t)
     closeHelp(t);
     // The host comes to the front so it is there when the tutorial goes.
     if (t.desktop.findWindow(DesignWindowClass, ""))
-        ActivateHost(t);
+        ActivateHost(t.host);
     DeleteWorkFiles(t);
     t.forms.unload<LessonWindow>(t.g.Cur_Lesson);
     t.forms.unload<SelMenu>();
