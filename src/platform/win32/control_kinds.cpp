@@ -46,6 +46,8 @@ void labelNotified(Control& c, HWND, UINT code)
 {
     if (code == STN_CLICKED && c.onClick)
         c.onClick();
+    if (code == STN_DBLCLK && c.onDblClick)
+        c.onDblClick();
 }
 
 void textBoxNotified(Control& c, HWND window, UINT code)
