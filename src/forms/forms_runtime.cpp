@@ -23,9 +23,10 @@ std::vector<Form*> FormsRuntime::loadedForms() const { return order_; }
 void FormsRuntime::load(std::unique_ptr<Form> form)
 {
     Form& f = *form;
+    // A form whose window can't be made is not loaded.
+    f.attachPeer(binding_.createPeer(f));
     forms_[f.key()] = std::move(form);
     order_.push_back(&f);
-    f.attachPeer(binding_.createPeer(f));
     f.Form_Load();
 }
 

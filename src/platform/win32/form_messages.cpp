@@ -1,5 +1,6 @@
 // The window procedures of forms and panels: a short dispatch to one
-// handler per message.
+// handler per message, under the binding's guard, so that nothing a handler
+// throws unwinds through the window system.
 #include <windowsx.h>
 
 #include "forms/forms_runtime.h"
@@ -29,19 +30,19 @@ LRESULT CALLBACK FormWindow::formProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM
         self->hwnd_ = hwnd;
         SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
     }
-    if (FormWindow* self = fromHwnd(hwnd))
-        return self->handle(msg, wParam, lParam);
-    return DefWindowProcW(hwnd, msg, wParam, lParam);
+    FormWindow* self = fromHwnd(hwnd);
+    if (!self)
+        return DefWindowProcW(hwnd, msg, wParam, lParam);
+    LRESULT result = 0;
+    self->ui_.guard([&] { result = self->handle(msg, wParam, lParam); });
+    return result;
 }
 
 LRESULT FormWindow::handle(UINT msg, WPARAM wParam, LPARAM lParam)
 {
     const LRESULT result = dispatch(msg, wParam, lParam);
     if (hwnd_ && form_.messageHook)
-        ui_.guard([&] {
-            if (form_.messageHook)
-                form_.messageHook(msg);
-        });
+        form_.messageHook(msg);
     return result;
 }
 
@@ -92,7 +93,7 @@ LRESULT FormWindow::onPaint()
         paintContainer(off.dc(), nullptr);
     }
     EndPaint(hwnd_, &ps);
-    ui_.guard([&] { form_.Form_Paint(); });
+    form_.Form_Paint();
     return 0;
 }
 
@@ -101,7 +102,7 @@ LRESULT FormWindow::onCommand(HWND child, UINT code)
 {
     if (Control* c = controlOf(child))
         if (const Notified notified = traitsOf(c->kind()).notified)
-            ui_.guard([&] { notified(*c, child, code); });
+            notified(*c, child, code);
     return 0;
 }
 
@@ -144,7 +145,7 @@ LRESULT FormWindow::onActivated()
     // A hidden window can be made active by a late focus event from the
     // X server under Wine; a form is activated only when it can be seen.
     if (GetActiveWindow() == hwnd_ && IsWindowVisible(hwnd_))
-        ui_.guard([&] { ui_.runtime().activated(form_); });
+        ui_.runtime().activated(form_);
     return 0;
 }
 
@@ -161,15 +162,13 @@ LRESULT FormWindow::onClose()
     // WM_CLOSE is another program (Task Manager) closing this one.
     const int mode = closeBySystemMenu_ ? forms::unload_mode::ControlMenu : forms::unload_mode::TaskManager;
     closeBySystemMenu_ = false;
-    ui_.guard([&] { ui_.runtime().closeRequested(form_, mode); });
+    ui_.runtime().closeRequested(form_, mode);
     return 0;
 }
 
 LRESULT FormWindow::onQueryEndSession()
 {
-    bool allowed = true;
-    ui_.guard([&] { allowed = ui_.runtime().closeRequested(form_, forms::unload_mode::WindowsSession); });
-    return allowed ? TRUE : FALSE;
+    return ui_.runtime().closeRequested(form_, forms::unload_mode::WindowsSession) ? TRUE : FALSE;
 }
 
 LRESULT FormWindow::onEndSession(bool ending)
@@ -188,7 +187,7 @@ LRESULT FormWindow::onMoveOrSize(UINT msg, WPARAM wParam, LPARAM lParam)
                                ui_.toTwips(r.bottom - r.top));
     }
     if (msg == WM_SIZE && form_.visible())
-        ui_.guard([&] { form_.Form_Resize(); });
+        form_.Form_Resize();
     return defaultProc(msg, wParam, lParam);
 }
 
@@ -211,8 +210,10 @@ LRESULT CALLBACK FormWindow::panelProc(HWND hwnd, UINT msg, WPARAM wParam, LPARA
         return 1;
     case WM_PAINT:
         if (FormWindow* owner = fromHwnd(GetAncestor(hwnd, GA_ROOT)))
-            if (const Control* c = owner->controlOf(hwnd))
-                return owner->onPanelPaint(hwnd, *c);
+            if (const Control* c = owner->controlOf(hwnd)) {
+                owner->ui_.guard([&] { owner->onPanelPaint(hwnd, *c); });
+                return 0;
+            }
         return DefWindowProcW(hwnd, msg, wParam, lParam);
     default:
         return DefWindowProcW(hwnd, msg, wParam, lParam);

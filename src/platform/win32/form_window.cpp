@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include <algorithm>
+#include <system_error>
 
 #include "platform/win32/control_kinds.h"
 #include "platform/win32/gdi_cache.h"
@@ -42,10 +43,17 @@ FormWindow::FormWindow(Win32Ui& ui, forms::Form& form)
 {
     RECT r = {0, 0, ui_.toPixels(form.clientWidth()), ui_.toPixels(form.clientHeight())};
     AdjustWindowRectEx(&r, style_, FALSE, FormExStyle);
-    createWindow(FormExStyle, FormClassName, form.caption(), style_, {CW_USEDEFAULT, CW_USEDEFAULT, r.right - r.left, r.bottom - r.top},
-                 nullptr, nullptr, this);
-    for (Control* c : form.controls())
-        createControl(*c);
+    // A control the window system refuses would be a control that silently
+    // never shows; the form goes with its windows instead.
+    try {
+        createWindow(FormExStyle, FormClassName, form.caption(), style_,
+                     {CW_USEDEFAULT, CW_USEDEFAULT, r.right - r.left, r.bottom - r.top}, nullptr, nullptr, this);
+        for (Control* c : form.controls())
+            createControl(*c);
+    } catch (...) {
+        destroy();
+        throw;
+    }
     applyTabOrder();
     if (form.closeCommandRemoved())
         removeCloseCommand();
@@ -68,8 +76,12 @@ void FormWindow::destroy()
 HWND FormWindow::createWindow(DWORD exStyle, const wchar_t* windowClass, const std::string& caption, DWORD style,
                               const Placement& at, HWND parent, HMENU id, void* param)
 {
-    return CreateWindowExW(exStyle, windowClass, widen(caption).c_str(), style, at.x, at.y, at.width, at.height, parent,
-                           id, ui_.instance(), param);
+    HWND h = CreateWindowExW(exStyle, windowClass, widen(caption).c_str(), style, at.x, at.y, at.width, at.height,
+                             parent, id, ui_.instance(), param);
+    if (!h)
+        throw std::system_error(static_cast<int>(GetLastError()), std::system_category(),
+                                "CreateWindowExW " + narrow(windowClass) + " \"" + caption + "\"");
+    return h;
 }
 
 Control* FormWindow::controlOf(HWND child) const
