@@ -4,7 +4,8 @@
 # unmanaged windows, openbox managing the windows as on a learner's desktop,
 # and that desktop at 150 % (144 DPI).
 file(GLOB LT_WINE_TESTS CONFIGURE_DEPENDS tests/wine/*.cpp)
-add_executable(wine_tests ${LT_WINE_TESTS})
+add_executable(wine_tests ${LT_WINE_TESTS} tests/wine/strings.rc)
+set_source_files_properties(tests/wine/strings.rc PROPERTIES OBJECT_DEPENDS "${CMAKE_SOURCE_DIR}/res/strings.rc;${LT_LESSON_STRINGS}")
 target_link_libraries(wine_tests PRIVATE lt_win32 GTest::gtest GTest::gtest_main)
 target_link_options(wine_tests PRIVATE ${LT_STATIC_RUNTIME})
 
