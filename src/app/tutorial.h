@@ -18,6 +18,11 @@ namespace txt {
 inline constexpr int Quits = 20, AppTitle = 22, StepsWindowTitle = 47, MenuTitle = 63, PressF1 = 79;
 }
 
+// The topics of the tutorial's help file, by the window they help with.
+namespace help_topic {
+inline constexpr unsigned long Contents = 1000, Intro = 1001, LessonMenu = 1002, Lesson = 1003, Exercises = 1004;
+}
+
 // The tutorial's own texts, loaded by number. A missing number is remembered
 // so tests can fail on it; the screen then shows nothing rather than a guess.
 class Texts {

@@ -21,7 +21,6 @@ constexpr int ExerciseCaption = 809, DisplayCaption = 810, HelpCaption = 811, Me
               OnTopEnabled = 819, OnTopDisabled = 820, Important = 821, ImportantFirst = 822, ImportantLast = 825,
               NotCompleted = 826, QuitExercises = 827, NothingTyped = 828, KeysNotHandled = 829, RepeatTheStep = 830, QuitDesc = 20, Rule = 850, HostNotOpened = 591,
               LessonNames = 700, HelpWindowTitle = 86;
-constexpr int HelpContext = 1004;
 
 // Twips. The window is always as wide as designed; the text box fills the
 // space between the two panels at any height.
@@ -260,7 +259,7 @@ void StepsWindow::TellKeysNotTaken(KeysOutcome outcome)
 
 void StepsWindow::Exer_Help_Click()
 {
-    t.showHelp(handle(), HelpContext);
+    t.showHelp(handle(), help_topic::Exercises);
 }
 
 void StepsWindow::On_Top_Check_Click()

@@ -16,7 +16,6 @@ constexpr int ContinueCaption = 10, QuitCaption = 12, ControlsCaption = 13, Back
               ExercisesCaption = 16, CancelCaption = 17, PaletteTitle = 18, ScreenWord = 19, OfWord = 21,
               PaletteComment = 24, BackComment = 25, ContinueComment = 26, MenuComment = 29, ExercisesComment = 30,
               CancelComment = 31, FirstTitle = 31, NoExercises = 85;
-constexpr int HelpContext = 1003;
 
 constexpr int SlideWidth = 10080, SlideHeight = 6480, BarHeight = 720;
 constexpr forms::Color BoxColor = 0xC0FFFF, BorderColor = 0x800000, ShadowColor = 0x404040, HiliteColor = 0x0000FF;
@@ -204,7 +203,7 @@ void LessonWindow::Form_KeyDown(int& keyCode, int shift)
         for (int i = 0; i <= 2; ++i)
             Scrn_Count[i].setVisible(false);
     if (keyCode == forms::key::F1)
-        t.showHelp(handle(), HelpContext);
+        t.showHelp(handle(), help_topic::Lesson);
 }
 
 void LessonWindow::Form_QueryUnload(int& cancel, int unloadMode) { CloseRequest(t, cancel, unloadMode); }

@@ -19,7 +19,6 @@ constexpr int DeleteMarkersCaption = 700, LessonCaption = 700, LessonDescription
               NoWorkDir = 736, InstructionRightUnavailable = 737, LessonLabel = 742, ExercisesLabel = 743,
               DescriptionTitle = 744, QuitCaption = 12, QuitDescription = 20;
 
-constexpr int HelpContext = 1002;
 constexpr int LabelWidthLesson = 570, LabelWidthExercises = 705, LabelHeight = 195;
 constexpr int MarkerWidth = 735, MarkerHeight = 330;
 
@@ -236,7 +235,7 @@ bool SelMenu::AnyMarkerVisible() const
 void SelMenu::Form_KeyDown(int& keyCode, int)
 {
     if (keyCode == forms::key::F1)
-        t.showHelp(handle(), HelpContext);
+        t.showHelp(handle(), help_topic::LessonMenu);
 }
 
 void SelMenu::Form_QueryUnload(int& cancel, int unloadMode) { CloseRequest(t, cancel, unloadMode); }

@@ -142,10 +142,10 @@ TEST(LessonMenu, ActivationResetsTheVisitAndRefreshesTheWorkFiles)
 TEST(LessonMenu, F1OpensTheMenuHelpTopic)
 {
     Started m;
-    m.ui.keyDown(m.menu(), 112);
+    m.ui.keyDown(m.menu(), forms::key::F1);
     ASSERT_EQ(m.desktop.helpCalls().size(), 1u);
     const sim::HelpCall& call = m.desktop.helpCalls().front();
-    EXPECT_EQ(call.data, 1002u);
+    EXPECT_EQ(call.data, help_topic::LessonMenu);
 }
 
 TEST(DeleteMarkers, AfterYesTheFileHoldsFifteenZeros)

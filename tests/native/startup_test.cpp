@@ -64,7 +64,7 @@ TEST(DisplayCheck, LargeFontsAreWarnedAbout)
         if (c.answer) {
             EXPECT_EQ(m.lastBox().text, m.text(81) + "\r\n\r\n" + m.text(82) + "\r\n\r\n" + m.text(83) +
                                             "\r\n\r\n" + m.text(84));
-            EXPECT_EQ(m.lastBox().style, 305);
+            EXPECT_EQ(m.lastBox().style, mb::OkCancel | mb::IconExclamation | mb::DefButton2);
         }
         EXPECT_EQ(m.files.exists(ProgressFile), !c.ends);
     }
