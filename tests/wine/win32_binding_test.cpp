@@ -16,7 +16,7 @@
 #include "platform/win32/resource_strings.h"
 #include "platform/win32/utf.h"
 #include "platform/win32/win32_ui.h"
-#include "uia.h"
+#include "installed.h"
 
 namespace {
 
@@ -28,16 +28,7 @@ using lt::win32::PanelClassName;
 using lt::win32::widen;
 
 // Twips in this desktop's pixels, measured apart from the binding.
-int px(int twips)
-{
-    static const int dpi = [] {
-        HDC screen = GetDC(nullptr);
-        const int d = GetDeviceCaps(screen, LOGPIXELSY);
-        ReleaseDC(nullptr, screen);
-        return d;
-    }();
-    return MulDiv(twips, dpi, 1440);
-}
+using e2e::pixels;
 
 // A form with one control of every kind; the frame and the panel hold a
 // second option button each, so each has a window inside a container.
@@ -144,10 +135,10 @@ TEST_F(Binding, EveryKindOfControlIsTheWindowItShouldBe)
         const HWND expectedParent = k.parentOf ? uia::findChild(hwndOf(p), k.parentOf) : hwndOf(p);
         EXPECT_EQ(GetParent(h), expectedParent) << "expected it inside " << (k.parentOf ? "its container" : "the form");
         const RECT at = placeOf(h);
-        EXPECT_EQ(at.left, px(c.left())) << "expected its left edge at " << c.left() << " twips";
-        EXPECT_EQ(at.top, px(c.top())) << "expected its top at " << c.top() << " twips";
-        EXPECT_EQ(at.right - at.left, px(c.width())) << "expected it " << c.width() << " twips wide";
-        EXPECT_EQ(at.bottom - at.top, px(c.height())) << "expected it " << c.height() << " twips high";
+        EXPECT_EQ(at.left, pixels(c.left())) << "expected its left edge at " << c.left() << " twips";
+        EXPECT_EQ(at.top, pixels(c.top())) << "expected its top at " << c.top() << " twips";
+        EXPECT_EQ(at.right - at.left, pixels(c.width())) << "expected it " << c.width() << " twips wide";
+        EXPECT_EQ(at.bottom - at.top, pixels(c.height())) << "expected it " << c.height() << " twips high";
     }
     HWND text = windowOf(p, p.text);
     EXPECT_TRUE(GetWindowLongW(text, GWL_STYLE) & ES_MULTILINE) << "expected a text box of several lines";
@@ -156,7 +147,7 @@ TEST_F(Binding, EveryKindOfControlIsTheWindowItShouldBe)
     // The filled shape is painted by the form in its back colour.
     UpdateWindow(hwndOf(p));
     HDC dc = GetDC(hwndOf(p));
-    const COLORREF middle = GetPixel(dc, px(p.shape.left() + 1200), px(p.shape.top() + 225));
+    const COLORREF middle = GetPixel(dc, pixels(p.shape.left() + 1200), pixels(p.shape.top() + 225));
     ReleaseDC(hwndOf(p), dc);
     EXPECT_EQ(middle, 0x0000FFu) << "expected the filled shape in red";
 }
@@ -171,7 +162,7 @@ struct PropertyCase {
 
 bool windowed(const Control& c) { return !c.windowless(); }
 bool checkable(const Control& c) { return c.kind() == ControlKind::CheckBox || c.kind() == ControlKind::OptionButton; }
-bool systemDrawn(const Control& c) { return windowed(c) && c.kind() != ControlKind::Panel && c.kind() != ControlKind::PictureBox; }
+bool painted(HWND h) { return uia::className(h) == PanelClassName; }
 
 const PropertyCase Properties[] = {
     {"caption", windowed, [](Control& c) { c.setCaption(c.name() + " \xC3\x9C" "bung"); },
@@ -187,21 +178,29 @@ const PropertyCase Properties[] = {
     {"moved", windowed, [](Control& c) { c.move(c.left() + 300, c.top() + 15, 1500, 420); },
      [](HWND h, const Control& c) {
          const RECT at = placeOf(h);
-         EXPECT_EQ(at.left, px(c.left())) << "expected it moved right";
-         EXPECT_EQ(at.right - at.left, px(1500)) << "expected it narrower";
+         EXPECT_EQ(at.left, pixels(c.left())) << "expected it moved right";
+         EXPECT_EQ(at.right - at.left, pixels(1500)) << "expected it narrower";
      }},
-    {"font", systemDrawn, [](Control& c) { c.setFont({"Arial", 12, true}); },
+    {"font", windowed, [](Control& c) { c.setFont({"Arial", 12, true}); },
      [](HWND h, const Control&) {
+         if (painted(h))
+             return; // a panel's caption is drawn in the font as it paints
          LOGFONTW lf{};
          GetObjectW(reinterpret_cast<HFONT>(SendMessageW(h, WM_GETFONT, 0, 0)), sizeof lf, &lf);
          EXPECT_STREQ(lf.lfFaceName, L"Arial") << "expected the window's font to be Arial";
          EXPECT_EQ(lf.lfWeight, FW_BOLD) << "expected it bold";
-         EXPECT_EQ(lf.lfHeight, -px(240)) << "expected 12 points";
+         EXPECT_EQ(lf.lfHeight, -pixels(240)) << "expected 12 points";
      }},
-    {"colours", systemDrawn, [](Control& c) { c.setBackColor(0x00FFFF), c.setForeColor(0x800000); },
+    {"colours", windowed, [](Control& c) { c.setBackColor(0x00FFFF), c.setForeColor(0x800000); },
      [](HWND h, const Control&) {
-         // The colours a control draws with are the form's answer to its WM_CTLCOLOR* message.
          HDC dc = GetDC(h);
+         if (painted(h)) {
+             UpdateWindow(h);
+             EXPECT_EQ(GetPixel(dc, 3, 3), 0x00FFFFu) << "expected the panel painted yellow";
+             ReleaseDC(h, dc);
+             return;
+         }
+         // The colours a control draws with are the form's answer to its WM_CTLCOLOR* message.
          const UINT ask = _wcsicmp(uia::className(h).c_str(), L"Edit") == 0 ? WM_CTLCOLOREDIT : WM_CTLCOLORSTATIC;
          auto brush = reinterpret_cast<HBRUSH>(SendMessageW(GetParent(h), ask, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(h)));
          LOGBRUSH lb{};
