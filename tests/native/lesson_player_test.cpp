@@ -122,7 +122,8 @@ TEST(LessonPlayer, GoldenScreens)
     for (int k = 2; k <= 11; ++k) {
         six.ui.click(six.window->Fwd_1);
         const LessonWindow& w = *six.window;
-        EXPECT_EQ((Box{w.DBox1.left(), w.DBox1.top(), w.DBox1.width(), w.DBox1.height()}), (Box{5015, 3845, 3685, 2000}));
+        EXPECT_EQ((Box{w.DBox1.left(), w.DBox1.top(), w.DBox1.width(), w.DBox1.height()}),
+                  (Box{5015, 3845, 3685, 2000}));
         EXPECT_EQ(w.DBox.caption(), six.text(1600 + k - 1));
         EXPECT_EQ(w.definition->Def_Frame.visible(), k == 8) << "screen " << k;
     }

@@ -40,7 +40,8 @@ TEST_P(EditionArrangement, ButtonsStandInTheEditionsGridWithTheirLabels)
             readingOrder.push_back(&b);
             SCOPED_TRACE("lesson " + std::to_string(n));
             EXPECT_TRUE(b.visible());
-            EXPECT_EQ((std::array{b.left(), b.top(), b.width(), b.height()}), (std::array{Lefts[col], Tops[row], 3045, 330}));
+            EXPECT_EQ((std::array{b.left(), b.top(), b.width(), b.height()}),
+                      (std::array{Lefts[col], Tops[row], 3045, 330}));
             EXPECT_EQ(b.caption(), m.text(700 + n));
             // Labels and markers keep their places relative to the button and each other.
             forms::Control &lsn = menu.L_Comp_Lsn[n], &exr = menu.L_Comp_Exr[n];

@@ -174,7 +174,9 @@ const PropertyCase Properties[] = {
     {"disabled", windowed, [](Control& c) { c.setEnabled(false); },
      [](HWND h, const Control&) { EXPECT_FALSE(IsWindowEnabled(h)) << "expected the window disabled"; }},
     {"checked", checkable, [](Control& c) { c.setValue(1); },
-     [](HWND h, const Control&) { EXPECT_EQ(SendMessageW(h, BM_GETCHECK, 0, 0), BST_CHECKED) << "expected it checked"; }},
+     [](HWND h, const Control&) {
+         EXPECT_EQ(SendMessageW(h, BM_GETCHECK, 0, 0), BST_CHECKED) << "expected it checked";
+     }},
     {"moved", windowed, [](Control& c) { c.move(c.left() + 300, c.top() + 15, 1500, 420); },
      [](HWND h, const Control& c) {
          const RECT at = placeOf(h);
@@ -202,7 +204,8 @@ const PropertyCase Properties[] = {
          }
          // The colours a control draws with are the form's answer to its WM_CTLCOLOR* message.
          const UINT ask = _wcsicmp(uia::className(h).c_str(), L"Edit") == 0 ? WM_CTLCOLOREDIT : WM_CTLCOLORSTATIC;
-         auto brush = reinterpret_cast<HBRUSH>(SendMessageW(GetParent(h), ask, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(h)));
+         auto brush = reinterpret_cast<HBRUSH>(
+             SendMessageW(GetParent(h), ask, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(h)));
          LOGBRUSH lb{};
          GetObjectW(brush, sizeof lb, &lb);
          EXPECT_EQ(lb.lbColor, 0x00FFFFu) << "expected a yellow background";
@@ -273,7 +276,8 @@ private:
     }
     static LRESULT CALLBACK refuse(int code, WPARAM wParam, LPARAM lParam)
     {
-        if (code == HCBT_CREATEWND && _wcsicmp(uia::className(reinterpret_cast<HWND>(wParam)).c_str(), refused().c_str()) == 0)
+        const HWND created = reinterpret_cast<HWND>(wParam);
+        if (code == HCBT_CREATEWND && _wcsicmp(uia::className(created).c_str(), refused().c_str()) == 0)
             return 1;
         return CallNextHookEx(nullptr, code, wParam, lParam);
     }
@@ -323,7 +327,8 @@ void runFailingClick(const std::function<void(lt::forms::FormsRuntime&)>& failur
         p.button.onClick = [&] { failure(runtime); };
         p.show();
         HWND button = windowOf(p, p.button);
-        PostMessageW(hwndOf(p), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(button), BN_CLICKED), reinterpret_cast<LPARAM>(button));
+        PostMessageW(hwndOf(p), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(button), BN_CLICKED),
+                     reinterpret_cast<LPARAM>(button));
     });
 }
 
@@ -351,7 +356,9 @@ TEST(BindingGuard, AFailingEventEndsTheProgramWithAMessage)
     for (const Case& c : {Case{L"OpensAWindowTheSystemRefuses", L"CreateWindowExW LearningTrazelForm"},
                           Case{L"ThrowsWhatIsNoException", L"The error has no description."}}) {
         SCOPED_TRACE(narrow(c.child));
-        uia::Program program(self, std::wstring(L"--gtest_also_run_disabled_tests --gtest_filter=BindingFailingClick.DISABLED_") + c.child);
+        uia::Program program(self, std::wstring(L"--gtest_also_run_disabled_tests "
+                                                L"--gtest_filter=BindingFailingClick.DISABLED_") +
+                                       c.child);
         HWND box = uia::waitWindowOf(program.pid(), L"#32770", L"Learning Trazel");
         ASSERT_NE(box, nullptr) << "expected a message that the program has to end";
         const uia::MessageBoxInfo info = uia::readMessageBox(box);

@@ -55,7 +55,10 @@ void drawCaption(HDC dc, RECT box, const forms::Control& c, int dpi, CaptionLayo
     }
 }
 
-void paintImage(HDC dc, const RECT& area, const forms::Control& c, int dpi) { paintPicture(dc, area, c.picture(), dpi); }
+void paintImage(HDC dc, const RECT& area, const forms::Control& c, int dpi)
+{
+    paintPicture(dc, area, c.picture(), dpi);
+}
 
 void paintShapeControl(HDC dc, const RECT& area, const forms::Control& c, int) { paintShape(dc, area, c); }
 

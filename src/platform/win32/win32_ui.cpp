@@ -68,7 +68,10 @@ Win32Ui::~Win32Ui()
     UnregisterClassW(FormClassName, instance_);
 }
 
-std::unique_ptr<forms::FormPeer> Win32Ui::createPeer(forms::Form& form) { return std::make_unique<FormWindow>(*this, form); }
+std::unique_ptr<forms::FormPeer> Win32Ui::createPeer(forms::Form& form)
+{
+    return std::make_unique<FormWindow>(*this, form);
+}
 
 FormWindow* Win32Ui::formWindowOf(HWND anyWindow) const
 {
