@@ -39,7 +39,7 @@ void ContinueAndBack(benchmark::State& state)
     Machine m(strings);
     const int lesson = static_cast<int>(state.range(0));
     m.ui.click(Sel_menu(m.t).Menu_btn[lesson]);
-    auto& w = *static_cast<LessonWindow*>(m.t.forms.find(lessonWindowKey(lesson)));
+    auto& w = *m.t.forms.find<LessonWindow>(lesson);
     const int screens = static_cast<int>(w.content().screens.size());
     long long presses = 0;
     const long long updatesBefore = m.ui.controlUpdates();

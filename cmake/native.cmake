@@ -11,6 +11,8 @@ target_include_directories(native_tests PRIVATE ${CMAKE_SOURCE_DIR})
 target_link_libraries(native_tests PRIVATE lt_sim GTest::gtest GTest::gtest_main)
 target_compile_definitions(native_tests PRIVATE LT_SOURCE_DIR="${CMAKE_SOURCE_DIR}")
 add_test(NAME native_tests COMMAND native_tests --gtest_brief=1)
+# The source folders use only the layers below them.
+add_test(NAME layers COMMAND ${CMAKE_SOURCE_DIR}/tools/check-layers.sh)
 
 # Benchmarks, run by hand: build/native/lesson_bench
 find_package(benchmark QUIET)

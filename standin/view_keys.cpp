@@ -6,8 +6,7 @@
 namespace standin {
 
 namespace {
-// Windows' virtual-key codes of the keys the view knows.
-constexpr unsigned Back = 0x08, Enter = 0x0D, Esc = 0x1B, Home = 0x24, Comma = 0xBC, Minus = 0xBD, NumMinus = 0x6D;
+using namespace vk;
 
 std::optional<lt::pictures::Point> parsePlace(const std::string& s)
 {

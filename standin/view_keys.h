@@ -12,6 +12,12 @@
 
 namespace standin {
 
+// Windows' virtual-key codes of the keys the view knows besides letters and digits.
+namespace vk {
+inline constexpr unsigned Back = 0x08, Enter = 0x0D, Esc = 0x1B, Home = 0x24, Comma = 0xBC, Minus = 0xBD,
+                          NumMinus = 0x6D;
+}
+
 class ViewKeys {
 public:
     static constexpr int MostIn = 6, MostOut = -2;

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <string>
 
-#include "platform/desktop.h"
+#include "host/host_link.h"
 
 namespace lt {
 
@@ -18,19 +18,16 @@ namespace mark {
 inline constexpr std::int16_t LessonDone = 1, ExercisesDone = 2;
 }
 
-struct Globals {
+struct Globals : HostGlobals {
     const std::string CRLF = "\r\n";
     const std::string CRLF2 = "\r\n\r\n";
 
     Marks Lsn_Progress{};
     Marks Saved_Progress{};
-    WindowHandle Found_Wnd = 0;
     std::string Work_Dir;
     std::string Tutor_Dir;
     std::int16_t Edition = 0;
     long Reg_Std = 0, Reg_KmEd = 0, Reg_Ultor = 0;
-    std::int16_t Launch_Code = 0;
-    bool Host_Opened = false;
 
     // Lesson player and exercises.
     std::int16_t Cur_Lesson = 0;

@@ -15,12 +15,11 @@ namespace {
 constexpr int QuitCaption = 12, MenuCaption = 15, CouldNotOpen = 591, Welcome = 601, Structure = 602,
               StepByStep = 603, NoTrazel = 604, NoWorkDir = 605, ChooseMenu = 607, MenuDescription = 608,
               FontsMissing = 609, SansSerif = 611, SmallFonts = 612, CheckFonts = 613;
-constexpr int HelpContext = 1001;
 
 } // namespace
 
 LayIntro::LayIntro(forms::FormsRuntime& runtime, Tutorial& t)
-    : Form(runtime, "Lay_Intro"),
+    : Form(runtime, Key),
       Background(*this, ControlKind::Image, "Background"),
       Title_Frame(*this, ControlKind::Panel, "Title_Frame"),
       Product_Name(*this, ControlKind::Image, "Product_Name", &Title_Frame),
@@ -118,7 +117,7 @@ void LayIntro::Form_Activate()
         return;
     d.bringToTop(d.lastActivePopup(design));
     d.setForeground(design);
-    SendKeys(t, "{ESC 6}");
+    SendKeys(t.host, "{ESC 6}");
     t.forms.doEvents();
     show();
 }
@@ -126,7 +125,7 @@ void LayIntro::Form_Activate()
 void LayIntro::Form_KeyDown(int& keyCode, int)
 {
     if (keyCode == forms::key::F1)
-        t.showHelp(handle(), HelpContext);
+        t.showHelp(handle(), help_topic::Intro);
 }
 
 void LayIntro::Form_QueryUnload(int& cancel, int unloadMode) { CloseRequest(t, cancel, unloadMode); }

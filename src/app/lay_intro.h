@@ -9,6 +9,7 @@ namespace lt {
 
 class LayIntro : public forms::Form {
 public:
+    static constexpr forms::FormKey Key{"Lay_Intro"};
     // The welcome text's label, in twips; its font is 9.75-point MS Sans Serif.
     static constexpr int WelcomeWidth = 5640, WelcomeHeight = 2700;
 
@@ -37,6 +38,6 @@ private:
     Tutorial& t;
 };
 
-inline LayIntro& Lay_Intro(Tutorial& t) { return t.forms.get<LayIntro>("Lay_Intro", t); }
+inline LayIntro& Lay_Intro(Tutorial& t) { return t.forms.get<LayIntro>(t); }
 
 } // namespace lt

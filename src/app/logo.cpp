@@ -3,7 +3,7 @@
 namespace lt {
 
 LogoWindow::LogoWindow(forms::FormsRuntime& runtime, Tutorial& t)
-    : Form(runtime, "logo"), Picture1(*this, forms::ControlKind::Image, "Picture1")
+    : Form(runtime, Key), Picture1(*this, forms::ControlKind::Image, "Picture1")
 {
     constexpr int Title = 584;
     designClientSize(5400, 2700);

@@ -8,10 +8,11 @@ namespace lt {
 
 class LogoWindow : public forms::Form {
 public:
+    static constexpr forms::FormKey Key{"logo"};
     LogoWindow(forms::FormsRuntime& runtime, Tutorial& t);
     forms::Control Picture1;
 };
 
-inline LogoWindow& logo(Tutorial& t) { return t.forms.get<LogoWindow>("logo", t); }
+inline LogoWindow& logo(Tutorial& t) { return t.forms.get<LogoWindow>(t); }
 
 } // namespace lt

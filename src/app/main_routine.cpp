@@ -4,8 +4,9 @@
 #include "app/lay_intro.h"
 #include "app/logo.h"
 #include "app/probes.h"
-#include "host/host_windows.h"
+#include "exercises/host_for_exercises.h"
 #include "exercises/work_files.h"
+#include "host/host_windows.h"
 #include "menu/progress.h"
 #include "menu/quit.h"
 #include "menu/sel_menu.h"
@@ -127,7 +128,7 @@ void Main(Tutorial& t)
     if (t.desktop.anotherInstanceRunning()) {
         if (WindowHandle first = findFirstCopy(t)) {
             t.g.Found_Wnd = first;
-            ActivateFoundWindow(t);
+            ActivateFoundWindow(t.host);
             t.end();
         }
     }

@@ -15,7 +15,12 @@ namespace lt {
 
 // Numbers of the texts that code refers to by meaning.
 namespace txt {
-inline constexpr int Quits = 20, AppTitle = 22, MenuTitle = 63, PressF1 = 79;
+inline constexpr int Quits = 20, AppTitle = 22, StepsWindowTitle = 47, MenuTitle = 63, PressF1 = 79;
+}
+
+// The topics of the tutorial's help file, by the window they help with.
+namespace help_topic {
+inline constexpr unsigned long Contents = 1000, Intro = 1001, LessonMenu = 1002, Lesson = 1003, Exercises = 1004;
 }
 
 // The tutorial's own texts, loaded by number. A missing number is remembered
@@ -34,7 +39,8 @@ private:
 class Tutorial {
 public:
     Tutorial(Desktop& desktop, Files& files, const StringTable& strings, forms::UiBinding& ui)
-        : desktop(desktop), files(files), text(strings), forms(ui)
+        : desktop(desktop), files(files), text(strings), forms(ui),
+          host{desktop, files, forms, g, text(txt::StepsWindowTitle)}
     {
     }
     Tutorial(const Tutorial&) = delete;
@@ -45,6 +51,8 @@ public:
     Files& files;
     Texts text;
     forms::FormsRuntime forms;
+    // What the host operations (host/) work with.
+    HostLink host;
 
     // The program's title, the title of every message box.
     std::string title() const { return text(txt::AppTitle); }

@@ -13,7 +13,7 @@ constexpr int Question = 576, Reminder = 577, KelmarName = 578, StandardName = 5
 } // namespace
 
 VerSelect::VerSelect(forms::FormsRuntime& runtime, Tutorial& t)
-    : Form(runtime, "Ver_Select"),
+    : Form(runtime, Key),
       Query_Panel(*this, ControlKind::Panel, "Query_Panel"),
       SSFrame1(*this, ControlKind::Frame, "SSFrame1"),
       Option1(*this, ControlKind::OptionButton, "Option1", &SSFrame1),

@@ -9,6 +9,7 @@ namespace lt {
 
 class VerSelect : public forms::Form {
 public:
+    static constexpr forms::FormKey Key{"Ver_Select"};
     VerSelect(forms::FormsRuntime& runtime, Tutorial& t);
 
     forms::Control Query_Panel;
@@ -27,6 +28,6 @@ private:
     Tutorial& t;
 };
 
-inline VerSelect& Ver_Select(Tutorial& t) { return t.forms.get<VerSelect>("Ver_Select", t); }
+inline VerSelect& Ver_Select(Tutorial& t) { return t.forms.get<VerSelect>(t); }
 
 } // namespace lt

@@ -112,10 +112,10 @@ KeysOutcome runOp(Tutorial& t, StepsWindow& steps, const ScriptOp& op)
     PageText page(t.text, t.g.CRLF, t.g.CRLF2);
     switch (op.kind) {
     case K::Host:
-        ActivateHost(t);
+        ActivateHost(t.host);
         break;
     case K::Send:
-        return SendKeys(t, op.keys);
+        return SendKeys(t.host, op.keys);
     case K::Page:
         steps.showPage(page.lines(op.first, op.last).str(), false);
         break;
@@ -148,7 +148,7 @@ KeysOutcome runStep(Tutorial& t, StepsWindow& steps, const ExerciseScript& scrip
         steps.showPage(page.str(), true);
         const std::optional<KeysOutcome> opened = OpenTutorialDesign(t);
         if (opened == KeysOutcome::Handled && script.hostAfterOpening)
-            ActivateHost(t);
+            ActivateHost(t.host);
         // A missing design has already taken the learner back to the menu.
         return opened.value_or(KeysOutcome::Handled);
     }

@@ -1,6 +1,7 @@
 #include "exercises/open_design.h"
 
 #include "exercises/library_keys.h"
+#include "exercises/steps_window.h"
 #include "host/host_windows.h"
 #include "menu/sel_menu.h"
 
@@ -18,26 +19,26 @@ std::optional<KeysOutcome> OpenTutorialDesign(Tutorial& t)
     const std::string path = joinPath(t.g.Work_Dir, t.g.Design_File);
     const auto found = t.files.attributes(path);
     if (!found || (*found & attr::Directory)) {
-        if (forms::Form* steps = t.forms.find("Steps"))
+        if (StepsWindow* steps = t.forms.find<StepsWindow>())
             d.showWindow(steps->handle(), ShowCommand::ShowMinimized);
         t.message(path + t.g.CRLF2 + t.text(DesignMissing), mb::Ok | mb::IconExclamation);
         ShowLessonMenu(t);
         return std::nullopt;
     }
-    d.setForeground(d.findTutorialWindow(t.text(StepsWindowTitle)));
+    d.setForeground(d.findTutorialWindow(t.text(txt::StepsWindowTitle)));
     if (const WindowHandle design = d.findWindow(DesignWindowClass, ""))
         d.setForeground(design);
     KeysOutcome library;
     if (t.g.Work_Dir.find('~') == std::string::npos) {
-        ActivateHost(t);
-        library = SendKeys(t, libraryOpenKeys(t.g.Work_Dir));
+        ActivateHost(t.host);
+        library = SendKeys(t.host, libraryOpenKeys(t.g.Work_Dir));
     } else {
-        library = SendKeys(t, libraryOpenKeys(t.g.Work_Dir));
+        library = SendKeys(t.host, libraryOpenKeys(t.g.Work_Dir));
         t.forms.doEvents();
     }
     if (library != KeysOutcome::Handled)
         return library;
-    return SendKeys(t, "%(f)o" + t.g.Design_File + "{Enter}");
+    return SendKeys(t.host, "%(f)o" + t.g.Design_File + "{Enter}");
 }
 
 } // namespace lt

@@ -1,5 +1,6 @@
 #include "exercises/start_exercises.h"
 
+#include "exercises/host_for_exercises.h"
 #include "exercises/steps_window.h"
 #include "host/host_windows.h"
 #include "lessons/lesson_window.h"
@@ -17,8 +18,8 @@ void StartExercises(Tutorial& t)
         return;
     StartHost(t);
     if (launchFailed(t.g.Launch_Code)) {
-        if (forms::Form* lesson = t.forms.find(lessonWindowKey(t.g.Cur_Lesson)))
-            static_cast<LessonWindow*>(lesson)->Do_Exercises.setEnabled(false);
+        if (LessonWindow* lesson = t.forms.find<LessonWindow>(t.g.Cur_Lesson))
+            lesson->Do_Exercises.setEnabled(false);
         return;
     }
     t.g.Step_No = 0;

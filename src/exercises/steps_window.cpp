@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "exercises/exercise_script.h"
+#include "exercises/host_for_exercises.h"
 #include "exercises/message_names.h"
 #include "exercises/work_files.h"
 #include "host/host_windows.h"
@@ -20,7 +21,6 @@ constexpr int ExerciseCaption = 809, DisplayCaption = 810, HelpCaption = 811, Me
               OnTopEnabled = 819, OnTopDisabled = 820, Important = 821, ImportantFirst = 822, ImportantLast = 825,
               NotCompleted = 826, QuitExercises = 827, NothingTyped = 828, KeysNotHandled = 829, RepeatTheStep = 830, QuitDesc = 20, Rule = 850, HostNotOpened = 591,
               LessonNames = 700, HelpWindowTitle = 86;
-constexpr int HelpContext = 1004;
 
 // Twips. The window is always as wide as designed; the text box fills the
 // space between the two panels at any height.
@@ -131,7 +131,7 @@ void StepsWindow::describeOnTopAndRaise()
 {
     describeOnTop();
     if (onTop())
-        ActivateHost(t);
+        ActivateHost(t.host);
 }
 
 void StepsWindow::Form_Load()
@@ -144,7 +144,7 @@ void StepsWindow::Form_Load()
         OfferSaveProgress(t);
         t.end();
     }
-    setCaption(t.text(StepsWindowTitle));
+    setCaption(t.text(txt::StepsWindowTitle));
     Next_Step.setCaption(t.text(ExerciseCaption));
     View_Trazel.setCaption(t.text(DisplayCaption));
     Exer_Help.setCaption(t.text(HelpCaption));
@@ -196,10 +196,10 @@ void StepsWindow::Form_Activate()
     if (t.desktop.isMinimized(design))
         t.desktop.showWindow(design, ShowCommand::Show);
     else
-        ActivateHost(t);
+        ActivateHost(t.host);
     // Only closes what Trazel has open; when Trazel can't be reached nothing
     // is typed, and the next step's keys say so.
-    SendKeys(t, "{ESC 6}");
+    SendKeys(t.host, "{ESC 6}");
 }
 
 void StepsWindow::Form_Resize()
@@ -259,7 +259,7 @@ void StepsWindow::TellKeysNotTaken(KeysOutcome outcome)
 
 void StepsWindow::Exer_Help_Click()
 {
-    t.showHelp(handle(), HelpContext);
+    t.showHelp(handle(), help_topic::Exercises);
 }
 
 void StepsWindow::On_Top_Check_Click()
@@ -282,7 +282,7 @@ void StepsWindow::Return_Tut_Click()
     const WindowHandle design = t.desktop.findWindow(DesignWindowClass, "");
     if (t.desktop.isMinimized(design))
         t.desktop.showWindow(design, ShowCommand::ShowNoActivate);
-    ActivateHost(t);
+    ActivateHost(t.host);
     t.closeHelp(handle());
     DeleteWorkFiles(t);
     t.forms.unload(*this);
@@ -297,7 +297,7 @@ void StepsWindow::KeepOnTop()
     if (!onTop())
         return;
     if (!help || t.desktop.isMinimized(help))
-        ActivateHost(t);
+        ActivateHost(t.host);
     else
         t.desktop.setForeground(help);
 }
@@ -306,7 +306,7 @@ void StepsWindow::NonClientClick()
 {
     Cmd_Desc.setVisible(false);
     if (onTop())
-        ActivateHost(t);
+        ActivateHost(t.host);
     if (minimized())
         return;
     t.g.Saved_Left = left();
@@ -323,6 +323,6 @@ void StepsWindow::buttonReleased(const forms::MouseEvent& e)
         KeepOnTop();
 }
 
-void ShowExerciseSteps(Tutorial& t) { t.forms.get<StepsWindow>(StepsWindow::Key, t).show(); }
+void ShowExerciseSteps(Tutorial& t) { t.forms.get<StepsWindow>(t).show(); }
 
 } // namespace lt

@@ -12,7 +12,7 @@ namespace lt {
 
 class StepsWindow : public forms::Form {
 public:
-    static constexpr const char* Key = "Steps";
+    static constexpr forms::FormKey Key{"Steps"};
 
     StepsWindow(forms::FormsRuntime& runtime, Tutorial& t);
 

@@ -14,6 +14,17 @@ namespace lt::forms {
 
 class FormsRuntime;
 
+// The name a form is loaded under, given by its class as `Key`. A class with
+// one window names it; a class with a numbered family of windows (L1 ... L15)
+// names the stem, and each window of the family is looked up by its number.
+struct FormKey {
+    const char* name;
+};
+struct NumberedFormKey {
+    const char* stem;
+    std::string operator()(int number) const { return stem + std::to_string(number); }
+};
+
 // Why a form is asked to close.
 namespace unload_mode {
 inline constexpr int ControlMenu = 0, Code = 1, WindowsSession = 2, TaskManager = 3, MdiParent = 4;
@@ -21,7 +32,8 @@ inline constexpr int ControlMenu = 0, Code = 1, WindowsSession = 2, TaskManager 
 
 class Form {
 public:
-    Form(FormsRuntime& runtime, std::string key);
+    Form(FormsRuntime& runtime, FormKey key) : Form(runtime, std::string(key.name)) {}
+    Form(FormsRuntime& runtime, NumberedFormKey key, int number) : Form(runtime, key(number)) {}
     Form(const Form&) = delete;
     Form& operator=(const Form&) = delete;
     virtual ~Form();
@@ -112,6 +124,7 @@ protected:
     void designSizable() { sizable_ = true; }
 
 private:
+    Form(FormsRuntime& runtime, std::string key);
     friend class Control;
     void add(Control* c) { controls_.push_back(c); }
     void controlChanged(Control& c, Prop what);

@@ -23,15 +23,16 @@ std::vector<Form*> FormsRuntime::loadedForms() const { return order_; }
 void FormsRuntime::load(std::unique_ptr<Form> form)
 {
     Form& f = *form;
+    // A form whose window can't be made is not loaded.
+    f.attachPeer(binding_.createPeer(f));
     forms_[f.key()] = std::move(form);
     order_.push_back(&f);
-    f.attachPeer(binding_.createPeer(f));
     f.Form_Load();
 }
 
 bool FormsRuntime::unload(Form& form, int mode)
 {
-    if (find(form.key()) != &form)
+    if (!isLoaded(form))
         return true;
     int cancel = 0;
     form.Form_QueryUnload(cancel, mode);
@@ -64,12 +65,6 @@ bool FormsRuntime::closeRequested(Form& form, int mode)
     return true;
 }
 
-void FormsRuntime::unload(const std::string& key)
-{
-    if (Form* f = find(key))
-        unload(*f);
-}
-
 void FormsRuntime::end()
 {
     binding_.endProgram();
@@ -80,7 +75,7 @@ void FormsRuntime::showModal(Form& form) { binding_.runModal(form); }
 
 void FormsRuntime::activated(Form& form)
 {
-    if (find(form.key()) != &form || active_ == &form)
+    if (!isLoaded(form) || active_ == &form)
         return;
     active_ = &form;
     form.Form_Activate();

@@ -2,6 +2,7 @@
 // and loaded on first use, and unloading it destroys its window.
 #pragma once
 
+#include <concepts>
 #include <map>
 #include <memory>
 #include <string>
@@ -12,6 +13,13 @@
 
 namespace lt::forms {
 
+// Form classes name their key in a constant `Key`, a FormKey or a NumberedFormKey.
+template <class T>
+concept SingleForm = std::derived_from<T, Form> && std::same_as<std::remove_cvref_t<decltype(T::Key)>, FormKey>;
+template <class T>
+concept NumberedForm =
+    std::derived_from<T, Form> && std::same_as<std::remove_cvref_t<decltype(T::Key)>, NumberedFormKey>;
+
 class FormsRuntime {
 public:
     explicit FormsRuntime(UiBinding& binding) : binding_(binding) {}
@@ -21,19 +29,56 @@ public:
 
     UiBinding& binding() const { return binding_; }
 
-    // The form under `key`, created and loaded if it is not loaded yet.
-    template <class T, class... Args>
-    T& get(const std::string& key, Args&&... args)
+    // The form of class T, created and loaded if it is not loaded yet. The
+    // class's `Key` says where it is kept, so a form is always found as the
+    // class it was made as; numbered forms take their number first, and
+    // their constructor gets it after the runtime.
+    template <SingleForm T, class... Args>
+    T& get(Args&&... args)
     {
-        if (Form* f = find(key))
-            return static_cast<T&>(*f);
-        auto form = std::make_unique<T>(*this, std::forward<Args>(args)...);
-        T& ref = *form;
-        load(std::move(form));
-        return ref;
+        return obtain<T>(T::Key.name, std::forward<Args>(args)...);
     }
-    Form* find(const std::string& key) const;
-    bool loaded(const std::string& key) const { return find(key) != nullptr; }
+    template <NumberedForm T, class... Args>
+    T& get(int number, Args&&... args)
+    {
+        return obtain<T>(T::Key(number), number, std::forward<Args>(args)...);
+    }
+    // The loaded form of class T (of that number); null when it is not loaded.
+    template <SingleForm T>
+    T* find() const
+    {
+        return static_cast<T*>(find(T::Key.name));
+    }
+    template <NumberedForm T>
+    T* find(int number) const
+    {
+        return static_cast<T*>(find(T::Key(number)));
+    }
+    template <SingleForm T>
+    bool loaded() const
+    {
+        return find<T>() != nullptr;
+    }
+    template <NumberedForm T>
+    bool loaded(int number) const
+    {
+        return find<T>(number) != nullptr;
+    }
+    // Unloads the form of class T (of that number) if it is loaded.
+    template <SingleForm T>
+    void unload()
+    {
+        if (T* f = find<T>())
+            unload(*f);
+    }
+    template <NumberedForm T>
+    void unload(int number)
+    {
+        if (T* f = find<T>(number))
+            unload(*f);
+    }
+    // Whether this very form is still loaded (not unloaded, not replaced).
+    bool isLoaded(const Form& form) const { return find(form.key()) == &form; }
     std::vector<Form*> loadedForms() const;
 
     // Asks the form (Form_QueryUnload with `mode`) and unloads it unless it
@@ -44,7 +89,6 @@ public:
     // program when the session really ends); a close by another program ends
     // the program unless the form refuses. Returns false when refused.
     bool closeRequested(Form& form, int mode);
-    void unload(const std::string& key);
 
     void showModal(Form& form);
     void doEvents() { binding_.doEvents(); }
@@ -61,6 +105,17 @@ public:
     void collect() { graveyard_.clear(); }
 
 private:
+    Form* find(const std::string& key) const;
+    template <class T, class... Args>
+    T& obtain(const std::string& key, Args&&... args)
+    {
+        if (Form* f = find(key))
+            return static_cast<T&>(*f);
+        auto form = std::make_unique<T>(*this, std::forward<Args>(args)...);
+        T& ref = *form;
+        load(std::move(form));
+        return ref;
+    }
     void load(std::unique_ptr<Form> form);
 
     UiBinding& binding_;

@@ -36,7 +36,8 @@ public:
 class UiBinding {
 public:
     virtual ~UiBinding() = default;
-    // Creates the form's window and its controls, hidden.
+    // Creates the form's window and its controls, hidden; throws when the
+    // window system refuses one of them.
     virtual std::unique_ptr<FormPeer> createPeer(Form& form) = 0;
     // Shows the form modally; returns once it is unloaded or hidden.
     virtual void runModal(Form& form) = 0;

@@ -2,13 +2,13 @@
 
 namespace lt {
 
-void ActivateHost(Tutorial& t)
+void ActivateHost(HostLink& h)
 {
-    Desktop& d = t.desktop;
-    d.setForeground(d.findTutorialWindow(t.text(StepsWindowTitle)));
+    Desktop& d = h.desktop;
+    d.setForeground(d.findTutorialWindow(h.stepsWindowTitle));
     const WindowHandle design = d.findWindow(DesignWindowClass, "");
     d.setForeground(design);
-    t.forms.doEvents();
+    h.forms.doEvents();
     d.setForeground(design);
     if (d.isMinimized(design)) {
         d.showWindow(design, ShowCommand::Show);
@@ -17,46 +17,32 @@ void ActivateHost(Tutorial& t)
     }
 }
 
-void ActivateFoundWindow(Tutorial& t)
+void ActivateFoundWindow(HostLink& h)
 {
-    Desktop& d = t.desktop;
-    d.showWindow(t.g.Found_Wnd, ShowCommand::ShowNormal);
-    const WindowHandle popup = d.lastActivePopup(t.g.Found_Wnd);
+    Desktop& d = h.desktop;
+    d.showWindow(h.g.Found_Wnd, ShowCommand::ShowNormal);
+    const WindowHandle popup = d.lastActivePopup(h.g.Found_Wnd);
     d.setForeground(popup);
     d.bringToTop(popup);
 }
 
-} // namespace lt
-
-#include "menu/sel_menu.h"
-
-namespace lt {
-
-bool DisplayHost(Tutorial& t)
+HostWindows RaiseHost(HostLink& h)
 {
-    constexpr int DesignWindowGone = 75, DesignWindowAdvice = 76, FrameGone = 94, FrameAdvice = 95;
-    Desktop& d = t.desktop;
-    t.forms.doEvents();
-    ActivateHost(t);
+    Desktop& d = h.desktop;
+    h.forms.doEvents();
+    ActivateHost(h);
     const WindowHandle design = d.findWindow(DesignWindowClass, "");
     if (design && d.isMinimized(design)) {
         d.showWindow(design, ShowCommand::ShowNoActivate);
         d.setForeground(design);
         d.bringToTop(design);
-        return true;
+        return HostWindows::Both;
     }
-    int gone = 0, advice = 0;
     if (!design)
-        gone = DesignWindowGone, advice = DesignWindowAdvice;
-    else if (!d.findWindow(SessionFrameClass, ""))
-        gone = FrameGone, advice = FrameAdvice;
-    if (gone == 0)
-        return true;
-    t.message(t.text(gone) + t.g.CRLF2 + t.text(advice), mb::Ok | mb::IconStop);
-    ActivateHost(t);
-    ShowLessonMenu(t);
-    t.forms.unload("Steps");
-    return false;
+        return HostWindows::DesignWindowGone;
+    if (!d.findWindow(SessionFrameClass, ""))
+        return HostWindows::FrameGone;
+    return HostWindows::Both;
 }
 
 } // namespace lt

@@ -3,7 +3,7 @@
 
 namespace lt {
 
-KeysOutcome SendKeys(Tutorial& t, const std::string& keys)
+KeysOutcome SendKeys(HostLink& h, const std::string& keys)
 {
     // The design window is where the exercises are done; the session frame
     // takes the keys that open one.
@@ -11,7 +11,7 @@ KeysOutcome SendKeys(Tutorial& t, const std::string& keys)
     const auto strokes = parseSendKeys(keys);
     if (!strokes)
         return KeysOutcome::NotInFront;
-    return t.desktop.sendKeys(*strokes, TrazelWindows);
+    return h.desktop.sendKeys(*strokes, TrazelWindows);
 }
 
 } // namespace lt

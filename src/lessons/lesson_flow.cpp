@@ -1,5 +1,6 @@
 // Leaving a lesson: the confirmation, the return to the lesson menu and the
 // end of the lesson after its last screen.
+#include "exercises/host_for_exercises.h"
 #include "exercises/steps_window.h"
 #include "forms/form.h"
 #include "host/host_windows.h"
@@ -19,12 +20,12 @@ void backToMenu(Tutorial& t)
 {
     SelMenu& menu = Sel_menu(t);
     menu.UpdateDeleteMarkers();
-    t.forms.unload("Steps");
+    t.forms.unload<StepsWindow>();
     menu.setCaption(t.text(txt::MenuTitle));
     menu.Select_info.setCaption(t.text(txt::PressF1));
     if (!exercisesAvailable(t))
         menu.ShowExercisesUnavailable();
-    t.forms.unload(lessonWindowKey(t.g.Cur_Lesson));
+    t.forms.unload<LessonWindow>(t.g.Cur_Lesson);
     menu.show();
 }
 
@@ -68,7 +69,7 @@ void EndOfLesson(Tutorial& t)
         StartHost(t);
         if (exercisesAvailable(t)) {
             t.desktop.setScreenPointer(Pointer::Hourglass);
-            t.forms.unload(lessonWindowKey(t.g.Cur_Lesson));
+            t.forms.unload<LessonWindow>(t.g.Cur_Lesson);
             t.g.Step_No = 0;
             ShowExerciseSteps(t);
             t.desktop.setScreenPointer(Pointer::Default);

@@ -16,7 +16,6 @@ constexpr int ContinueCaption = 10, QuitCaption = 12, ControlsCaption = 13, Back
               ExercisesCaption = 16, CancelCaption = 17, PaletteTitle = 18, ScreenWord = 19, OfWord = 21,
               PaletteComment = 24, BackComment = 25, ContinueComment = 26, MenuComment = 29, ExercisesComment = 30,
               CancelComment = 31, FirstTitle = 31, NoExercises = 85;
-constexpr int HelpContext = 1003;
 
 constexpr int SlideWidth = 10080, SlideHeight = 6480, BarHeight = 720;
 constexpr forms::Color BoxColor = 0xC0FFFF, BorderColor = 0x800000, ShadowColor = 0x404040, HiliteColor = 0x0000FF;
@@ -42,8 +41,8 @@ DefinitionBox::DefinitionBox(forms::Form& form)
     Def_Box.setBackColor(forms::LightGrey);
 }
 
-LessonWindow::LessonWindow(forms::FormsRuntime& runtime, Tutorial& t, int lesson)
-    : Form(runtime, lessonWindowKey(lesson)),
+LessonWindow::LessonWindow(forms::FormsRuntime& runtime, int lesson, Tutorial& t)
+    : Form(runtime, Key, lesson),
       DBox1_Shadow(*this, ControlKind::Shape, "DBox1_Shadow"),
       DBox1(*this, ControlKind::PictureBox, "DBox1"),
       DBox_Border(*this, ControlKind::Shape, "DBox_Border", &DBox1),
@@ -204,7 +203,7 @@ void LessonWindow::Form_KeyDown(int& keyCode, int shift)
         for (int i = 0; i <= 2; ++i)
             Scrn_Count[i].setVisible(false);
     if (keyCode == forms::key::F1)
-        t.showHelp(handle(), HelpContext);
+        t.showHelp(handle(), help_topic::Lesson);
 }
 
 void LessonWindow::Form_QueryUnload(int& cancel, int unloadMode) { CloseRequest(t, cancel, unloadMode); }
@@ -272,12 +271,7 @@ void LessonWindow::Do_Exercises_Click()
     t.desktop.setScreenPointer(Pointer::Default);
 }
 
-std::string lessonWindowKey(int lesson) { return "L" + std::to_string(lesson); }
-
-LessonWindow& LessonWindowOf(Tutorial& t, int lesson)
-{
-    return t.forms.get<LessonWindow>(lessonWindowKey(lesson), t, lesson);
-}
+LessonWindow& LessonWindowOf(Tutorial& t, int lesson) { return t.forms.get<LessonWindow>(lesson, t); }
 
 void OpenLesson(Tutorial& t, int lesson) { LessonWindowOf(t, lesson); }
 

@@ -34,7 +34,9 @@ struct DefinitionBox {
 
 class LessonWindow : public forms::Form {
 public:
-    LessonWindow(forms::FormsRuntime& runtime, Tutorial& t, int lesson);
+    // L1 ... L15.
+    static constexpr forms::NumberedFormKey Key{"L"};
+    LessonWindow(forms::FormsRuntime& runtime, int lesson, Tutorial& t);
 
     int lesson() const { return lesson_; }
     const LessonContent& content() const { return content_; }
@@ -81,7 +83,6 @@ private:
     const LessonContent& content_;
 };
 
-std::string lessonWindowKey(int lesson);
 // The lesson window n, created and loaded on first use.
 LessonWindow& LessonWindowOf(Tutorial& t, int lesson);
 

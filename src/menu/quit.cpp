@@ -1,9 +1,12 @@
 #include "menu/quit.h"
 
+#include "exercises/steps_window.h"
 #include "exercises/work_files.h"
 #include "forms/form.h"
 #include "host/host_windows.h"
+#include "lessons/lesson_window.h"
 #include "menu/progress.h"
+#include "menu/sel_menu.h"
 
 namespace lt {
 
@@ -41,11 +44,11 @@ void QuitTutorial(Tutorial& t)
     closeHelp(t);
     // The host comes to the front so it is there when the tutorial goes.
     if (t.desktop.findWindow(DesignWindowClass, ""))
-        ActivateHost(t);
+        ActivateHost(t.host);
     DeleteWorkFiles(t);
-    t.forms.unload("L" + std::to_string(t.g.Cur_Lesson));
-    t.forms.unload("Sel_menu");
-    t.forms.unload("Steps");
+    t.forms.unload<LessonWindow>(t.g.Cur_Lesson);
+    t.forms.unload<SelMenu>();
+    t.forms.unload<StepsWindow>();
     t.desktop.setScreenPointer(Pointer::Default);
     t.end();
 }
@@ -64,8 +67,8 @@ void CloseRequest(Tutorial& t, int& cancel, int unloadMode)
             case mb::IdYes:
                 SaveProgress(t);
                 DeleteWorkFiles(t);
-                t.forms.unload("Sel_menu");
-                t.forms.unload("Steps");
+                t.forms.unload<SelMenu>();
+                t.forms.unload<StepsWindow>();
                 t.end();
             case mb::IdNo:
                 DeleteWorkFiles(t);

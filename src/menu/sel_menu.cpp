@@ -1,6 +1,7 @@
 #include "menu/sel_menu.h"
 
 #include "app/probes.h"
+#include "exercises/steps_window.h"
 #include "exercises/work_files.h"
 #include "lessons/lesson_window.h"
 #include "menu/arrangement.h"
@@ -18,7 +19,6 @@ constexpr int DeleteMarkersCaption = 700, LessonCaption = 700, LessonDescription
               NoWorkDir = 736, InstructionRightUnavailable = 737, LessonLabel = 742, ExercisesLabel = 743,
               DescriptionTitle = 744, QuitCaption = 12, QuitDescription = 20;
 
-constexpr int HelpContext = 1002;
 constexpr int LabelWidthLesson = 570, LabelWidthExercises = 705, LabelHeight = 195;
 constexpr int MarkerWidth = 735, MarkerHeight = 330;
 
@@ -36,7 +36,7 @@ std::string numbered(const char* prefix, int n, const char* suffix)
 } // namespace
 
 SelMenu::SelMenu(forms::FormsRuntime& runtime, Tutorial& t)
-    : Form(runtime, "Sel_menu"),
+    : Form(runtime, Key),
       Menu_Bkgnd(*this, ControlKind::Panel, "Menu_Bkgnd"),
       Menu_btn(*this, ControlKind::CommandButton, 1, LessonCount,
                [](int n) { return numbered("Menu_btn", n, ""); }, &Menu_Bkgnd),
@@ -187,7 +187,7 @@ void SelMenu::Form_Activate()
     if (t.g.Host_Opened && t.g.Launch_Code >= 32)
         t.g.Launch_Code = 0;
     t.g.Host_Opened = false;
-    t.forms.unload("Steps");
+    t.forms.unload<StepsWindow>();
     if (!lessonTookOver) {
         t.g.Step_No = 0;
         t.g.Exer_Done = 0;
@@ -235,7 +235,7 @@ bool SelMenu::AnyMarkerVisible() const
 void SelMenu::Form_KeyDown(int& keyCode, int)
 {
     if (keyCode == forms::key::F1)
-        t.showHelp(handle(), HelpContext);
+        t.showHelp(handle(), help_topic::LessonMenu);
 }
 
 void SelMenu::Form_QueryUnload(int& cancel, int unloadMode) { CloseRequest(t, cancel, unloadMode); }

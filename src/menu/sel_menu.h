@@ -10,6 +10,7 @@ namespace lt {
 
 class SelMenu : public forms::Form {
 public:
+    static constexpr forms::FormKey Key{"Sel_menu"};
     static constexpr int Title = 63, HiddenTitle = 739;
 
     SelMenu(forms::FormsRuntime& runtime, Tutorial& t);
@@ -49,7 +50,7 @@ private:
     Tutorial& t;
 };
 
-inline SelMenu& Sel_menu(Tutorial& t) { return t.forms.get<SelMenu>("Sel_menu", t); }
+inline SelMenu& Sel_menu(Tutorial& t) { return t.forms.get<SelMenu>(t); }
 
 // Shows the lesson menu under its own title; while a lesson runs it is
 // hidden under another.

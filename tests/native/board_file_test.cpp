@@ -6,9 +6,11 @@
 #include <algorithm>
 #include <fstream>
 #include <iterator>
+#include <regex>
 #include <sstream>
 #include <tuple>
 
+#include "exercises/exercise_script.h"
 #include "pictures/tutorial_boards.h"
 #include "standin/board_file.h"
 #include "standin/view_keys.h"
@@ -314,28 +316,26 @@ TEST(StandinShippedFiles, EveryPartIsAFootprintOfTheTutorialLibrary)
     }
 }
 
-// The exercises send Trazel's cursor to these places.
+// Every place an exercise sends Trazel's cursor to (Ctrl+F x,y) lies on a
+// part of the design the exercise opened, TUTORBDn.MAX made from SRCTRZn.MA$.
 TEST(StandinShippedFiles, TheExercisesFindAPartWhereTheyPoint)
 {
-    struct Spot {
-        const char* file;
-        Point at;
-        const char* part; // nullptr: any part
-    };
-    const Spot spots[] = {
-        {"SRCTRZ1.MA$", {2250, 3800}, "U16"}, {"SRCTRZ1.MA$", {2200, 1650}, nullptr},
-        {"SRCTRZ2.MA$", {1550, 1050}, nullptr}, {"SRCTRZ2.MA$", {2100, 2700}, nullptr},
-        {"SRCTRZ2.MA$", {5050, 1500}, nullptr}, {"SRCTRZ2.MA$", {4725, 1500}, nullptr},
-        {"SRCTRZ2.MA$", {4025, 1150}, nullptr}, {"SRCTRZ3.MA$", {1025, 4525}, nullptr},
-        {"SRCTRZ4.MA$", {1050, 1325}, nullptr},
-    };
-    for (const Spot& s : spots) {
-        const std::string found = partAt(shipped<BoardFile>(s.file).board, s.at);
-        EXPECT_FALSE(found.empty()) << s.file << " has no part at " << at(s.at);
-        if (s.part) {
-            EXPECT_EQ(found, s.part) << s.file << " at " << at(s.at);
-        }
+    const std::regex place(R"(\^f(\d+),(\d+))");
+    int places = 0;
+    for (const lt::ExerciseScript& s : lt::exerciseScripts()) {
+        const std::string source = std::string("SRCTRZ") + s.designFile[7] + ".MA$";
+        const lt::pictures::Board board = shipped<BoardFile>(source).board;
+        for (const auto& step : s.laterSteps)
+            for (const lt::ScriptOp& op : step) {
+                const std::string keys = op.keys ? op.keys : "";
+                for (std::sregex_iterator m(keys.begin(), keys.end(), place), end; m != end; ++m, ++places) {
+                    const Point p{std::stoi((*m)[1]), std::stoi((*m)[2])};
+                    EXPECT_FALSE(partAt(board, p).empty()) << source << " has no part at " << at(p);
+                }
+            }
     }
+    EXPECT_GE(places, 9);
+    EXPECT_EQ(partAt(shipped<BoardFile>("SRCTRZ1.MA$").board, {2250, 3800}), "U16") << "lesson 3 locks U16";
 }
 
 TEST(StandinShippedFiles, EachBoardIsAtItsStage)
@@ -423,7 +423,7 @@ struct ViewKeysCase {
     std::string status;
 };
 
-constexpr unsigned Enter = 0x0D, Esc = 0x1B, Back = 0x08, Home = 0x24, Comma = 0xBC;
+using namespace standin::vk;
 
 // The keys the tutorial's exercises type, and their neighbours.
 TEST(StandinViewKeys, ZoomAndGoToAsTheExercisesTypeThem)

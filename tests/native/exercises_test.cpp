@@ -11,6 +11,8 @@
 #include "host/send_keys.h"
 #include "stroke_text.h"
 #include "lessons/lesson_window.h"
+#include "lessons/slide_script.h"
+#include "pictures/tutorial_boards.h"
 #include "machine.h"
 #include "menu/sel_menu.h"
 
@@ -23,11 +25,11 @@ struct Exercising : Machine {
     {
         startToMenu();
         ui.click(Sel_menu(t).Menu_btn[lesson]);
-        auto* w = static_cast<LessonWindow*>(t.forms.find("L" + std::to_string(lesson)));
+        auto* w = t.forms.find<LessonWindow>(lesson);
         ui.click(w->Ctrls);
         desktop.answer(mb::IdYes);
         ui.click(w->Do_Exercises);
-        steps = static_cast<StepsWindow*>(t.forms.find(StepsWindow::Key));
+        steps = t.forms.find<StepsWindow>();
     }
     // The keys the next action types, as the key log writes them.
     std::vector<std::string> keysOf(const std::function<void()>& action)
@@ -62,104 +64,154 @@ std::string lines(const Machine& m, int first, int last)
 }
 
 const std::string SetupBanner = "\r\n=========================\r\nExercises setup\r\n=========================";
+const std::string Rule = "=========================";
 
-// What each press after the design opening must type into Trazel, and the
-// page it must leave on screen, as the exercise scripts are written down.
-struct LaterStep {
-    std::string keys; // "" for none; Activate's own "{ESC 6}" is not part of a press
-    int first, last;  // the page's texts
-    bool setupPage = false;
-};
-struct ScriptCase {
-    int lesson;
-    std::string design;
-    std::vector<LaterStep> steps;
-};
-
-const std::vector<ScriptCase> Scripts = {
-    {3, "TUTORBD1.MAX",
-     {{"{ESC 6}%(w1){i 2}^f2250,3800{Enter}{    3}{ESC}", 13050, 13056},
-      {"{ESC 6}%(w1)+{HOME}i^f2200,1650{Enter}{ESC}", 13100, 13109},
-      {"", 13150, 13157},
-      {"", 13200, 13204}}},
-    {4, "TUTORBD2.MAX",
-     {{"", 14010, 14019},
-      {"{ESC 6}%(w1)+{HOME}{i 2}^f1550,1050{Enter}{ESC}", 14050, 14055},
-      {"", 14100, 14106},
-      {"", 14150, 14162},
-      {"", 14200, 14206}}},
-    {5, "TUTORBD2.MAX",
-     {{"", 15005, 15009, true},
-      {"", 15050, 15060},
-      {"{ESC 6}%(w1)%va{i 3}^f2100,2700{Enter}{ESC}1{home}", 15100, 15113},
-      {"{i 3}^f5050,1500{Enter}{ESC}1{home}{o 3}", 15150, 15160},
-      {"", 15200, 15209},
-      {"", 15250, 15255},
-      {"", 15300, 15304}}},
-    {6, "TUTORBD2.MAX",
-     {{"{ESC 6}%(w1)%va{BACKSPACE}{i 3}^f4725,1500{Enter}{ESC}{home}", 16050, 16060},
-      {"{ESC 6}", 16100, 16104},
-      {"", 16150, 16162}}},
-    {8, "TUTORBD2.MAX",
-     {{"", 18050, 18055}, {"", 18100, 18108}, {"", 18150, 18171}, {"", 18200, 18206}, {"%(wr)", 18250, 18258}}},
-    {9, "TUTORBD3.MAX",
-     {{"+{HOME}{BACKSPACE}{i 2}^f1025,4525{Enter}{ESC}{home}", 19050, 19060}, {"", 19100, 19112}}},
-    {13, "TUTORBD2.MAX",
-     {{"", 23010, 23020},
-      {"", 23050, 23055},
-      {"{ESC 6}%(w1)+{HOME}{BACKSPACE}{i 2}^f4025,1150{Enter}{ESC}{home}", 23100, 23109}}},
-    {14, "TUTORBD1.MAX", {{"", 24050, 24061}, {"", 24100, 24109}, {"", 24150, 24156}, {"", 24200, 24208}}},
-    {15, "TUTORBD4.MAX",
-     {{"", 25025, 25027, true},
-      {"{ESC 6}%(w1)+{HOME}{i 3}^f1050,1325{Enter}{ESC}1{home}", 25050, 25055},
-      {"{ESC 6}%(w1)+{HOME}{i 3}^f1050,1325{Enter}{ESC}1{home}", 25100, 25105}}},
-};
-
-class ExerciseRun : public ::testing::TestWithParam<ScriptCase> {};
-
-TEST_P(ExerciseRun, EveryPressShowsItsPageAndTypesItsKeys)
+// The texts a page shows, as the steps window separates them: the three
+// lines of a banner by line breaks, all others by blank lines.
+std::vector<std::string> pageLines(std::string page)
 {
-    const ScriptCase& c = GetParam();
-    Exercising m(c.lesson);
+    std::vector<std::string> out;
+    page.erase(0, 2); // every page begins with an empty line
+    for (std::size_t at = 0;;) {
+        const std::size_t next = page.find("\r\n\r\n", at);
+        out.push_back(page.substr(at, next - at));
+        if (next == std::string::npos)
+            return out;
+        at = next + 4;
+    }
+}
+
+// Where a page of the lesson's exercise texts starts in their block; its
+// texts follow one another and the page ends where the block's run of texts
+// ends. -1 when the page is not such a run.
+int pageStart(int lesson, const std::vector<std::string>& lines)
+{
+    const int base = (10 + lesson) * 1000;
+    for (int id = base; id < base + 1000; ++id) {
+        if (stringTable().find(id) != lines[0])
+            continue;
+        for (std::size_t i = 1; i < lines.size(); ++i)
+            if (stringTable().find(id + static_cast<int>(i)) != lines[i])
+                return -1;
+        return stringTable().find(id + static_cast<int>(lines.size())) ? -1 : id - base;
+    }
+    return -1;
+}
+
+// Every script, pressed through to its end: each page is a run of the
+// lesson's texts in the form the pages share, the exercises count up to
+// their number, and the last page marks the exercises done.
+class ExerciseRun : public ::testing::TestWithParam<ExerciseScript> {};
+
+TEST_P(ExerciseRun, EveryPressShowsAPageOfTheLessonsTextsUpToTheEnd)
+{
+    const ExerciseScript& script = GetParam();
+    const int lesson = script.lesson;
+    Exercising m(lesson);
     ASSERT_NE(m.steps, nullptr) << "Yes to the question opens the steps window";
     StepsWindow& s = *m.steps;
-    EXPECT_FALSE(m.t.forms.loaded("L" + std::to_string(c.lesson)));
+    EXPECT_FALSE(m.t.forms.loaded<LessonWindow>(lesson));
     EXPECT_EQ(s.caption(), "Trazel Exercises");
-    EXPECT_EQ(s.Lesson_Name.caption(), m.text(700 + c.lesson));
+    EXPECT_EQ(s.Lesson_Name.caption(), m.text(700 + lesson));
     EXPECT_EQ(s.Textbox.backColor(), forms::Cyan);
-    EXPECT_EQ(s.Textbox.caption().rfind("\r\n=========================\r\nIMPORTANT\r\n", 0), 0u);
+    EXPECT_EQ(s.Textbox.caption().rfind("\r\n" + Rule + "\r\nIMPORTANT\r\n", 0), 0u);
     EXPECT_EQ(m.t.g.Step_No, 0);
 
-    const int base = (10 + c.lesson) * 1000;
+    const int base = (10 + lesson) * 1000;
     EXPECT_TRUE(m.press().empty()) << "the set-up page types nothing";
     EXPECT_EQ(s.Textbox.caption(), SetupBanner + "\r\n" + lines(m, base, base + 2));
     EXPECT_TRUE(s.Textbox.font().bold);
     EXPECT_EQ(s.Textbox.backColor(), forms::White);
-    EXPECT_EQ(m.t.g.Design_File, c.design);
+    EXPECT_NE(pictures::tutorialDesign(m.t.g.Design_File), nullptr) << m.t.g.Design_File << " is a tutorial design";
+    EXPECT_TRUE(m.files.exists(m.t.g.Work_Dir + "\\" + m.t.g.Design_File)) << "and a work file";
 
-    const std::string dir = m.t.g.Work_Dir;
-    EXPECT_EQ(m.press(), keys("%(f)on{BKSP}" + dir + "\\TUTOR.LLB{Enter}%(f)o" + c.design + "{Enter}"));
-    EXPECT_EQ(s.Textbox.caption(), SetupBanner + "\r\n\r\n--- " + c.design + " ---\r\n\r\n" + m.text(853) +
-                                       "\r\n\r\n" + m.text(854));
+    const std::string design = m.t.g.Design_File;
+    EXPECT_EQ(m.press(), keys("%(f)on{BKSP}" + m.t.g.Work_Dir + "\\TUTOR.LLB{Enter}%(f)o" + design + "{Enter}"));
+    EXPECT_EQ(s.Textbox.caption(),
+              SetupBanner + "\r\n\r\n--- " + design + " ---\r\n\r\n" + m.text(853) + "\r\n\r\n" + m.text(854));
 
-    for (std::size_t i = 0; i < c.steps.size(); ++i) {
-        const LaterStep& step = c.steps[i];
-        SCOPED_TRACE("step " + std::to_string(i + 2));
-        const bool last = i + 1 == c.steps.size();
-        EXPECT_EQ(m.press(), step.keys.empty() ? std::vector<std::string>{} : keys(step.keys));
-        const std::string page = lines(m, step.first, step.last);
-        EXPECT_EQ(s.Textbox.caption(), step.setupPage ? SetupBanner + "\r\n" + page : page);
-        EXPECT_EQ(s.Textbox.font().bold, step.setupPage);
+    const std::regex title(R"(Exercise (\d+) of (\d+) -- \S.*)");
+    const std::regex numbered(R"((\d+)\.( +)\S.*)");
+    int exercise = 0, press = 2;
+    for (; s.Next_Step.enabled() && press < 20; ++press) {
+        SCOPED_TRACE("press " + std::to_string(press + 1));
+        m.press();
+        std::vector<std::string> page = pageLines(s.Textbox.caption());
+        const bool setup = s.Textbox.font().bold;
+        if (setup) {
+            ASSERT_GE(page.size(), 2u);
+            EXPECT_EQ(page[0], Rule + "\r\nExercises setup\r\n" + Rule) << "a further set-up page has the banner";
+            page.erase(page.begin());
+        }
+        const int start = pageStart(lesson, page);
+        ASSERT_GE(start, 0) << "the page is a run of the lesson's texts: " << s.Textbox.caption();
+        EXPECT_TRUE(setup ? start % 5 == 0 && start < 50 : start == 10 || start % 50 == 0) << "starts at +" << start;
+        const bool last = !s.Next_Step.enabled();
+        if (!setup) {
+            std::smatch t;
+            ASSERT_TRUE(std::regex_match(page[0], t, title)) << page[0];
+            EXPECT_EQ(std::stoi(t[1]), ++exercise);
+            EXPECT_EQ(std::stoi(t[2]), script.exercises);
+            EXPECT_EQ(page.back().substr(4), last ? "Choose the Lesson Menu button." : "Choose the Exercise button.");
+        }
+        int number = 1;
+        for (std::size_t k = setup ? 0 : 1; k < page.size(); ++k) {
+            std::smatch n;
+            if (!std::regex_match(page[k], n, numbered))
+                continue;
+            EXPECT_EQ(std::stoi(n[1]), number++) << page[k];
+            EXPECT_EQ(n[1].length() + n[2].length(), 3u) << "padded to four characters: " << page[k];
+        }
         EXPECT_EQ(m.t.g.Exer_Done, last ? 1 : 0);
-        EXPECT_EQ(s.Next_Step.enabled(), !last);
-        EXPECT_EQ(Sel_menu(m.t).Chk_Exr[c.lesson].visible(), last);
+        EXPECT_EQ(Sel_menu(m.t).Chk_Exr[lesson].visible(), last);
     }
-    EXPECT_EQ(m.t.g.Lsn_Progress[c.lesson], mark::ExercisesDone) << "the lesson-done bit stays as it was";
-    EXPECT_EQ(m.t.g.Step_No, static_cast<int>(c.steps.size()) + 2);
+    EXPECT_EQ(exercise, script.exercises);
+    EXPECT_EQ(m.t.g.Step_No, press);
+    EXPECT_EQ(m.t.g.Lsn_Progress[lesson], mark::ExercisesDone) << "the lesson-done bit stays as it was";
 }
 
-INSTANTIATE_TEST_SUITE_P(Lessons, ExerciseRun, ::testing::ValuesIn(Scripts),
+INSTANTIATE_TEST_SUITE_P(Lessons, ExerciseRun, ::testing::ValuesIn(exerciseScripts()),
                          [](const auto& info) { return "Lesson" + std::to_string(info.param.lesson); });
+
+TEST(ExerciseScripts, OnlyTheNineLessonsWithExercisesHaveOne)
+{
+    for (int lesson = 1; lesson <= LessonCount; ++lesson)
+        EXPECT_EQ(exerciseScript(lesson) != nullptr, hasExercises(lesson)) << lesson;
+    for (int lesson : {3, 4, 5, 6, 8, 9, 13, 14, 15})
+        EXPECT_TRUE(hasExercises(lesson)) << lesson;
+}
+
+// Presses as the exercise scripts are written down: the keys each types
+// into Trazel and the texts of the page it leaves.
+struct GoldenPress {
+    int lesson, press; // counted from 1: the set-up page, the design opening, the first exercise, ...
+    const char* keys;
+    int first, last;
+};
+
+TEST(ExerciseScripts, GoldenPresses)
+{
+    const GoldenPress golden[] = {
+        {3, 3, "{ESC 6}%(w1){i 2}^f2250,3800{Enter}{    3}{ESC}", 13050, 13056},
+        {3, 4, "{ESC 6}%(w1)+{HOME}i^f2200,1650{Enter}{ESC}", 13100, 13109},
+        {3, 5, "", 13150, 13157},
+        {3, 6, "", 13200, 13204},
+        {4, 5, "", 14100, 14106}, // the "Please wait" page gives way to the exercise in the same press
+        {5, 5, "{ESC 6}%(w1)%va{i 3}^f2100,2700{Enter}{ESC}1{home}", 15100, 15113},
+        {6, 3, "{ESC 6}%(w1)%va{BACKSPACE}{i 3}^f4725,1500{Enter}{ESC}{home}", 16050, 16060},
+        {9, 3, "+{HOME}{BACKSPACE}{i 2}^f1025,4525{Enter}{ESC}{home}", 19050, 19060},
+        {9, 4, "", 19100, 19112},
+        {15, 5, "{ESC 6}%(w1)+{HOME}{i 3}^f1050,1325{Enter}{ESC}1{home}", 25100, 25105},
+    };
+    for (const GoldenPress& g : golden) {
+        SCOPED_TRACE("lesson " + std::to_string(g.lesson) + ", press " + std::to_string(g.press));
+        Exercising m(g.lesson);
+        for (int p = 1; p < g.press; ++p)
+            m.press();
+        EXPECT_EQ(m.press(), *g.keys ? keys(g.keys) : std::vector<std::string>{});
+        EXPECT_EQ(m.steps->Textbox.caption(), lines(m, g.first, g.last));
+    }
+}
 
 // A press whose keys Trazel does not take is not counted: the learner is told
 // what happened and how to go on, and the next press repeats the step.
@@ -210,56 +262,6 @@ INSTANTIATE_TEST_SUITE_P(
                       UntakenKeysCase{"HangsAtAnExercise", 2, true, 829}),
     [](const auto& info) { return std::string(info.param.name); });
 
-// The texts of every page keep the form the steps window's pages share: a
-// title "Exercise K of N -- name", numbered instructions padded to four
-// characters, and a last instruction that names the button to go on with.
-TEST(ExerciseTexts, EveryPageHasItsTitleNumberingAndClosingInstruction)
-{
-    const std::regex title(R"(Exercise (\d+) of (\d+) -- \S.*)");
-    const std::regex numbered(R"((\d+)\.( +)\S.*)");
-    for (const ScriptCase& c : Scripts) {
-        const ExerciseScript* script = exerciseScript(c.lesson);
-        ASSERT_NE(script, nullptr) << c.lesson;
-        int exercise = 0;
-        for (std::size_t i = 0; i < c.steps.size(); ++i) {
-            const LaterStep& step = c.steps[i];
-            SCOPED_TRACE("texts " + std::to_string(step.first) + ".." + std::to_string(step.last));
-            const bool lastPage = i + 1 == c.steps.size();
-            std::vector<std::string> texts;
-            for (int id = step.first; id <= step.last; ++id) {
-                const auto text = stringTable().find(id);
-                ASSERT_TRUE(text) << id;
-                texts.push_back(*text);
-            }
-            EXPECT_FALSE(stringTable().find(step.last + 1)) << "a page ends where its script says";
-            int expectNumber = 1;
-            std::smatch m;
-            if (!step.setupPage) {
-                ASSERT_TRUE(std::regex_match(texts[0], m, title)) << texts[0];
-                EXPECT_EQ(std::stoi(m[1]), ++exercise);
-                EXPECT_EQ(std::stoi(m[2]), script->exercises);
-            }
-            for (std::size_t k = step.setupPage ? 0 : 1; k < texts.size(); ++k) {
-                if (!std::regex_match(texts[k], m, numbered))
-                    continue;
-                EXPECT_EQ(std::stoi(m[1]), expectNumber++) << texts[k];
-                EXPECT_EQ(m[1].length() + 1 + m[2].length(), 4u) << "padded to four characters: " << texts[k];
-            }
-            // Set-up pages only need to say which button goes on.
-            if (step.setupPage) {
-                EXPECT_NE(texts.back().find("Choose the Exercise button"), std::string::npos) << texts.back();
-                continue;
-            }
-            const std::string close = lastPage ? "Choose the Lesson Menu button." : "Choose the Exercise button.";
-            ASSERT_TRUE(std::regex_match(texts.back(), m, numbered)) << texts.back();
-            EXPECT_EQ(texts.back().substr(4), close);
-        }
-        EXPECT_EQ(exercise, script->exercises) << "lesson " << c.lesson;
-    }
-    for (int lesson : {1, 2, 7, 10, 11, 12})
-        EXPECT_EQ(exerciseScript(lesson), nullptr);
-}
-
 struct LibraryKeysCase {
     const char* workDir;
     const char* keys;
@@ -289,7 +291,7 @@ TEST(StepsWindow, LoadEndsTheProgramWhenTrazelVanishedAfterItsStart)
     m.desktop.answer(mb::IdNo); // don't open Trazel at start-up
     m.startToMenu();
     m.ui.click(Sel_menu(m.t).Menu_btn[4]);
-    auto* w = static_cast<LessonWindow*>(m.t.forms.find("L4"));
+    auto* w = m.t.forms.find<LessonWindow>(4);
     m.ui.click(w->Ctrls);
     // The session frame starts and is gone again before the steps window loads.
     m.desktop.onExec = [](const sim::Exec&) { return 33; };
@@ -317,13 +319,13 @@ TEST(StepsWindow, LessonMenuBeforeTheEndAsksAndNoChangesNothing)
                                 "this lesson.\r\nDo you want to quit these exercises and return to the Learning "
                                 "Trazel lesson menu?");
     EXPECT_EQ(m.lastBox().style, mb::YesNo | mb::IconQuestion);
-    EXPECT_TRUE(m.t.forms.loaded(StepsWindow::Key));
+    EXPECT_TRUE(m.t.forms.loaded<StepsWindow>());
     EXPECT_EQ(m.steps->Textbox.caption(), page);
     EXPECT_EQ(m.t.g.Step_No, 1);
 
     m.desktop.answer(mb::IdYes);
     m.ui.click(m.steps->Return_Tut);
-    EXPECT_FALSE(m.t.forms.loaded(StepsWindow::Key));
+    EXPECT_FALSE(m.t.forms.loaded<StepsWindow>());
     EXPECT_TRUE(Sel_menu(m.t).visible());
     EXPECT_EQ(m.t.g.Step_No, 0);
     ASSERT_FALSE(m.desktop.helpCalls().empty());
@@ -364,8 +366,8 @@ TEST(StepsWindow, ALessonOpenedAsTheMenuComesBackFindsFreshWorkFiles)
     m.desktop.answer(mb::IdYes);
     m.clickLessonAsTheMenuComesUp(4);
     m.ui.click(m.steps->Return_Tut);
-    ASSERT_TRUE(m.t.forms.loaded("L4"));
-    EXPECT_FALSE(m.t.forms.loaded(StepsWindow::Key));
+    ASSERT_TRUE(m.t.forms.loaded<LessonWindow>(4));
+    EXPECT_FALSE(m.t.forms.loaded<StepsWindow>());
     EXPECT_TRUE(m.files.exists(m.t.g.Work_Dir + "\\TUTORBD2.MAX")) << "the files Lesson Menu deleted are copied again";
     EXPECT_EQ(m.t.g.Screen_No, 1) << "the lesson keeps its first screen";
 }
@@ -379,11 +381,11 @@ TEST(StepsWindow, RemembersWhereTheLearnerPutItForTheNextOpening)
     m.desktop.answer(mb::IdYes);
     m.ui.click(m.steps->Return_Tut);
     m.ui.click(Sel_menu(m.t).Menu_btn[3]);
-    auto* w = static_cast<LessonWindow*>(m.t.forms.find("L3"));
+    auto* w = m.t.forms.find<LessonWindow>(3);
     m.ui.click(w->Ctrls);
     m.desktop.answer(mb::IdYes);
     m.ui.click(w->Do_Exercises);
-    auto* again = static_cast<StepsWindow*>(m.t.forms.find(StepsWindow::Key));
+    auto* again = m.t.forms.find<StepsWindow>();
     ASSERT_NE(again, nullptr);
     EXPECT_EQ(again->height(), 4000);
     EXPECT_EQ(again->left(), 2000);
@@ -449,14 +451,14 @@ TEST(StartExercises, NoLeavesTheLessonAsItWas)
     Machine m;
     m.startToMenu();
     m.ui.click(Sel_menu(m.t).Menu_btn[5]);
-    auto* w = static_cast<LessonWindow*>(m.t.forms.find("L5"));
+    auto* w = m.t.forms.find<LessonWindow>(5);
     m.ui.click(w->Fwd_1);
     m.ui.click(w->Ctrls);
     m.desktop.answer(mb::IdNo);
     m.ui.click(w->Do_Exercises);
     EXPECT_EQ(m.lastBox().text, "Do you want to quit this lesson and start the Trazel exercises?");
-    EXPECT_TRUE(m.t.forms.loaded("L5"));
-    EXPECT_FALSE(m.t.forms.loaded(StepsWindow::Key));
+    EXPECT_TRUE(m.t.forms.loaded<LessonWindow>(5));
+    EXPECT_FALSE(m.t.forms.loaded<StepsWindow>());
     EXPECT_EQ(m.t.g.Step_No, 2);
     EXPECT_EQ(m.desktop.pointer(), Pointer::Default);
 }
@@ -465,12 +467,12 @@ TEST(StepsWindow, KeysOfTheWindow)
 {
     Exercising m(3);
     StepsWindow& s = *m.steps;
-    m.ui.keyDown(s, 112); // F1
+    m.ui.keyDown(s, forms::key::F1);
     ASSERT_FALSE(m.desktop.helpCalls().empty());
-    EXPECT_EQ(m.desktop.helpCalls().back().data, 1004u);
+    EXPECT_EQ(m.desktop.helpCalls().back().data, help_topic::Exercises);
 
     m.ui.focus(s.Return_Tut);
-    m.ui.keyDown(s, 32);
+    m.ui.keyDown(s, forms::key::Space);
     EXPECT_EQ(s.mousePointer(), Pointer::Hourglass) << "the space bar on Lesson Menu shows the hourglass at once";
     m.desktop.answer(mb::IdNo);
     m.ui.click(s.Return_Tut);

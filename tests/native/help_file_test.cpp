@@ -5,6 +5,7 @@
 #include <sstream>
 #include <stdexcept>
 
+#include "app/tutorial.h"
 #include "platform/help_file.h"
 
 namespace lt {
@@ -135,18 +136,19 @@ TEST(HelpFileShipped, HasTheTopicsTheProgramAsksForAndAContentsListingTheRest)
     text << in.rdbuf();
     const HelpFile file = HelpFile::parse(text.str());
 
-    for (unsigned context = 1000; context <= 1004; ++context) {
+    for (unsigned long context : {help_topic::Contents, help_topic::Intro, help_topic::LessonMenu, help_topic::Lesson,
+                                  help_topic::Exercises}) {
         const HelpTopic* topic = file.find(context);
         ASSERT_NE(topic, nullptr) << "topic " << context;
         EXPECT_FALSE(topic->title.empty()) << "topic " << context;
         EXPECT_FALSE(topic->body.empty()) << "topic " << context;
     }
     std::set<std::string> contentsLines;
-    std::istringstream contents(file.find(1000)->body);
+    std::istringstream contents(file.find(help_topic::Contents)->body);
     for (std::string line; std::getline(contents, line);)
         contentsLines.insert(line.substr(0, line.find('\r')));
     for (const HelpTopic& topic : file.topics()) {
-        if (topic.context != 1000) {
+        if (topic.context != help_topic::Contents) {
             EXPECT_TRUE(contentsLines.contains(BULLET + topic.title)) << "not in the contents: " << topic.title;
         }
     }

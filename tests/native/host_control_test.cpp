@@ -1,4 +1,5 @@
 // Finding, starting, raising and checking Trazel's windows.
+#include "exercises/host_for_exercises.h"
 #include "host/host_windows.h"
 #include "menu/sel_menu.h"
 #include "sim_host.h"
@@ -178,7 +179,7 @@ TEST_P(KeysForTrazel, GoToTrazelOrNowhere)
                                                   : dialog);
     m.desktop.setRefusesFront("host", !c.trazelComesForward);
 
-    EXPECT_EQ(SendKeys(m.t, c.keys), c.outcome);
+    EXPECT_EQ(SendKeys(m.t.host, c.keys), c.outcome);
     const auto& sent = m.desktop.sentKeys();
     if (*c.takenBy) {
         ASSERT_EQ(sent.size(), 1u);

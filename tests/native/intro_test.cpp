@@ -130,13 +130,13 @@ TEST(Intro, DescriptionsHelpAndTheWayToTheMenu)
     EXPECT_EQ(intro.Cmd_Desc_Label.caption(), "Quits Learning Trazel.");
     m.ui.mouseMove(intro.Intro_Frame);
     EXPECT_EQ(intro.Cmd_Desc_Label.caption(), "Press F1 for help.");
-    m.ui.keyDown(intro, 113);
+    m.ui.keyDown(intro, forms::key::F1 + 1); // F2
     EXPECT_TRUE(m.desktop.helpCalls().empty());
-    m.ui.keyDown(intro, 112);
+    m.ui.keyDown(intro, forms::key::F1);
     ASSERT_EQ(m.desktop.helpCalls().size(), 1u);
-    EXPECT_EQ(m.desktop.helpCalls()[0].data, 1001u);
+    EXPECT_EQ(m.desktop.helpCalls()[0].data, help_topic::Intro);
     m.ui.click(intro.Continue);
-    EXPECT_FALSE(m.t.forms.loaded("Lay_Intro"));
+    EXPECT_FALSE(m.t.forms.loaded<LayIntro>());
     EXPECT_TRUE(Sel_menu(m.t).visible());
     EXPECT_EQ(Sel_menu(m.t).caption(), "Learning Trazel - Lesson menu");
 }

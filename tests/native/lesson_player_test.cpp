@@ -1,6 +1,7 @@
 // The lesson player over all fifteen lessons: forward to the end and back
 // to screen 1 from every screen, checking what each screen shows.
 #include <cmath>
+#include <map>
 
 #include "lessons/lesson_window.h"
 #include "machine.h"
@@ -12,60 +13,13 @@ namespace {
 using test::Machine;
 using test::TutorDir;
 
-// The description box's places as the lessons are designed: the screen it
-// moves on, and where to (width 3685 and height 2000 unless given).
-struct Move {
-    int screen, left, top, width = 3685, height = 2000;
-};
-struct Design {
-    int lesson, screens;
-    std::vector<Move> moves;
-};
+// Screens per lesson, as the lessons are written.
+constexpr int Screens[LessonCount + 1] = {0, 22, 26, 17, 18, 24, 11, 18, 19, 13, 13, 9, 9, 12, 17, 12};
 
-const std::vector<Design> Designs = {
-    {1, 22, {{2, 2225, 105, 5800, 1200}, {3, 2800, 4160}, {20, 2800, 4160}, {21, 900, 3000}, {22, 2800, 200}}},
-    {2, 26, {{2, 225, 945}, {3, 5375, 4145}, {15, 5375, 4145}, {16, 900, 3000}, {17, 5375, 4145}}},
-    {3, 17, {{2, 225, 3815}, {9, 225, 3815}, {10, 225, 3815}, {11, 5225, 4200}}},
-    {4, 18, {{2, 5000, 3560}, {8, 5000, 3560}, {9, 330, 3560}, {10, 330, 3560}, {11, 5000, 3560}, {12, 5000, 3560}, {13, 330, 3560}}},
-    {5, 24, {{2, 5200, 4215}, {12, 5200, 4215}, {13, 1200, 4215}, {14, 1200, 4215}, {15, 5200, 4215}}},
-    {6, 11, {{2, 5015, 3845}}},
-    {7, 18, {{2, 5215, 4145}}},
-    {8, 19, {{2, 3215, 4175}, {13, 3215, 4175}, {14, 5475, 4175}}},
-    {9, 13, {{2, 5015, 3645}}},
-    {10, 13, {{2, 5015, 4045}}},
-    {11, 9, {{2, 5015, 4045}}},
-    {12, 9, {{2, 5015, 4175}, {5, 5015, 4175}, {6, 5015, 2175}, {7, 5015, 4175}}},
-    {13, 12, {{2, 5275, 3800}}},
-    {14, 17, {{2, 5115, 4145}}},
-    {15, 12, {{2, 5375, 4145}}},
+struct Box {
+    int left, top, width, height;
+    bool operator==(const Box&) const = default;
 };
-
-// Definition boxes: the screen, its title and texts and where it stands.
-struct Term {
-    int lesson, screen, title, first, second, left, top;
-};
-const std::vector<Term> Terms = {
-    {2, 5, 1275, 1276, 1277, 5145, 945}, {3, 4, 1375, 1376, 1377, 3360, 225}, {3, 5, 1378, 1379, 1380, 3360, 225},
-    {3, 8, 1381, 1382, 0, 3360, 225},    {6, 8, 1675, 1676, 1677, 4185, 180}, {7, 7, 1775, 1776, 1777, 4860, 165},
-    {7, 13, 1778, 1779, 1780, 4860, 165},
-};
-
-pictures::Area boxOn(const Design& d, int screen)
-{
-    pictures::Area box{225, 240, 3685, 2700};
-    for (const Move& m : d.moves)
-        if (m.screen <= screen)
-            box = {m.left, m.top, m.width, m.height};
-    return box;
-}
-
-const Term* termOn(int lesson, int screen)
-{
-    for (const Term& t : Terms)
-        if (t.lesson == lesson && t.screen == screen)
-            return &t;
-    return nullptr;
-}
 
 std::string captionOf(const Machine& m, int lesson, int screen)
 {
@@ -80,98 +34,129 @@ struct Playing : Machine {
     {
         startToMenu();
         ui.click(Sel_menu(t).Menu_btn[lesson]);
-        window = static_cast<LessonWindow*>(t.forms.find("L" + std::to_string(lesson)));
+        window = t.forms.find<LessonWindow>(lesson);
     }
     LessonWindow* window = nullptr;
 };
 
-// What must hold on screen `k` of a lesson, however it was reached.
-void expectScreen(const Playing& m, const Design& d, int k, const char* how)
+// What must hold on screen `k` of a lesson, however it was reached; gives
+// the description box's place.
+Box expectScreen(const Playing& m, int lesson, int k, const char* how)
 {
-    SCOPED_TRACE("lesson " + std::to_string(d.lesson) + ", screen " + std::to_string(k) + " reached " + how);
+    SCOPED_TRACE("lesson " + std::to_string(lesson) + ", screen " + std::to_string(k) + " reached " + how);
     const LessonWindow& w = *m.window;
     EXPECT_EQ(m.t.g.Screen_No, k);
     EXPECT_EQ(m.t.g.Step_No, k);
     EXPECT_EQ(w.Scrn_Count[1].caption(), std::to_string(k));
     EXPECT_EQ(w.Back_1.enabled(), k > 1);
     EXPECT_TRUE(w.Fwd_1.enabled());
-    EXPECT_EQ(w.DBox.caption(), captionOf(m, d.lesson, k));
+    EXPECT_EQ(w.DBox.caption(), captionOf(m, lesson, k));
     EXPECT_TRUE(w.DBox.font().bold);
-    const pictures::Area box = boxOn(d, k);
-    EXPECT_EQ((std::array{w.DBox1.left(), w.DBox1.top(), w.DBox1.width(), w.DBox1.height()}),
-              (std::array{box.left, box.top, box.width, box.height}));
-    EXPECT_TRUE(w.DBox1.visible());
-    EXPECT_TRUE(w.DBox1_Shadow.visible());
-    EXPECT_EQ((std::array{w.DBox1_Shadow.left(), w.DBox1_Shadow.top()}), (std::array{box.left + 100, box.top + 100}));
-    EXPECT_EQ((std::array{w.DBox.left(), w.DBox.top(), w.DBox.width(), w.DBox.height()}),
-              (std::array{150, 150, box.width - 330, box.height - 250}));
-    EXPECT_EQ((std::array{w.DBox_Border.left(), w.DBox_Border.top(), w.DBox_Border.width(), w.DBox_Border.height()}),
-              (std::array{45, 45, box.width - 120, box.height - 120}));
+    // The box lies in the window, its shadow behind it, its caption and border inside it.
+    const Box box{w.DBox1.left(), w.DBox1.top(), w.DBox1.width(), w.DBox1.height()};
+    EXPECT_TRUE(box.left >= 0 && box.top >= 0 && box.left + box.width <= w.clientWidth() &&
+                box.top + box.height <= w.clientHeight())
+        << box.left << "," << box.top << " " << box.width << "x" << box.height;
+    EXPECT_TRUE(w.DBox1.visible() && w.DBox1_Shadow.visible());
+    EXPECT_EQ((Box{w.DBox1_Shadow.left(), w.DBox1_Shadow.top(), w.DBox1_Shadow.width(), w.DBox1_Shadow.height()}),
+              (Box{box.left + 100, box.top + 100, box.width, box.height}));
+    EXPECT_EQ((Box{w.DBox.left(), w.DBox.top(), w.DBox.width(), w.DBox.height()}),
+              (Box{150, 150, box.width - 330, box.height - 250}));
+    EXPECT_EQ((Box{w.DBox_Border.left(), w.DBox_Border.top(), w.DBox_Border.width(), w.DBox_Border.height()}),
+              (Box{45, 45, box.width - 120, box.height - 120}));
 
     // Exactly the screen's own picture is up (the chart screen of lesson 1 shows none).
     const forms::Control* own = w.pictureOf(k);
     for (const auto& p : w.pictures)
         EXPECT_EQ(p->visible(), p.get() == own) << p->displayName();
-    EXPECT_EQ(own == nullptr, d.lesson == 1 && k == 2);
-
-    if (w.definition) {
-        const Term* term = termOn(d.lesson, k);
-        EXPECT_EQ(w.definition->Def_Frame.visible(), term != nullptr);
-        if (term) {
-            EXPECT_EQ(w.definition->Def_Frame_Title.caption(), m.text(term->title));
-            EXPECT_EQ(w.definition->Def_Box.caption(),
-                      term->second ? m.text(term->first) + "\r\n\r\n" + m.text(term->second) : m.text(term->first));
-            EXPECT_EQ(w.definition->Def_Frame.left(), term->left);
-            EXPECT_EQ(w.definition->Def_Frame.top(), term->top);
-        }
+    EXPECT_EQ(own == nullptr, lesson == 1 && k == 2);
+    // A definition box shows a title of the lesson's definitions and the one or two texts after it.
+    if (w.definition && w.definition->Def_Frame.visible()) {
+        const int base = 1000 + 100 * lesson + 75;
+        int title = base;
+        while (title < base + 25 && m.text(title) != w.definition->Def_Frame_Title.caption())
+            ++title;
+        EXPECT_LT(title, base + 25) << "the title is one of the lesson's definitions";
+        const std::string one = m.text(title + 1), two = one + "\r\n\r\n" + m.text(title + 2);
+        EXPECT_TRUE(w.definition->Def_Box.caption() == one || w.definition->Def_Box.caption() == two);
     }
     if (w.chart) {
         EXPECT_EQ(w.chart->Design_Flow.visible(), k == 2);
         EXPECT_EQ(w.Hilite1.visible(), k == 5);
     }
+    return box;
 }
 
-class LessonPlayer : public ::testing::TestWithParam<Design> {};
+class LessonPlayer : public ::testing::TestWithParam<int> {};
 
 TEST_P(LessonPlayer, EveryScreenForwardAndBack)
 {
-    const Design& d = GetParam();
-    Playing m(d.lesson);
+    const int lesson = GetParam(), screens = Screens[lesson];
+    Playing m(lesson);
     ASSERT_TRUE(m.window);
     EXPECT_TRUE(m.window->visible());
-    EXPECT_EQ(m.window->caption(), m.text(31 + d.lesson));
-    EXPECT_EQ(m.window->Scrn_Count[2].caption(), "of " + std::to_string(d.screens));
-    expectScreen(m, d, 1, "by opening the lesson");
-    for (int k = 2; k <= d.screens; ++k) {
+    EXPECT_EQ(m.window->caption(), m.text(31 + lesson));
+    EXPECT_EQ(m.window->Scrn_Count[2].caption(), "of " + std::to_string(screens));
+    std::vector<Box> boxes = {{}, expectScreen(m, lesson, 1, "by opening the lesson")};
+    EXPECT_EQ(boxes[1], (Box{225, 240, 3685, 2700})) << "every lesson starts with the box in the corner";
+    for (int k = 2; k <= screens; ++k) {
         m.ui.click(m.window->Fwd_1);
-        expectScreen(m, d, k, "forward");
+        boxes.push_back(expectScreen(m, lesson, k, "forward"));
         m.ui.click(m.window->Back_1);
-        expectScreen(m, d, k - 1, "back");
+        EXPECT_EQ(expectScreen(m, lesson, k - 1, "back"), boxes[k - 1]) << "the box goes back to where it was";
         m.ui.click(m.window->Fwd_1);
     }
-    // Back from the last screen all the way to the first.
-    for (int k = d.screens - 1; k >= 1; --k) {
+    for (int k = screens - 1; k >= 1; --k) {
         m.ui.click(m.window->Back_1);
-        expectScreen(m, d, k, "back from the end");
+        EXPECT_EQ(expectScreen(m, lesson, k, "back from the end"), boxes[k]);
     }
-    EXPECT_EQ(m.t.g.Lsn_Progress[d.lesson], 0) << "nothing is marked before the end";
-    EXPECT_FALSE(Sel_menu(m.t).Chk_Lsn[d.lesson].visible());
+    EXPECT_EQ(m.t.g.Lsn_Progress[lesson], 0) << "nothing is marked before the end";
+    EXPECT_FALSE(Sel_menu(m.t).Chk_Lsn[lesson].visible());
+}
+
+// Lesson 6 as it is written down, screen by screen, and the places of
+// lesson 1's box.
+TEST(LessonPlayer, GoldenScreens)
+{
+    Playing six(6);
+    for (int k = 2; k <= 11; ++k) {
+        six.ui.click(six.window->Fwd_1);
+        const LessonWindow& w = *six.window;
+        EXPECT_EQ((Box{w.DBox1.left(), w.DBox1.top(), w.DBox1.width(), w.DBox1.height()}),
+                  (Box{5015, 3845, 3685, 2000}));
+        EXPECT_EQ(w.DBox.caption(), six.text(1600 + k - 1));
+        EXPECT_EQ(w.definition->Def_Frame.visible(), k == 8) << "screen " << k;
+    }
+    six.ui.click(six.window->Back_1), six.ui.click(six.window->Back_1), six.ui.click(six.window->Back_1);
+    const DefinitionBox& d = *six.window->definition;
+    EXPECT_EQ(d.Def_Frame_Title.caption(), six.text(1675));
+    EXPECT_EQ(d.Def_Box.caption(), six.text(1676) + "\r\n\r\n" + six.text(1677));
+
+    Playing one(1);
+    const std::map<int, Box> moves = {{2, {2225, 105, 5800, 1200}}, {3, {2800, 4160, 3685, 2000}},
+                                      {21, {900, 3000, 3685, 2000}}, {22, {2800, 200, 3685, 2000}}};
+    for (int k = 2; k <= 22; ++k) {
+        one.ui.click(one.window->Fwd_1);
+        const LessonWindow& w = *one.window;
+        if (moves.contains(k))
+            EXPECT_EQ((Box{w.DBox1.left(), w.DBox1.top(), w.DBox1.width(), w.DBox1.height()}), moves.at(k)) << k;
+    }
 }
 
 TEST_P(LessonPlayer, TheClosingStepMarksTheLessonAndReturnsToTheMenu)
 {
-    const Design& d = GetParam();
+    const int lesson = GetParam();
     Machine m;
     m.files.writeFile(TutorDir + "\\TRAZEL.LRN", "2,2,2,2,2,2,2,2,2,2,2,2,2,2,2\r\n");
     m.startToMenu();
     m.t.g.Work_Dir.clear(); // no exercises question: the lesson ends straight at the menu
     SelMenu& menu = Sel_menu(m.t);
-    m.ui.click(menu.Menu_btn[d.lesson]);
-    auto* w = static_cast<LessonWindow*>(m.t.forms.find("L" + std::to_string(d.lesson)));
+    m.ui.click(menu.Menu_btn[lesson]);
+    auto* w = m.t.forms.find<LessonWindow>(lesson);
     ASSERT_TRUE(w);
-    for (int k = 1; k < d.screens; ++k)
+    for (int k = 1; k < Screens[lesson]; ++k)
         m.ui.click(w->Fwd_1);
-    const bool noExercises = !hasExercises(d.lesson);
+    const bool noExercises = !hasExercises(lesson);
     if (noExercises)
         m.desktop.answer(mb::IdOk);
     m.ui.click(w->Fwd_1);
@@ -181,19 +166,19 @@ TEST_P(LessonPlayer, TheClosingStepMarksTheLessonAndReturnsToTheMenu)
     } else {
         EXPECT_EQ(m.boxCount(), 0u);
     }
-    EXPECT_EQ(m.t.g.Lsn_Progress[d.lesson], 3) << "the lesson bit joins the exercises bit";
+    EXPECT_EQ(m.t.g.Lsn_Progress[lesson], 3) << "the lesson bit joins the exercises bit";
     EXPECT_EQ(m.t.g.Screen_No, 0);
     EXPECT_EQ(m.t.g.Step_No, 0);
-    EXPECT_FALSE(m.t.forms.loaded("L" + std::to_string(d.lesson)));
+    EXPECT_FALSE(m.t.forms.loaded<LessonWindow>(lesson));
     EXPECT_TRUE(menu.visible());
     EXPECT_EQ(menu.caption(), "Learning Trazel - Lesson menu");
-    EXPECT_TRUE(menu.Chk_Lsn[d.lesson].visible());
+    EXPECT_TRUE(menu.Chk_Lsn[lesson].visible());
     EXPECT_TRUE(menu.Delete_Markers.enabled());
     EXPECT_EQ(menu.Instruct_Left.caption(), m.text(732) + "\r\n\r\n" + m.text(736));
 }
 
-INSTANTIATE_TEST_SUITE_P(Lessons, LessonPlayer, ::testing::ValuesIn(Designs),
-                         [](const auto& info) { return "Lesson" + std::to_string(info.param.lesson); });
+INSTANTIATE_TEST_SUITE_P(Lessons, LessonPlayer, ::testing::Range(1, LessonCount + 1),
+                         [](const auto& info) { return "Lesson" + std::to_string(info.param); });
 
 TEST(LessonWindow, PaletteKeysAndHelp)
 {
@@ -225,18 +210,19 @@ TEST(LessonWindow, PaletteKeysAndHelp)
         int code, shift;
         bool counterShown;
     };
-    for (const Key& k : {Key{45, 0, false}, Key{45, forms::shift::Alt, true}, Key{46, 0, true},
-                         Key{46, forms::shift::Alt, false}}) {
+    using forms::key::Insert, forms::key::Delete;
+    for (const Key& k : {Key{Insert, 0, false}, Key{Insert, forms::shift::Alt, true}, Key{Delete, 0, true},
+                         Key{Delete, forms::shift::Alt, false}}) {
         m.ui.keyDown(w, k.code, k.shift);
         for (int i = 0; i <= 2; ++i)
             EXPECT_EQ(w.Scrn_Count[i].visible(), k.counterShown) << k.code << " " << k.shift;
     }
-    m.ui.keyDown(w, 45, forms::shift::Alt);
+    m.ui.keyDown(w, forms::key::Insert, forms::shift::Alt);
     EXPECT_EQ(w.Scrn_Count[0].caption() + " " + w.Scrn_Count[1].caption() + " " + w.Scrn_Count[2].caption(),
               "Screen 4 of 11");
-    m.ui.keyDown(w, 112, forms::shift::Shift);
+    m.ui.keyDown(w, forms::key::F1, forms::shift::Shift);
     ASSERT_EQ(m.desktop.helpCalls().size(), 1u);
-    EXPECT_EQ(m.desktop.helpCalls()[0].data, 1003u);
+    EXPECT_EQ(m.desktop.helpCalls()[0].data, help_topic::Lesson);
     EXPECT_EQ(m.desktop.helpCalls()[0].file, TutorDir + "\\TRZTUTOR.HLP");
 }
 
@@ -250,7 +236,7 @@ TEST(LessonWindow, ReturnToTheMenuAsksAndNoKeepsEverything)
     m.ui.click(w.LessonMenu_Return);
     EXPECT_EQ(m.lastBox().text, m.text(65));
     EXPECT_EQ(m.lastBox().style, mb::YesNo | mb::IconQuestion);
-    EXPECT_TRUE(m.t.forms.loaded("L6"));
+    EXPECT_TRUE(m.t.forms.loaded<LessonWindow>(6));
     EXPECT_TRUE(w.More_Ctrls.visible());
     EXPECT_EQ(m.t.g.Screen_No, 2);
     EXPECT_FALSE(Sel_menu(m.t).visible()) << "the lesson window hides the menu";
@@ -258,7 +244,7 @@ TEST(LessonWindow, ReturnToTheMenuAsksAndNoKeepsEverything)
 
     m.desktop.answer(mb::IdYes);
     m.ui.click(w.LessonMenu_Return);
-    EXPECT_FALSE(m.t.forms.loaded("L6"));
+    EXPECT_FALSE(m.t.forms.loaded<LessonWindow>(6));
     EXPECT_TRUE(Sel_menu(m.t).visible());
     EXPECT_EQ(Sel_menu(m.t).caption(), "Learning Trazel - Lesson menu");
     EXPECT_EQ(m.t.g.Step_No, 0);
@@ -271,8 +257,8 @@ TEST(LessonWindow, OpenedWhileTheMenuIsStillComingUpKeepsItsScreen)
     Machine m;
     m.start();
     m.clickLessonAsTheMenuComesUp(5);
-    m.ui.click(static_cast<LayIntro*>(m.t.forms.find("Lay_Intro"))->Continue);
-    auto* w = static_cast<LessonWindow*>(m.t.forms.find("L5"));
+    m.ui.click(m.t.forms.find<LayIntro>()->Continue);
+    auto* w = m.t.forms.find<LessonWindow>(5);
     ASSERT_TRUE(w);
     EXPECT_FALSE(Sel_menu(m.t).visible());
     EXPECT_EQ(Sel_menu(m.t).caption(), "Learning Trazel - Hidden Menu");
@@ -286,7 +272,7 @@ TEST(LessonWindow, OpenedWhileTheMenuIsStillComingUpKeepsItsScreen)
     m.desktop.answer(mb::IdYes);
     m.clickLessonAsTheMenuComesUp(6);
     m.ui.click(w->LessonMenu_Return);
-    auto* next = static_cast<LessonWindow*>(m.t.forms.find("L6"));
+    auto* next = m.t.forms.find<LessonWindow>(6);
     ASSERT_TRUE(next);
     EXPECT_EQ(m.t.g.Screen_No, 1) << "the next lesson starts at its first screen";
     EXPECT_EQ(next->Scrn_Count[1].caption(), "1");
@@ -299,12 +285,12 @@ TEST(LessonWindow, ExercisesButtonOfALessonWithoutExercises)
     m.desktop.openWindow("QaTrazelFrame", "Trazel Session", true, "host");
     m.startToMenu();
     m.ui.click(Sel_menu(m.t).Menu_btn[7]);
-    auto& w = *static_cast<LessonWindow*>(m.t.forms.find("L7"));
+    auto& w = *m.t.forms.find<LessonWindow>(7);
     m.ui.click(w.Ctrls);
     m.desktop.answer(mb::IdOk);
     m.ui.click(w.Do_Exercises);
     EXPECT_EQ(m.lastBox().text, "There are no exercises for this lesson.");
-    EXPECT_TRUE(m.t.forms.loaded("L7"));
+    EXPECT_TRUE(m.t.forms.loaded<LessonWindow>(7));
     EXPECT_TRUE(m.desktop.execs().empty());
 }
 
@@ -356,7 +342,7 @@ TEST(Lesson, FinishingTwiceKeepsOneBitAndTheExercisesQuestion)
     m.startToMenu();
     for (int round = 0; round < 2; ++round) {
         m.ui.click(Sel_menu(m.t).Menu_btn[6]);
-        auto* w = static_cast<LessonWindow*>(m.t.forms.find("L6"));
+        auto* w = m.t.forms.find<LessonWindow>(6);
         for (int k = 1; k < 11; ++k)
             m.ui.click(w->Fwd_1);
         m.desktop.answer(mb::IdNo);

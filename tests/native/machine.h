@@ -84,8 +84,8 @@ struct Machine {
 inline void Machine::startToMenu()
 {
     start();
-    if (forms::Form* intro = t.forms.find("Lay_Intro"))
-        ui.click(static_cast<LayIntro*>(intro)->Continue);
+    if (LayIntro* intro = t.forms.find<LayIntro>())
+        ui.click(intro->Continue);
 }
 
 } // namespace lt::test

@@ -13,7 +13,8 @@ using test::TutorDir;
 
 // Another of the tutorial's windows, to leave the menu for and come back from.
 struct OtherWindow : forms::Form {
-    explicit OtherWindow(forms::FormsRuntime& rt) : Form(rt, "L13") { setCaption("Learning Trazel - Using fanout"); }
+    static constexpr forms::FormKey Key{"Other"};
+    explicit OtherWindow(forms::FormsRuntime& rt) : Form(rt, Key) { setCaption("Learning Trazel - Using fanout"); }
 };
 
 struct Started : Machine {
@@ -26,7 +27,7 @@ struct Started : Machine {
     SelMenu& menu() { return Sel_menu(t); }
     void leaveAndComeBack()
     {
-        ui.act([&] { t.forms.get<OtherWindow>("L13").show(); });
+        ui.act([&] { t.forms.get<OtherWindow>().show(); });
         ui.act([&] { menu().show(); });
     }
 };
@@ -141,10 +142,10 @@ TEST(LessonMenu, ActivationResetsTheVisitAndRefreshesTheWorkFiles)
 TEST(LessonMenu, F1OpensTheMenuHelpTopic)
 {
     Started m;
-    m.ui.keyDown(m.menu(), 112);
+    m.ui.keyDown(m.menu(), forms::key::F1);
     ASSERT_EQ(m.desktop.helpCalls().size(), 1u);
     const sim::HelpCall& call = m.desktop.helpCalls().front();
-    EXPECT_EQ(call.data, 1002u);
+    EXPECT_EQ(call.data, help_topic::LessonMenu);
 }
 
 TEST(DeleteMarkers, AfterYesTheFileHoldsFifteenZeros)

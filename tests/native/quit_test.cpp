@@ -83,7 +83,7 @@ TEST_P(CloseReasons, AskSaveCleanUpAndEndAsTheReasonWants)
         }
     }
     EXPECT_EQ(m.ui.ended(), c.ends);
-    EXPECT_EQ(!m.t.forms.loaded("Sel_menu"), c.menuUnloaded);
+    EXPECT_EQ(!m.t.forms.loaded<SelMenu>(), c.menuUnloaded);
     EXPECT_EQ(m.files.content(ProgressFile), c.saves ? "1,0,0,1,0,0,0,0,0,0,0,0,0,0,0\r\n" : Saved);
     EXPECT_EQ(m.workFilesGone(), c.workFilesDeleted);
     EXPECT_EQ(m.workFilesThere(), !c.workFilesDeleted);

@@ -64,7 +64,7 @@ TEST(DisplayCheck, LargeFontsAreWarnedAbout)
         if (c.answer) {
             EXPECT_EQ(m.lastBox().text, m.text(81) + "\r\n\r\n" + m.text(82) + "\r\n\r\n" + m.text(83) +
                                             "\r\n\r\n" + m.text(84));
-            EXPECT_EQ(m.lastBox().style, 305);
+            EXPECT_EQ(m.lastBox().style, mb::OkCancel | mb::IconExclamation | mb::DefButton2);
         }
         EXPECT_EQ(m.files.exists(ProgressFile), !c.ends);
     }
@@ -222,7 +222,7 @@ TEST(StartUpProgress, ReadingCreatesTheMenuHidden)
     m.t.g.Work_Dir = TutorDir;
     m.files.writeFile(ProgressFile, "1,0,0,0,0,0,0,0,0,0,0,0,0,0,0\r\n");
     m.ui.act([&] { LoadProgress(m.t); });
-    ASSERT_TRUE(m.t.forms.loaded("Sel_menu"));
+    ASSERT_TRUE(m.t.forms.loaded<SelMenu>());
     EXPECT_FALSE(Sel_menu(m.t).visible());
     EXPECT_EQ(Sel_menu(m.t).caption(), "Learning Trazel - Hidden Menu");
     EXPECT_EQ(m.desktop.findTutorialWindow("Learning Trazel - Lesson menu"), 0u);
@@ -231,7 +231,7 @@ TEST(StartUpProgress, ReadingCreatesTheMenuHidden)
     Machine fresh;
     fresh.t.g.Work_Dir = TutorDir;
     fresh.ui.act([&] { LoadProgress(fresh.t); });
-    EXPECT_FALSE(fresh.t.forms.loaded("Sel_menu"));
+    EXPECT_FALSE(fresh.t.forms.loaded<SelMenu>());
     EXPECT_EQ(fresh.files.content(ProgressFile), "");
 }
 

@@ -120,7 +120,7 @@ TEST_P(NoWritableDirectory, AsksWhetherToGoOnWithoutExercises)
     EXPECT_EQ(m.lastBox().style, mb::YesNo | mb::IconExclamation);
     if (GetParam().answer == mb::IdNo) {
         EXPECT_TRUE(m.ui.ended());
-        EXPECT_FALSE(m.t.forms.loaded("Sel_menu"));
+        EXPECT_FALSE(m.t.forms.loaded<SelMenu>());
         return;
     }
     ASSERT_FALSE(m.ui.ended());

@@ -13,9 +13,13 @@
 #include <cstdlib>
 #include <sstream>
 
+#include "app/lay_intro.h"
 #include "app/main_routine.h"
 #include "app/tutorial.h"
+#include "exercises/steps_window.h"
 #include "lessons/lesson_content.h"
+#include "lessons/lesson_window.h"
+#include "menu/sel_menu.h"
 #include "platform/sim/sim_desktop.h"
 #include "platform/sim/sim_files.h"
 #include "platform/win32/resource_strings.h"
@@ -161,11 +165,12 @@ protected:
     }
 
     static HWND windowOf(lt::forms::Form& f) { return reinterpret_cast<HWND>(f.handle()); }
-    lt::forms::Form& form(const std::string& key)
+    template <class T, class... Number>
+    T& form(Number... number)
     {
-        lt::forms::Form* f = t_.forms.find(key);
+        T* f = t_.forms.find<T>(number...);
         if (!f)
-            throw std::runtime_error("no form " + key);
+            throw std::runtime_error("a window of the tutorial is not there");
         return *f;
     }
     // Presses a button of a window as a click would, and lets what follows run.
@@ -193,14 +198,14 @@ TEST_F(Inside, EveryScreenOfEveryWindowShowsAllOfItsText)
 {
     lt::Main(t_);
     ui_.doEvents();
-    expectFits(form("Lay_Intro"), "the intro");
-    press(form("Lay_Intro"), L"Lesson Menu");
-    lt::forms::Form& menu = form("Sel_menu");
+    expectFits(form<lt::LayIntro>(), "the intro");
+    press(form<lt::LayIntro>(), L"Lesson Menu");
+    lt::forms::Form& menu = form<lt::SelMenu>();
     expectFits(menu, "the lesson menu");
 
     for (int n = 1; n <= 15; ++n) {
         press(menu, lt::win32::widen(t_.text(700 + n)));
-        lt::forms::Form& lesson = form("L" + std::to_string(n));
+        lt::forms::Form& lesson = form<lt::LessonWindow>(n);
         const int screens = static_cast<int>(lt::lessonContent(n).screens.size());
         for (int screen = 1; screen <= screens; ++screen) {
             expectFits(lesson, "lesson " + std::to_string(n) + " screen " + std::to_string(screen));
@@ -214,11 +219,11 @@ TEST_F(Inside, EveryScreenOfEveryWindowShowsAllOfItsText)
     }
 
     press(menu, lt::win32::widen(t_.text(706)));
-    lt::forms::Form& autorouting = form("L6");
+    lt::forms::Form& autorouting = form<lt::LessonWindow>(6);
     press(autorouting, L"Controls");
     desktop_.answer(lt::mb::IdYes);
     press(autorouting, L"Exercises");
-    expectFits(form("Steps"), "the steps window");
+    expectFits(form<lt::StepsWindow>(), "the steps window");
 }
 
 

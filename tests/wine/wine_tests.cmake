@@ -5,9 +5,11 @@
 # and that desktop at 150 % (144 DPI).
 file(GLOB LT_WINE_TESTS CONFIGURE_DEPENDS tests/wine/*.cpp)
 # Some tests run the tutorial in their own process on the real window system,
-# with the simulated desktop and file system around it.
+# with the simulated desktop and file system around it and the tutorial's own
+# string table.
 file(GLOB LT_SIM_SOURCES CONFIGURE_DEPENDS src/platform/sim/*.cpp)
-add_executable(wine_tests ${LT_WINE_TESTS} ${LT_SIM_SOURCES})
+add_executable(wine_tests ${LT_WINE_TESTS} ${LT_SIM_SOURCES} tests/wine/strings.rc)
+set_source_files_properties(tests/wine/strings.rc PROPERTIES OBJECT_DEPENDS "${CMAKE_SOURCE_DIR}/res/strings.rc;${LT_LESSON_STRINGS}")
 target_link_libraries(wine_tests PRIVATE lt_win32 GTest::gtest GTest::gtest_main)
 target_link_options(wine_tests PRIVATE ${LT_STATIC_RUNTIME})
 

@@ -105,7 +105,7 @@ void SimUi::runModal(Form& form)
         throw std::logic_error("the form " + form.key() + " was shown modally, but the test has no script for it");
     onModal(form);
     pump();
-    if (runtime_->find(form.key()) == &form && form.visible())
+    if (runtime_->isLoaded(form) && form.visible())
         throw std::logic_error("the modal form " + form.key() + " is still open after its script");
 }
 

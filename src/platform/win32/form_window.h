@@ -1,6 +1,7 @@
 // The window of one form: a top-level window of the tutorial's class with a
 // child window for every control that has one; pictures and shapes are
-// painted by their container.
+// painted by their container. What each kind of control is made of and
+// reports is in control_kinds.h.
 #pragma once
 
 #include <windows.h>
@@ -16,6 +17,8 @@ namespace lt::win32 {
 
 class FormWindow : public forms::FormPeer {
 public:
+    // Creates the form's window and its controls' windows, hidden; throws
+    // std::system_error when the window system refuses one of them.
     FormWindow(Win32Ui& ui, forms::Form& form);
     ~FormWindow() override;
 
@@ -44,20 +47,40 @@ public:
     static LRESULT CALLBACK panelProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
 
 private:
+    // The window procedure: one handler per message.
     LRESULT handle(UINT msg, WPARAM wParam, LPARAM lParam);
-    LRESULT handleOwn(UINT msg, WPARAM wParam, LPARAM lParam);
-    LRESULT controlColor(HDC dc, HWND child);
-    void command(HWND child, int code);
+    LRESULT dispatch(UINT msg, WPARAM wParam, LPARAM lParam);
+    LRESULT defaultProc(UINT msg, WPARAM wParam, LPARAM lParam) { return DefWindowProcW(hwnd_, msg, wParam, lParam); }
+    LRESULT onPaint();
+    LRESULT onCommand(HWND child, UINT code);
+    LRESULT onControlColor(HDC dc, HWND child);
+    LRESULT onSetCursor(WPARAM wParam, LPARAM lParam);
+    LRESULT onActivate(WPARAM wParam, LPARAM lParam);
+    LRESULT onActivated();
+    LRESULT onSysCommand(WPARAM wParam, LPARAM lParam);
+    LRESULT onClose();
+    LRESULT onQueryEndSession();
+    LRESULT onEndSession(bool ending);
+    LRESULT onMoveOrSize(UINT msg, WPARAM wParam, LPARAM lParam);
+    LRESULT onShowWindow(WPARAM wParam, LPARAM lParam);
+    LRESULT onPanelPaint(HWND panel, const forms::Control& c);
+
+    struct Placement {
+        int x, y, width, height;
+    };
+    HWND createWindow(DWORD exStyle, const wchar_t* windowClass, const std::string& caption, DWORD style,
+                      const Placement& at, HWND parent, HMENU id, void* param);
     void createControl(forms::Control& c);
+    HWND windowOf(const forms::Control& c) const;
     HWND parentWindow(const forms::Control* container) const;
     RECT pixelRect(const forms::Control& c) const;
     void applyGeometry(forms::Control& c);
     void applyStyle(forms::Control& c);
     void setFont(HWND h, const forms::Control& c, BOOL redraw);
     void applyTabOrder();
+    void windowlessChanged(forms::Control& c, forms::Prop what);
     void invalidateWindowless(forms::Control& c);
     void paintContainer(HDC dc, const forms::Control* container);
-    void paintWindowless(HDC dc, const forms::Control& c);
     void placeForm();
     forms::MouseEvent mouseEvent(const MSG& msg, HWND relativeTo) const;
     bool hourglass() const;

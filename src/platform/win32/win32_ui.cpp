@@ -2,6 +2,8 @@
 
 #include <commctrl.h>
 
+#include <system_error>
+
 #include "platform/win32/form_window.h"
 #include "platform/win32/utf.h"
 
@@ -17,41 +19,59 @@ bool isMouse(UINT m)
            m == WM_LBUTTONDBLCLK;
 }
 
-void registerClasses(HINSTANCE instance)
-{
-    WNDCLASSEXW form{};
-    form.cbSize = sizeof form;
-    form.style = CS_DBLCLKS;
-    form.lpfnWndProc = FormWindow::formProc;
-    form.hInstance = instance;
-    form.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(1));
-    form.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    form.lpszClassName = FormClassName;
-    RegisterClassExW(&form);
+constexpr int InternalError = 92, NoDescription = 93, AppTitle = 22;
 
-    WNDCLASSEXW panel{};
-    panel.cbSize = sizeof panel;
-    panel.style = CS_DBLCLKS;
-    panel.lpfnWndProc = FormWindow::panelProc;
-    panel.hInstance = instance;
-    panel.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    panel.lpszClassName = PanelClassName;
-    RegisterClassExW(&panel);
+void registerClass(HINSTANCE instance, const wchar_t* name, WNDPROC procedure, HICON icon)
+{
+    WNDCLASSEXW wc{};
+    wc.cbSize = sizeof wc;
+    wc.style = CS_DBLCLKS;
+    wc.lpfnWndProc = procedure;
+    wc.hInstance = instance;
+    wc.hIcon = icon;
+    wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    wc.lpszClassName = name;
+    if (!RegisterClassExW(&wc))
+        throw std::system_error(static_cast<int>(GetLastError()), std::system_category(),
+                                "RegisterClassExW " + narrow(name));
 }
 
 } // namespace
+
+void endWithError(const StringTable& strings, const char* what)
+{
+    const std::string description = what ? what : strings.find(NoDescription).value_or("");
+    const std::wstring text = widen(strings.find(InternalError).value_or("") + "\r\n\r\n" + description);
+    MessageBoxW(nullptr, text.c_str(), widen(strings.find(AppTitle).value_or("")).c_str(), MB_OK | MB_ICONSTOP);
+    ExitProcess(1);
+}
 
 Win32Ui::Win32Ui(HINSTANCE instance, const StringTable& strings) : instance_(instance), strings_(strings)
 {
     INITCOMMONCONTROLSEX icc{sizeof icc, ICC_STANDARD_CLASSES};
     InitCommonControlsEx(&icc);
-    registerClasses(instance);
+    registerClass(instance, FormClassName, FormWindow::formProc, LoadIconW(instance, MAKEINTRESOURCEW(1)));
+    try {
+        registerClass(instance, PanelClassName, FormWindow::panelProc, nullptr);
+    } catch (...) {
+        UnregisterClassW(FormClassName, instance);
+        throw;
+    }
     HDC screen = GetDC(nullptr);
     dpi_ = GetDeviceCaps(screen, LOGPIXELSY);
     ReleaseDC(nullptr, screen);
 }
 
-std::unique_ptr<forms::FormPeer> Win32Ui::createPeer(forms::Form& form) { return std::make_unique<FormWindow>(*this, form); }
+Win32Ui::~Win32Ui()
+{
+    UnregisterClassW(PanelClassName, instance_);
+    UnregisterClassW(FormClassName, instance_);
+}
+
+std::unique_ptr<forms::FormPeer> Win32Ui::createPeer(forms::Form& form)
+{
+    return std::make_unique<FormWindow>(*this, form);
+}
 
 FormWindow* Win32Ui::formWindowOf(HWND anyWindow) const
 {
@@ -117,7 +137,7 @@ void Win32Ui::runModal(forms::Form& form)
     ModalScope scope(*this, reinterpret_cast<HWND>(form.handle()));
     form.show();
     MSG msg;
-    while (runtime_->find(form.key()) == &form && form.visible()) {
+    while (runtime_->isLoaded(form) && form.visible()) {
         const BOOL got = GetMessageW(&msg, nullptr, 0, 0);
         if (got <= 0) {
             PostQuitMessage(static_cast<int>(msg.wParam));
@@ -178,14 +198,15 @@ Win32Ui::ModalScope::~ModalScope()
             EnableWindow(h, TRUE);
 }
 
-void Win32Ui::guard(const std::function<void()>& handler)
+void Win32Ui::failed(const char* what) noexcept
 {
+    // The message box lets events run; one that fails too ends with this one.
+    if (failing_)
+        return;
+    failing_ = true;
     try {
-        handler();
-    } catch (const std::exception& e) {
-        constexpr int InternalError = 92, Title = 22;
-        const std::wstring text = widen(strings_.find(InternalError).value_or("") + "\r\n\r\n" + e.what());
-        MessageBoxW(nullptr, text.c_str(), widen(strings_.find(Title).value_or("")).c_str(), MB_OK | MB_ICONSTOP);
+        endWithError(strings_, what);
+    } catch (...) {
         ExitProcess(1);
     }
 }

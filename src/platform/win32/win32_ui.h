@@ -5,6 +5,7 @@
 
 #include <windows.h>
 
+#include <exception>
 #include <functional>
 #include <vector>
 
@@ -18,9 +19,18 @@ inline constexpr wchar_t PanelClassName[] = L"LearningTrazelPanel";
 
 class FormWindow;
 
+// Tells the learner that the program met an error it cannot go on from (text
+// 92 and the error's description) and ends it.
+[[noreturn]] void endWithError(const StringTable& strings, const char* what);
+
 class Win32Ui : public forms::UiBinding {
 public:
+    // Registers the window classes of forms and panels; throws
+    // std::system_error when the window system refuses them.
     Win32Ui(HINSTANCE instance, const StringTable& strings);
+    ~Win32Ui() override;
+    Win32Ui(const Win32Ui&) = delete;
+    Win32Ui& operator=(const Win32Ui&) = delete;
     void attach(forms::FormsRuntime& runtime) { runtime_ = &runtime; }
     forms::FormsRuntime& runtime() const { return *runtime_; }
     HINSTANCE instance() const { return instance_; }
@@ -59,9 +69,20 @@ public:
         std::vector<HWND> disabled_;
     };
 
-    // Runs an event handler; an exception that escapes it ends the program
-    // with a message instead of unwinding through the window system.
-    void guard(const std::function<void()>& handler);
+    // Runs an event handler or a window procedure; anything it throws ends
+    // the program with a message instead of unwinding through the window
+    // system. A failure while that message is up is left to it.
+    template <class Handler>
+    void guard(Handler&& handler) noexcept
+    {
+        try {
+            handler();
+        } catch (const std::exception& e) {
+            failed(e.what());
+        } catch (...) {
+            failed(nullptr);
+        }
+    }
 
     FormWindow* formWindowOf(HWND anyWindow) const;
 
@@ -70,12 +91,15 @@ private:
     // under the pointer, painted ones included. True when the message is done.
     bool preTranslate(MSG& msg);
     void dispatch(MSG& msg);
+    // what: the error's description; null when it has none.
+    void failed(const char* what) noexcept;
 
     HINSTANCE instance_;
     const StringTable& strings_;
     forms::FormsRuntime* runtime_ = nullptr;
     int dpi_ = 96;
     Pointer screenPointer_ = Pointer::Default;
+    bool failing_ = false;
 };
 
 } // namespace lt::win32

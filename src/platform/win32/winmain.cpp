@@ -10,10 +10,17 @@
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int)
 {
     lt::win32::ResourceStrings strings(instance);
-    lt::win32::Win32Files files;
-    lt::win32::Win32Ui ui(instance, strings);
-    lt::win32::Win32Desktop desktop(ui, strings);
-    lt::Tutorial tutorial(desktop, files, strings, ui);
-    ui.attach(tutorial.forms);
-    return ui.run([&] { lt::Main(tutorial); });
+    // Events run under the binding's guard; this one covers setting it up.
+    try {
+        lt::win32::Win32Files files;
+        lt::win32::Win32Ui ui(instance, strings);
+        lt::win32::Win32Desktop desktop(ui, strings);
+        lt::Tutorial tutorial(desktop, files, strings, ui);
+        ui.attach(tutorial.forms);
+        return ui.run([&] { lt::Main(tutorial); });
+    } catch (const std::exception& e) {
+        lt::win32::endWithError(strings, e.what());
+    } catch (...) {
+        lt::win32::endWithError(strings, nullptr);
+    }
 }
