@@ -9,6 +9,7 @@
 #include "platform/win32/gdi_cache.h"
 #include "platform/win32/paint_kit.h"
 #include "platform/win32/painter.h"
+#include "platform/win32/stand_in.h"
 #include "platform/win32/utf.h"
 
 namespace lt::win32 {
@@ -66,6 +67,8 @@ FormWindow::FormWindow(Win32Ui& ui, forms::Form& form)
     for (Control* c : form.controls())
         createControl(*c);
     applyTabOrder();
+    // The focus shows from the start, not only once the keyboard is used.
+    SendMessageW(hwnd_, WM_CHANGEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS), 0);
     if (form.closeCommandRemoved())
         removeCloseCommand();
 }
@@ -108,6 +111,13 @@ void FormWindow::createControl(Control& c)
 {
     if (c.windowless()) {
         paintOrder_[c.container()].push_back(&c);
+        if (standsIn(c)) {
+            const auto id = static_cast<UINT>(FirstControlId + controls_.size());
+            HWND h = createStandIn(parentWindow(c.container()), pixelRect(c), id, c.onClick != nullptr, ui_.instance());
+            windows_[&c] = h;
+            controls_[h] = &c;
+            presentStandIn(h, c);
+        }
         return;
     }
     const wchar_t* cls = L"BUTTON";
@@ -154,7 +164,7 @@ void FormWindow::createControl(Control& c)
         style |= WS_DISABLED;
     const RECT r = pixelRect(c);
     const auto id = static_cast<UINT_PTR>(FirstControlId + controls_.size());
-    HWND h = CreateWindowExW(exStyle, cls, widen(c.caption()).c_str(), style, r.left, r.top, r.right - r.left,
+    HWND h = CreateWindowExW(exStyle, cls, widen(windowText(c)).c_str(), style, r.left, r.top, r.right - r.left,
                              r.bottom - r.top, parentWindow(c.container()), reinterpret_cast<HMENU>(id),
                              ui_.instance(), nullptr);
     windows_[&c] = h;
@@ -213,10 +223,58 @@ void FormWindow::applyGeometry(Control& c)
 
 void FormWindow::applyTabOrder()
 {
-    for (Control* c : form_.tabOrder()) {
+    const std::vector<Control*>& order = form_.tabOrder();
+    for (Control* c : order) {
         auto it = windows_.find(c);
         if (it != windows_.end())
             SetWindowPos(it->second, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    }
+    // Stand-ins lie behind every real window, as the painting they stand for.
+    for (Control* c : form_.controls())
+        if (auto it = windows_.find(c); it != windows_.end() && c->windowless() &&
+                                        std::find(order.begin(), order.end(), c) == order.end())
+            SetWindowPos(it->second, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+}
+
+// The window order is also the keyboard order. A control brought to the
+// front keeps its place in the form's tab order among the controls already
+// in front: it goes below those of them that come before it.
+void FormWindow::bringToFront(const Control& c, HWND h)
+{
+    const std::vector<Control*>& order = form_.tabOrder();
+    const auto rank = [&](const Control* x) {
+        return static_cast<std::size_t>(std::find(order.begin(), order.end(), x) - order.begin());
+    };
+    const std::size_t mine = rank(&c);
+    HWND after = HWND_TOP;
+    for (HWND w = GetWindow(GetParent(h), GW_CHILD); w && mine < order.size(); w = GetWindow(w, GW_HWNDNEXT)) {
+        if (w == h)
+            continue;
+        const Control* other = controlOf(w);
+        if (!other || rank(other) >= mine)
+            break;
+        after = w;
+    }
+    SetWindowPos(h, after, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+}
+
+std::string FormWindow::windowText(const Control& c)
+{
+    const bool panel = c.kind() == ControlKind::Panel || c.kind() == ControlKind::PictureBox;
+    return panel ? c.accessibleName() : c.caption();
+}
+
+void FormWindow::invalidateStandIns(const Control* container, const RECT* area)
+{
+    for (const auto& [c, h] : windows_) {
+        if (!c->windowless() || c->container() != container || !IsWindowVisible(h))
+            continue;
+        const RECT at = pixelRect(*c);
+        RECT r = at;
+        if (area && !IntersectRect(&r, &at, area))
+            continue;
+        OffsetRect(&r, -at.left, -at.top);
+        InvalidateRect(h, &r, FALSE);
     }
 }
 
@@ -224,11 +282,14 @@ void FormWindow::invalidateWindowless(Control& c)
 {
     HWND parent = parentWindow(c.container());
     auto old = paintedAt_.find(&c);
-    if (old != paintedAt_.end())
+    if (old != paintedAt_.end()) {
         InvalidateRect(parent, &old->second, TRUE);
+        invalidateStandIns(c.container(), &old->second);
+    }
     const RECT now = pixelRect(c);
     paintedAt_[&c] = now;
     InvalidateRect(parent, &now, TRUE);
+    invalidateStandIns(c.container(), &now);
 }
 
 void FormWindow::formChanged(Prop what)
@@ -247,6 +308,7 @@ void FormWindow::formChanged(Prop what)
         break;
     case Prop::Colors:
         InvalidateRect(hwnd_, nullptr, TRUE);
+        invalidateStandIns(nullptr, nullptr);
         break;
     case Prop::TabOrder:
         applyTabOrder();
@@ -279,6 +341,13 @@ void FormWindow::controlChanged(Control& c, Prop what)
             order.push_back(&c);
         }
         invalidateWindowless(c);
+        if (auto standIn = windows_.find(&c); standIn != windows_.end() && what != Prop::ZOrder) {
+            const RECT r = pixelRect(c);
+            if (what == Prop::Geometry)
+                SetWindowPos(standIn->second, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top,
+                             SWP_NOZORDER | SWP_NOACTIVATE);
+            presentStandIn(standIn->second, c);
+        }
         return;
     }
     auto it = windows_.find(&c);
@@ -287,9 +356,13 @@ void FormWindow::controlChanged(Control& c, Prop what)
     HWND h = it->second;
     switch (what) {
     case Prop::Caption:
-        SetWindowTextW(h, widen(c.caption()).c_str());
-        if (c.kind() == ControlKind::Panel || c.kind() == ControlKind::PictureBox)
+    case Prop::Picture:
+    case Prop::AccessibleName:
+        SetWindowTextW(h, widen(windowText(c)).c_str());
+        if (c.isContainer()) {
             InvalidateRect(h, nullptr, TRUE);
+            invalidateStandIns(&c, nullptr);
+        }
         break;
     case Prop::Visible:
         ShowWindow(h, c.visible() ? SW_SHOWNA : SW_HIDE);
@@ -302,6 +375,7 @@ void FormWindow::controlChanged(Control& c, Prop what)
         break;
     case Prop::Colors:
         InvalidateRect(h, nullptr, TRUE);
+        invalidateStandIns(&c, nullptr);
         break;
     case Prop::Font:
         setFont(h, c, TRUE);
@@ -310,7 +384,7 @@ void FormWindow::controlChanged(Control& c, Prop what)
         SendMessageW(h, BM_SETCHECK, c.value() ? BST_CHECKED : BST_UNCHECKED, 0);
         break;
     case Prop::ZOrder:
-        SetWindowPos(h, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+        bringToFront(c, h);
         break;
     case Prop::Style:
         applyStyle(c);
@@ -508,6 +582,49 @@ void FormWindow::paintContainer(HDC dc, const Control* container)
             paintWindowless(dc, *c);
 }
 
+void FormWindow::paintClient(HDC dc)
+{
+    RECT client;
+    GetClientRect(hwnd_, &client);
+    FillRect(dc, &client, brushFor(form_.backColor()));
+    paintContainer(dc, nullptr);
+}
+
+void FormWindow::paintPanel(HWND panel, HDC dc)
+{
+    const Control* c = controlOf(panel);
+    if (!c)
+        return;
+    RECT r;
+    GetClientRect(panel, &r);
+    FillRect(dc, &r, brushFor(c->backColor()));
+    if (c->picture())
+        paintPicture(dc, r, c->picture(), ui_.dpi());
+    if (c->kind() == ControlKind::Panel)
+        DrawEdge(dc, &r, BDR_RAISEDINNER, BF_RECT);
+    else if (c->border())
+        DrawEdge(dc, &r, EDGE_SUNKEN, BF_RECT);
+    if (!c->caption().empty()) {
+        const int pad = ui_.toPixels(90);
+        RECT text = {r.left + pad, r.top + pad / 2, r.right - pad, r.bottom - pad / 2};
+        HGDIOBJ old = SelectObject(dc, fontFor(c->font(), ui_.dpi()));
+        SetBkMode(dc, TRANSPARENT);
+        SetTextColor(dc, c->foreColor());
+        const std::wstring caption = widen(c->caption());
+        const UINT centred = DT_CENTER | DT_WORDBREAK;
+        if (c->alignment() == forms::Align::Center) {
+            RECT measure = text;
+            DrawTextW(dc, caption.c_str(), -1, &measure, centred | DT_CALCRECT);
+            OffsetRect(&text, 0, ((text.bottom - text.top) - (measure.bottom - measure.top)) / 2);
+            DrawTextW(dc, caption.c_str(), -1, &text, centred);
+        } else {
+            DrawTextW(dc, caption.c_str(), -1, &text, DT_LEFT | DT_SINGLELINE | DT_NOPREFIX);
+        }
+        SelectObject(dc, old);
+    }
+    paintContainer(dc, c);
+}
+
 LRESULT FormWindow::handle(UINT msg, WPARAM wParam, LPARAM lParam)
 {
     const LRESULT result = handleOwn(msg, wParam, lParam);
@@ -527,15 +644,19 @@ LRESULT FormWindow::handleOwn(UINT msg, WPARAM wParam, LPARAM lParam)
     case WM_PAINT: {
         PAINTSTRUCT ps;
         HDC dc = BeginPaint(hwnd_, &ps);
-        {
-            Offscreen off(dc, ps.rcPaint);
-            FillRect(off.dc(), &ps.rcPaint, brushFor(form_.backColor()));
-            paintContainer(off.dc(), nullptr);
+        RECT area;
+        // What stand-ins cover they paint themselves.
+        if (GetClipBox(dc, &area) != NULLREGION && IntersectRect(&area, &area, &ps.rcPaint)) {
+            Offscreen off(dc, area);
+            paintClient(off.dc());
         }
         EndPaint(hwnd_, &ps);
         ui_.guard([&] { form_.Form_Paint(); });
         return 0;
     }
+    case WM_PRINTCLIENT:
+        paintClient(reinterpret_cast<HDC>(wParam));
+        return 0;
     case WM_COMMAND:
         if (lParam)
             command(reinterpret_cast<HWND>(lParam), HIWORD(wParam));
@@ -637,42 +758,18 @@ LRESULT CALLBACK FormWindow::panelProc(HWND hwnd, UINT msg, WPARAM wParam, LPARA
     case WM_PAINT: {
         PAINTSTRUCT ps;
         HDC screen = BeginPaint(hwnd, &ps);
-        const Control* c = owner ? owner->controlOf(hwnd) : nullptr;
-        if (c) {
-            Offscreen off(screen, ps.rcPaint);
-            HDC dc = off.dc();
-            RECT r;
-            GetClientRect(hwnd, &r);
-            FillRect(dc, &r, brushFor(c->backColor()));
-            if (c->picture())
-                paintPicture(dc, r, c->picture(), owner->ui_.dpi());
-            if (c->kind() == ControlKind::Panel)
-                DrawEdge(dc, &r, BDR_RAISEDINNER, BF_RECT);
-            else if (c->border())
-                DrawEdge(dc, &r, EDGE_SUNKEN, BF_RECT);
-            if (!c->caption().empty()) {
-                const int pad = owner->ui_.toPixels(90);
-                RECT text = {r.left + pad, r.top + pad / 2, r.right - pad, r.bottom - pad / 2};
-                HGDIOBJ old = SelectObject(dc, fontFor(c->font(), owner->ui_.dpi()));
-                SetBkMode(dc, TRANSPARENT);
-                SetTextColor(dc, c->foreColor());
-                const std::wstring caption = widen(c->caption());
-                const UINT centred = DT_CENTER | DT_WORDBREAK;
-                if (c->alignment() == forms::Align::Center) {
-                    RECT measure = text;
-                    DrawTextW(dc, caption.c_str(), -1, &measure, centred | DT_CALCRECT);
-                    OffsetRect(&text, 0, ((text.bottom - text.top) - (measure.bottom - measure.top)) / 2);
-                    DrawTextW(dc, caption.c_str(), -1, &text, centred);
-                } else {
-                    DrawTextW(dc, caption.c_str(), -1, &text, DT_LEFT | DT_SINGLELINE | DT_NOPREFIX);
-                }
-                SelectObject(dc, old);
-            }
-            owner->paintContainer(dc, c);
+        RECT area;
+        if (owner && GetClipBox(screen, &area) != NULLREGION && IntersectRect(&area, &area, &ps.rcPaint)) {
+            Offscreen off(screen, area);
+            owner->paintPanel(hwnd, off.dc());
         }
         EndPaint(hwnd, &ps);
         return 0;
     }
+    case WM_PRINTCLIENT:
+        if (owner)
+            owner->paintPanel(hwnd, reinterpret_cast<HDC>(wParam));
+        return 0;
     default:
         return DefWindowProcW(hwnd, msg, wParam, lParam);
     }
