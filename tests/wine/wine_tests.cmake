@@ -5,7 +5,8 @@
 # and that desktop at 150 % (144 DPI).
 file(GLOB LT_WINE_TESTS CONFIGURE_DEPENDS tests/wine/*.cpp)
 add_executable(wine_tests ${LT_WINE_TESTS})
-target_link_libraries(wine_tests PRIVATE lt_win32 GTest::gtest GTest::gtest_main)
+# oleacc reads controls as a screen reader does.
+target_link_libraries(wine_tests PRIVATE lt_win32 oleacc ole32 oleaut32 GTest::gtest GTest::gtest_main)
 target_link_options(wine_tests PRIVATE ${LT_STATIC_RUNTIME})
 
 foreach(desktop "none;96" "openbox;96" "openbox;144")

@@ -1,0 +1,346 @@
+// The tutorial without a mouse and without sight: the lesson menu and a
+// lesson of each kind (the chart of lesson 1, a definition box, a plain one)
+// are walked with the keyboard alone, and every control is read the way a
+// screen reader reads it (the standard accessible object of its window):
+// every control has a name, every screen picture says what it shows and
+// changes with the screen, and every visible progress marker says which
+// lesson it stands for.
+#include <oleacc.h>
+
+#include <set>
+
+#include "installed.h"
+
+#include "platform/win32/resource_strings.h"
+#include "platform/win32/utf.h"
+
+namespace e2e {
+namespace {
+
+constexpr wchar_t StandInClass[] = L"LearningTrazelStandIn";
+
+// The name a screen reader gets for a window: the name of its standard
+// accessible object.
+std::wstring accessibleName(HWND w)
+{
+    // __uuidof: the import library's IID_IAccessible symbol is a code thunk under mingw.
+    IAccessible* object = nullptr;
+    if (FAILED(AccessibleObjectFromWindow(w, static_cast<DWORD>(OBJID_CLIENT), __uuidof(IAccessible),
+                                          reinterpret_cast<void**>(&object))) ||
+        !object)
+        return {};
+    VARIANT self;
+    VariantInit(&self);
+    self.vt = VT_I4;
+    self.lVal = CHILDID_SELF;
+    BSTR name = nullptr;
+    std::wstring result;
+    if (object->get_accName(self, &name) == S_OK && name)
+        result = name;
+    SysFreeString(name);
+    object->Release();
+    return result;
+}
+
+std::string utf8(const std::wstring& s) { return lt::win32::narrow(s); }
+
+// The control of the program that has the keyboard focus.
+HWND focusOf(HWND top)
+{
+    GUITHREADINFO info{};
+    info.cbSize = sizeof info;
+    GetGUIThreadInfo(GetWindowThreadProcessId(top, nullptr), &info);
+    return info.hwndFocus;
+}
+
+bool isStandIn(HWND w) { return uia::className(w) == StandInClass; }
+
+std::vector<HWND> visibleStandIns(HWND top)
+{
+    std::vector<HWND> found;
+    for (HWND w : uia::descendants(top))
+        if (isStandIn(w) && IsWindowVisible(w))
+            found.push_back(w);
+    return found;
+}
+
+// The screen picture on display: the visible stand-in that fills the slide.
+HWND pictureOf(HWND lesson)
+{
+    for (HWND w : visibleStandIns(lesson)) {
+        RECT r;
+        GetClientRect(w, &r);
+        if (GetParent(w) == lesson && r.right == pixels(10080) && r.bottom == pixels(6480))
+            return w;
+    }
+    return nullptr;
+}
+
+class Access : public InstalledTutorial {
+protected:
+    void SetUp() override
+    {
+        InstalledTutorial::SetUp();
+        CoInitialize(nullptr);
+    }
+    void TearDown() override
+    {
+        strings_.reset();
+        if (resources_)
+            FreeLibrary(resources_);
+        CoUninitialize();
+        InstalledTutorial::TearDown();
+    }
+
+    // Presses a key in the window in front and returns the control that then
+    // has the focus, once the focus has settled. The focus must show.
+    HWND press(HWND top, UINT vk, bool alt = false)
+    {
+        const HWND before = focusOf(top);
+        uia::pressKey(top, vk, alt);
+        waitUntil([&] { return focusOf(top) != before; }, vk == VK_TAB ? 3000 : 300);
+        const HWND now = focusOf(top);
+        if (now) {
+            EXPECT_TRUE(IsWindowVisible(now)) << "the focus is on a hidden control";
+            EXPECT_EQ(SendMessageW(now, WM_QUERYUISTATE, 0, 0) & UISF_HIDEFOCUS, 0)
+                << "the focus of " << utf8(accessibleName(now)) << " is hidden";
+        }
+        return now;
+    }
+    // Tabs until the control with that name has the focus.
+    bool tabTo(HWND top, const std::wstring& name)
+    {
+        for (int i = 0; i < 40; ++i) {
+            if (accessibleName(focusOf(top)) == name)
+                return true;
+            press(top, VK_TAB);
+        }
+        return false;
+    }
+    // The names of the controls Tab reaches, in order, starting from the
+    // one with the focus and ending before it comes round again.
+    std::vector<std::wstring> tabCycle(HWND top)
+    {
+        std::vector<std::wstring> names;
+        const HWND first = focusOf(top);
+        HWND at = first;
+        do {
+            names.push_back(accessibleName(at));
+            at = press(top, VK_TAB);
+        } while (at && at != first && names.size() < 60);
+        return names;
+    }
+    // A lesson chosen on the menu with the keyboard.
+    HWND openByKeyboard(HWND menu, const std::wstring& name)
+    {
+        EXPECT_TRUE(tabTo(menu, name)) << utf8(name);
+        press(menu, VK_SPACE);
+        return uia::waitWindowOf(program().pid(), FormClass, L"Learning Trazel - " + name);
+    }
+    // Continue, by its access key; waits for the next picture's words.
+    std::wstring next(HWND lesson, const std::wstring& shown)
+    {
+        press(lesson, 'N', true);
+        std::wstring now;
+        waitUntil([&] {
+            HWND p = pictureOf(lesson);
+            now = p ? accessibleName(p) : L"";
+            return now != shown;
+        }, 3000);
+        return now;
+    }
+    std::wstring text(int id)
+    {
+        if (!strings_) {
+            resources_ = LoadLibraryExW((tutorDir() + L"\\learning-trazel.exe").c_str(), nullptr,
+                                        LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
+            strings_ = std::make_unique<lt::win32::ResourceStrings>(resources_);
+        }
+        return lt::win32::widen(strings_->find(id).value_or("?"));
+    }
+    // What a screen reader finds nameless among the controls a learner uses
+    // or reads: buttons, check boxes, text boxes, pictures and markers.
+    static std::vector<std::string> namelessControls(HWND top)
+    {
+        static const std::set<std::wstring> named = {L"Button", L"Edit", StandInClass};
+        std::vector<std::string> nameless;
+        for (HWND w : uia::descendants(top))
+            if (IsWindowVisible(w) && named.count(uia::className(w)) && accessibleName(w).empty())
+                nameless.push_back(utf8(uia::className(w)));
+        return nameless;
+    }
+
+private:
+    HMODULE resources_ = nullptr;
+    std::unique_ptr<lt::win32::ResourceStrings> strings_;
+};
+
+TEST_F(Access, MenuMarkersSayWhichLessonTheyStandForAndTheKeyboardReachesEveryLesson)
+{
+    writeFile(tutorDir() + L"\\TRAZEL.LRN", "1,0,3,0,0,0,0,0,0,0,0,0,2,0,0\r\n");
+    HWND menu = startToMenu();
+    ASSERT_TRUE(menu);
+    std::set<std::wstring> said;
+    for (HWND marker : visibleStandIns(menu)) {
+        const std::wstring name = accessibleName(marker);
+        said.insert(name);
+        // A marker stands beneath the button of the lesson it names.
+        for (int n = 1; n <= 15; ++n) {
+            if (name != L"Lesson " + std::to_wstring(n) + L" finished" &&
+                name != L"Exercises of lesson " + std::to_wstring(n) + L" finished")
+                continue;
+            RECT m, b;
+            GetWindowRect(marker, &m);
+            GetWindowRect(uia::findChild(menu, text(700 + n), L"Button"), &b);
+            const POINT centre = {(m.left + m.right) / 2, (m.top + m.bottom) / 2};
+            EXPECT_TRUE(centre.x > b.left && centre.x < b.right && centre.y > b.top &&
+                        centre.y < b.bottom + pixels(345))
+                << utf8(name) << " is not beneath " << utf8(text(700 + n));
+        }
+    }
+    EXPECT_EQ(said, (std::set<std::wstring>{L"Lesson 1 finished", L"Lesson 3 finished", L"Exercises of lesson 3 finished",
+                                            L"Exercises of lesson 13 finished",
+                                            L"Sample of the marker for a finished lesson",
+                                            L"Sample of the marker for finished exercises"}));
+    for (HWND w : uia::descendants(menu)) {
+        if (isStandIn(w) && !IsWindowVisible(w)) {
+            EXPECT_EQ(accessibleName(w), L"") << "a hidden marker says nothing";
+        }
+    }
+    EXPECT_EQ(namelessControls(menu), std::vector<std::string>{});
+
+    // Tab goes through the lessons row by row, then Delete Markers and Quit.
+    ASSERT_TRUE(tabTo(menu, text(701)));
+    std::vector<std::wstring> order;
+    for (int n : {1, 2, 3, 8, 4, 13, 5, 6, 7, 9, 10, 11, 12, 14, 15})
+        order.push_back(text(700 + n));
+    order.push_back(L"Delete Markers");
+    order.push_back(L"Quit");
+    EXPECT_EQ(tabCycle(menu), order);
+
+    // Lesson 11, a plain one, to its end with the keyboard: its marker says so.
+    HWND lesson = openByKeyboard(menu, text(711));
+    ASSERT_TRUE(lesson);
+    std::wstring picture = accessibleName(pictureOf(lesson));
+    for (int screen = 2; screen <= 9; ++screen) {
+        const std::wstring now = next(lesson, picture);
+        EXPECT_NE(now, picture) << "screen " << screen << " reads as the one before";
+        EXPECT_FALSE(now.empty()) << "screen " << screen;
+        picture = now;
+    }
+    EXPECT_EQ(namelessControls(lesson), std::vector<std::string>{});
+    press(lesson, 'N', true);
+    uia::MessageBoxInfo end = box();
+    EXPECT_EQ(end.text, text(85));
+    uia::pressKey(end.hwnd, VK_RETURN);
+    ASSERT_TRUE(waitUntil([&] { return IsWindowVisible(menu) != FALSE; }));
+    EXPECT_TRUE(waitUntil([&] {
+        for (HWND w : visibleStandIns(menu))
+            if (accessibleName(w) == L"Lesson 11 finished")
+                return true;
+        return false;
+    }));
+    quitSavingFromMenu(menu);
+}
+
+TEST_F(Access, TheChartOfLesson1IsReachedStageByStageFromTheKeyboard)
+{
+    HWND menu = startToMenu();
+    ASSERT_TRUE(menu);
+    HWND lesson = openByKeyboard(menu, text(701));
+    ASSERT_TRUE(lesson);
+    const std::wstring first = accessibleName(pictureOf(lesson));
+    EXPECT_EQ(first.rfind(L"Trazel's design window with TUTORBD3.MAX", 0), 0u) << utf8(first);
+    EXPECT_EQ(accessibleName(focusOf(lesson)), L"Continue");
+
+    // Screen 2 shows the chart instead of a picture; its stages follow the
+    // lesson's buttons in the order the chart reads, down each column.
+    press(lesson, 'N', true);
+    ASSERT_TRUE(waitUntil([&] { return pictureOf(lesson) == nullptr; }));
+    bool chartNamed = false;
+    for (HWND w : uia::descendants(lesson))
+        chartNamed |= IsWindowVisible(w) && accessibleName(w).rfind(L"A drawing: Design entry, Board layout", 0) == 0;
+    EXPECT_TRUE(chartNamed) << "the chart says what it shows";
+    std::vector<std::wstring> cycle = tabCycle(lesson);
+    const std::vector<std::wstring> stages = {
+        L"Schematic capture",   L"Symbol libraries",    L"Netlist",        L"Simulation models", L"Board setup",
+        L"Footprint libraries", L"Component placement", L"Manual routing", L"Autorouting",       L"Design checks",
+        L"Relinx changes",      L"Post processing",     L"Cross probing"};
+    std::vector<std::wstring> expected = {L"Continue", L"Go Back", L"Controls"};
+    expected.insert(expected.end(), stages.begin(), stages.end());
+    EXPECT_EQ(cycle, expected);
+    EXPECT_EQ(namelessControls(lesson), std::vector<std::string>{});
+
+    // Space on a stage describes it, as a click does; the arrow keys go on
+    // to the next stage.
+    ASSERT_TRUE(tabTo(lesson, L"Autorouting"));
+    HWND stage = focusOf(lesson);
+    HWND desc = FindWindowExW(GetParent(stage), nullptr, L"Static", nullptr);
+    ASSERT_TRUE(desc);
+    press(lesson, VK_SPACE);
+    EXPECT_TRUE(waitUntil([&] { return uia::text(desc) == text(1157); }, 3000));
+    EXPECT_EQ(accessibleName(press(lesson, VK_RIGHT)), L"Design checks");
+    press(lesson, VK_RETURN);
+    EXPECT_TRUE(waitUntil([&] { return uia::text(desc) == text(1158); }, 3000));
+    EXPECT_EQ(accessibleName(press(lesson, VK_LEFT)), L"Autorouting");
+
+    press(lesson, 'N', true);
+    ASSERT_TRUE(waitUntil([&] { return pictureOf(lesson) != nullptr; }));
+    const std::wstring third = accessibleName(pictureOf(lesson));
+    EXPECT_EQ(third.rfind(L"Trazel's session frame", 0), 0u) << utf8(third);
+
+    // The palette: its commands by their access keys; Lesson Menu asks first.
+    EXPECT_EQ(accessibleName(press(lesson, 'O', true)), L"Cancel");
+    EXPECT_EQ(tabCycle(lesson), (std::vector<std::wstring>{L"Cancel", L"Lesson Menu", L"Exercises", L"Quit"}));
+    press(lesson, 'L', true);
+    uia::MessageBoxInfo q = box();
+    EXPECT_EQ(q.text, text(65));
+    uia::pressKey(q.hwnd, VK_RETURN);
+    ASSERT_TRUE(uia::waitGone(lesson));
+    ASSERT_TRUE(waitUntil([&] { return IsWindowVisible(menu) != FALSE; }));
+    quitFromMenu(menu);
+}
+
+TEST_F(Access, ADefinitionBoxAndThePicturesOfLesson6ReadScreenByScreen)
+{
+    HWND menu = startToMenu();
+    ASSERT_TRUE(menu);
+    HWND lesson = openByKeyboard(menu, text(706));
+    ASSERT_TRUE(lesson);
+    std::wstring picture = accessibleName(pictureOf(lesson));
+    EXPECT_FALSE(picture.empty());
+    for (int screen = 2; screen <= 8; ++screen) {
+        const std::wstring now = next(lesson, picture);
+        EXPECT_FALSE(now.empty()) << "screen " << screen;
+        // Screens 3 and 4 show the same drawing.
+        if (screen != 4) {
+            EXPECT_NE(now, picture) << "screen " << screen << " reads as the one before";
+        }
+        picture = now;
+    }
+    // Screen 8 explains a term in a definition box, named by the term.
+    const std::wstring term = text(1675);
+    HWND box = nullptr;
+    ASSERT_TRUE(waitUntil([&] {
+        for (HWND w : uia::descendants(lesson))
+            if (IsWindowVisible(w) && uia::className(w) == L"LearningTrazelPanel" && accessibleName(w) == term)
+                box = w;
+        return box != nullptr;
+    }));
+    bool definitionShown = false;
+    for (HWND w : uia::descendants(box))
+        definitionShown |= IsWindowVisible(w) && uia::text(w).rfind(text(1676), 0) == 0;
+    EXPECT_TRUE(definitionShown);
+    EXPECT_EQ(namelessControls(lesson), std::vector<std::string>{});
+
+    // Go Back by its access key returns to the picture before.
+    press(lesson, 'B', true);
+    EXPECT_TRUE(waitUntil([&] { return pictureOf(lesson) && accessibleName(pictureOf(lesson)) != picture; }));
+    press(lesson, 'O', true);
+    press(lesson, 'Q', true);
+    ASSERT_TRUE(uia::answer(this->box(), L"Yes"));
+    EXPECT_TRUE(program().waitExit());
+}
+
+} // namespace
+} // namespace e2e
