@@ -1,6 +1,6 @@
-// The tutorial without a mouse and without sight: the lesson menu and a
-// lesson of each kind (the chart of lesson 1, a definition box, a plain one)
-// are walked with the keyboard alone, and every control is read the way a
+// The tutorial without a mouse and without sight: the lesson menu, a lesson
+// of each kind (the chart of lesson 1, a definition box, a plain one) and
+// the exercise steps window are used with the keyboard alone, and every control is read the way a
 // screen reader reads it (the standard accessible object of its window):
 // every control has a name, every screen picture says what it shows and
 // changes with the screen, and every visible progress marker says which
@@ -19,9 +19,9 @@ namespace {
 
 constexpr wchar_t StandInClass[] = L"LearningTrazelStandIn";
 
-// The name a screen reader gets for a window: the name of its standard
-// accessible object.
-std::wstring accessibleName(HWND w)
+// What a screen reader gets for a window: the name (or the value) of its
+// standard accessible object.
+std::wstring accessible(HWND w, HRESULT (STDMETHODCALLTYPE IAccessible::*property)(VARIANT, BSTR*))
 {
     // __uuidof: the import library's IID_IAccessible symbol is a code thunk under mingw.
     IAccessible* object = nullptr;
@@ -33,14 +33,16 @@ std::wstring accessibleName(HWND w)
     VariantInit(&self);
     self.vt = VT_I4;
     self.lVal = CHILDID_SELF;
-    BSTR name = nullptr;
+    BSTR words = nullptr;
     std::wstring result;
-    if (object->get_accName(self, &name) == S_OK && name)
-        result = name;
-    SysFreeString(name);
+    if ((object->*property)(self, &words) == S_OK && words)
+        result = words;
+    SysFreeString(words);
     object->Release();
     return result;
 }
+
+std::wstring accessibleName(HWND w) { return accessible(w, &IAccessible::get_accName); }
 
 std::string utf8(const std::wstring& s) { return lt::win32::narrow(s); }
 
@@ -76,11 +78,12 @@ HWND pictureOf(HWND lesson)
     return nullptr;
 }
 
-class Access : public InstalledTutorial {
+// With the stand-in Trazel at hand for the exercises.
+class Access : public WithHost {
 protected:
     void SetUp() override
     {
-        InstalledTutorial::SetUp();
+        WithHost::SetUp();
         CoInitialize(nullptr);
     }
     void TearDown() override
@@ -89,7 +92,7 @@ protected:
         if (resources_)
             FreeLibrary(resources_);
         CoUninitialize();
-        InstalledTutorial::TearDown();
+        WithHost::TearDown();
     }
 
     // Presses a key in the window in front and returns the control that then
@@ -98,14 +101,28 @@ protected:
     {
         const HWND before = focusOf(top);
         uia::pressKey(top, vk, alt);
+        // Tab always moves the focus; other keys may.
         waitUntil([&] { return focusOf(top) != before; }, vk == VK_TAB ? 3000 : 300);
-        const HWND now = focusOf(top);
+        const HWND now = settledFocus(top);
         if (now) {
             EXPECT_TRUE(IsWindowVisible(now)) << "the focus is on a hidden control";
             EXPECT_EQ(SendMessageW(now, WM_QUERYUISTATE, 0, 0) & UISF_HIDEFOCUS, 0)
                 << "the focus of " << utf8(accessibleName(now)) << " is hidden";
         }
         return now;
+    }
+    // The focus once it has stayed on one control for a tenth of a second:
+    // a control disabled under it leaves it nowhere for a moment.
+    static HWND settledFocus(HWND top)
+    {
+        HWND last = focusOf(top);
+        for (int i = 0, same = 0; i < 100 && same < 5; ++i) {
+            Sleep(20);
+            const HWND now = focusOf(top);
+            same = now && now == last ? same + 1 : 0;
+            last = now;
+        }
+        return last;
     }
     // Tabs until the control with that name has the focus.
     bool tabTo(HWND top, const std::wstring& name)
@@ -117,17 +134,25 @@ protected:
         }
         return false;
     }
-    // The names of the controls Tab reaches, in order, starting from the
-    // one with the focus and ending before it comes round again.
-    std::vector<std::wstring> tabCycle(HWND top)
+    // The controls Tab reaches, in order, starting from the one with the
+    // focus and ending before it comes round again.
+    std::vector<HWND> tabStops(HWND top)
     {
-        std::vector<std::wstring> names;
+        std::vector<HWND> stops;
         const HWND first = focusOf(top);
         HWND at = first;
         do {
-            names.push_back(accessibleName(at));
+            stops.push_back(at);
             at = press(top, VK_TAB);
-        } while (at && at != first && names.size() < 60);
+        } while (at && at != first && stops.size() < 40);
+        return stops;
+    }
+    // Their names.
+    std::vector<std::wstring> tabCycle(HWND top)
+    {
+        std::vector<std::wstring> names;
+        for (HWND w : tabStops(top))
+            names.push_back(accessibleName(w));
         return names;
     }
     // A lesson chosen on the menu with the keyboard.
@@ -159,14 +184,18 @@ protected:
         return lt::win32::widen(strings_->find(id).value_or("?"));
     }
     // What a screen reader finds nameless among the controls a learner uses
-    // or reads: buttons, check boxes, text boxes, pictures and markers.
+    // or reads: buttons, check boxes, pictures and markers; a text box says
+    // its text when it has no label.
     static std::vector<std::string> namelessControls(HWND top)
     {
-        static const std::set<std::wstring> named = {L"Button", L"Edit", StandInClass};
         std::vector<std::string> nameless;
-        for (HWND w : uia::descendants(top))
-            if (IsWindowVisible(w) && named.count(uia::className(w)) && accessibleName(w).empty())
-                nameless.push_back(utf8(uia::className(w)));
+        for (HWND w : uia::descendants(top)) {
+            const std::wstring cls = uia::className(w);
+            if (!IsWindowVisible(w) || (cls != L"Button" && cls != L"Edit" && cls != StandInClass))
+                continue;
+            if (accessibleName(w).empty() && (cls != L"Edit" || accessible(w, &IAccessible::get_accValue).empty()))
+                nameless.push_back(utf8(cls));
+        }
         return nameless;
     }
 
@@ -340,6 +369,54 @@ TEST_F(Access, ADefinitionBoxAndThePicturesOfLesson6ReadScreenByScreen)
     press(lesson, 'Q', true);
     ASSERT_TRUE(uia::answer(this->box(), L"Yes"));
     EXPECT_TRUE(program().waitExit());
+}
+
+// The steps window keeps Trazel in front when it opens; the learner comes to
+// it with the keyboard, reads the page and chooses its buttons with Tab.
+TEST_F(Access, TheStepsWindowIsUsedFromTheKeyboard)
+{
+    HWND menu = startToMenu();
+    ASSERT_TRUE(menu);
+    HWND lesson = openByKeyboard(menu, text(706));
+    ASSERT_TRUE(lesson);
+    press(lesson, 'O', true);
+    press(lesson, 'E', true);
+    uia::MessageBoxInfo q = box();
+    EXPECT_EQ(q.text, text(66));
+    uia::pressKey(q.hwnd, VK_RETURN);
+    HWND steps = uia::waitWindowOf(program().pid(), FormClass, text(47), 20000);
+    ASSERT_TRUE(steps);
+    ASSERT_TRUE(uia::waitWindow(DesignClass, L""));
+    HWND pageBox = FindWindowExW(steps, nullptr, L"Edit", nullptr);
+    ASSERT_TRUE(pageBox);
+
+    ASSERT_TRUE(tabTo(steps, text(811)));
+    const std::vector<HWND> stops = tabStops(steps);
+    ASSERT_EQ(stops.size(), 7u);
+    std::vector<std::wstring> names;
+    for (HWND w : stops)
+        names.push_back(accessibleName(w));
+    EXPECT_EQ(std::vector<std::wstring>(names.begin(), names.end() - 1),
+              (std::vector<std::wstring>{text(811), text(813), text(810), text(809), text(812), text(814)}));
+    EXPECT_EQ(stops.back(), pageBox) << "the page comes last";
+    EXPECT_EQ(namelessControls(steps), std::vector<std::string>{});
+
+    // Exercise, chosen with the keyboard, shows the set-up page.
+    const std::wstring important = uia::text(pageBox);
+    ASSERT_TRUE(tabTo(steps, text(809)));
+    uia::pressKey(steps, VK_SPACE);
+    EXPECT_TRUE(waitUntil([&] {
+        const std::wstring now = uia::text(pageBox);
+        return now != important && now.find(text(851)) != std::wstring::npos;
+    }, 15000));
+
+    ASSERT_TRUE(tabTo(steps, text(812)));
+    uia::pressKey(steps, VK_SPACE);
+    uia::MessageBoxInfo leave = box();
+    ASSERT_TRUE(uia::answer(leave, L"Yes"));
+    ASSERT_TRUE(uia::waitGone(steps));
+    ASSERT_TRUE(waitUntil([&] { return IsWindowVisible(menu) != FALSE; }));
+    quitFromMenu(menu);
 }
 
 } // namespace

@@ -4,6 +4,7 @@
 #include <windowsx.h>
 
 #include <algorithm>
+#include <set>
 
 #include "forms/forms_runtime.h"
 #include "platform/win32/gdi_cache.h"
@@ -52,6 +53,17 @@ LRESULT CALLBACK forwardToForm(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam
     default:
         return DefSubclassProc(hwnd, msg, wParam, lParam);
     }
+}
+
+// A read-only text box lets Tab go on to the next control, so the keyboard
+// is not kept in it; the learner reads it with the arrow keys.
+LRESULT CALLBACK tabLeavesReadOnlyText(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR)
+{
+    LRESULT result = DefSubclassProc(hwnd, msg, wParam, lParam);
+    const auto* key = reinterpret_cast<const MSG*>(lParam);
+    if (msg == WM_GETDLGCODE && key && key->message == WM_KEYDOWN && key->wParam == VK_TAB)
+        result &= ~static_cast<LRESULT>(DLGC_WANTTAB | DLGC_WANTALLKEYS);
+    return result;
 }
 
 } // namespace
@@ -172,6 +184,8 @@ void FormWindow::createControl(Control& c)
     setFont(h, c, FALSE);
     if (c.kind() == ControlKind::Frame)
         SetWindowSubclass(h, forwardToForm, 0, 0);
+    if (c.kind() == ControlKind::TextBox && c.locked())
+        SetWindowSubclass(h, tabLeavesReadOnlyText, 0, 0);
     applyStyle(c);
     if (c.value())
         SendMessageW(h, BM_SETCHECK, BST_CHECKED, 0);
@@ -223,12 +237,14 @@ void FormWindow::applyGeometry(Control& c)
 
 void FormWindow::applyTabOrder()
 {
+    // Tab goes through windows in their order, and into a panel where the
+    // panel stands: a panel takes its place from the first of its controls.
     const std::vector<Control*>& order = form_.tabOrder();
-    for (Control* c : order) {
-        auto it = windows_.find(c);
-        if (it != windows_.end())
-            SetWindowPos(it->second, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-    }
+    std::set<const Control*> placed;
+    for (Control* c : order)
+        for (const Control* x = c; x && (x == c || placed.insert(x).second); x = x->container())
+            if (auto it = windows_.find(x); it != windows_.end())
+                SetWindowPos(it->second, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     // Stand-ins lie behind every real window, as the painting they stand for.
     for (Control* c : form_.controls())
         if (auto it = windows_.find(c); it != windows_.end() && c->windowless() &&
