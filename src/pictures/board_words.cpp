@@ -184,8 +184,11 @@ std::string zoneWords(const Zone& z, bool several = false)
 {
     if (z.layer == Layer::Keepout)
         return several ? "keepout areas" : "a keepout area";
-    std::string words = z.hatched ? (several ? "outlines of zones, not yet poured," : "the outline of a zone, not yet poured,")
-                                  : (several ? "copper zones" : "a copper zone");
+    std::string words;
+    if (z.hatched)
+        words = several ? "outlines of zones, not yet poured," : "the outline of a zone, not yet poured,";
+    else
+        words = several ? "copper zones" : "a copper zone";
     words += " on the " + layerName(z.layer) + " layer";
     return z.reliefs ? words + " with thermal reliefs" : words;
 }
@@ -233,7 +236,8 @@ std::string routing(const Board& b)
                 return t.layer == layer && std::any_of(t.points.begin(), t.points.end(), shown);
             }))
             layers.push_back(layerName(layer));
-    const auto vias = static_cast<std::size_t>(std::count_if(b.vias.begin(), b.vias.end(), [&](const Via& v) { return shown(v.at); }));
+    const auto vias = static_cast<std::size_t>(
+        std::count_if(b.vias.begin(), b.vias.end(), [&](const Via& v) { return shown(v.at); }));
     const auto unrouted = static_cast<std::size_t>(std::count_if(
         b.connections.begin(), b.connections.end(), [&](const Connection& n) { return shown(n.from) && shown(n.to); }));
     std::string words;

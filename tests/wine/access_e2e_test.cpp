@@ -223,8 +223,8 @@ TEST_F(Access, MenuMarkersSayWhichLessonTheyStandForAndTheKeyboardReachesEveryLe
                 EXPECT_TRUE(m.left > b.left && m.right < b.right && m.top > b.top && m.top < b.bottom) << utf8(name);
             }
     }
-    EXPECT_EQ(said, (std::set<std::wstring>{L"Lesson 1 finished", L"Lesson 3 finished", L"Exercises of lesson 3 finished",
-                                            L"Exercises of lesson 13 finished",
+    EXPECT_EQ(said, (std::set<std::wstring>{L"Lesson 1 finished", L"Lesson 3 finished",
+                                            L"Exercises of lesson 3 finished", L"Exercises of lesson 13 finished",
                                             L"Sample of the marker for a finished lesson",
                                             L"Sample of the marker for finished exercises"}));
     for (HWND w : uia::descendants(menu)) {
