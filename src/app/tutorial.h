@@ -29,6 +29,8 @@ class Texts {
 public:
     explicit Texts(const StringTable& table) : table_(table) {}
     std::string operator()(int id) const;
+    // A text in which "%1" stands for a number.
+    std::string operator()(int id, int number) const;
     const std::set<int>& missing() const { return missing_; }
 
 private:

@@ -142,6 +142,26 @@ void Control::setPicture(PictureRef picture)
     changed(Prop::Picture);
 }
 
+std::string Control::accessibleName() const
+{
+    if (!accessibleName_.empty())
+        return accessibleName_;
+    if (picture_) {
+        std::string words = picture_->description(width_, height_);
+        if (!words.empty())
+            return words;
+    }
+    return caption_;
+}
+
+void Control::setAccessibleName(const std::string& name)
+{
+    if (accessibleName_ == name)
+        return;
+    accessibleName_ = name;
+    changed(Prop::AccessibleName);
+}
+
 void Control::zOrderFront() { changed(Prop::ZOrder); }
 
 void Control::setFocus()

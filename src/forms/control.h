@@ -117,6 +117,12 @@ public:
     int value() const { return value_; }
     void setValue(int v);
 
+    // What a screen reader calls the control: the name given to it, else what
+    // its picture shows, else its caption. A painted control without one is
+    // decoration and is not presented.
+    std::string accessibleName() const;
+    void setAccessibleName(const std::string& name);
+
     // Images and picture boxes show a painted picture.
     const PictureRef& picture() const { return picture_; }
     void setPicture(PictureRef picture);
@@ -161,6 +167,7 @@ private:
     bool multiLine_ = false;
     bool locked_ = false;
     int value_ = 0;
+    std::string accessibleName_;
     PictureRef picture_;
 };
 

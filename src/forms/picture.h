@@ -12,6 +12,13 @@ namespace lt::forms {
 class Picture {
 public:
     virtual ~Picture() = default;
+    // What the picture shows, in words, as painted into an area of that size
+    // (twips); empty for a picture that only decorates.
+    virtual std::string description(int width, int height) const
+    {
+        (void)width, (void)height;
+        return {};
+    }
 };
 
 using PictureRef = std::shared_ptr<const Picture>;

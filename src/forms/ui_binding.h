@@ -12,7 +12,9 @@ class Form;
 class Control;
 
 // What changed on a control or form, so a peer updates only that.
-enum class Prop { Caption, Visible, Enabled, Geometry, Colors, Font, Value, Picture, ZOrder, Pointer, Style, TabOrder };
+enum class Prop {
+    Caption, Visible, Enabled, Geometry, Colors, Font, Value, Picture, ZOrder, Pointer, Style, TabOrder, AccessibleName
+};
 
 class FormPeer {
 public:

@@ -1,6 +1,7 @@
 // Lesson 1's design-flow chart: the stages of a board design, from the
 // schematic to the manufacturing files; clicking a stage points at it and
 // describes the tools used there.
+#include <algorithm>
 #include <array>
 #include <cstdlib>
 #include <optional>
@@ -42,6 +43,10 @@ const std::array<Stage, 13> Stages = {{
     {"Board setup", {4455, 720, 1500, BoxHeight}, pictures::Point{4125, 810}},
 }};
 
+// The chart's columns, left to right, each headed at its left edge.
+constexpr std::pair<int, const char*> Headings[] = {
+    {1590, "Design entry"}, {4350, "Board layout"}, {6450, "Routing"}, {8190, "Output"}};
+
 // How the work flows from stage to stage: paths that keep clear of the
 // boxes, each ending in an arrow.
 const std::vector<std::vector<pictures::Point>> Flows = {
@@ -65,9 +70,7 @@ forms::PictureRef chartPicture()
     p->background = 0xFFFFFF;
     constexpr unsigned Ink = 0x000000, Heading = 0x800000, Flow = 0x808080, StageFill = 0xF0E0C0;
     p->figures.push_back({Figure::Kind::Box, {0, 0, ChartWidth, ChartHeight}, "", Ink});
-    const std::pair<int, const char*> headings[] = {
-        {1590, "Design entry"}, {4350, "Board layout"}, {6450, "Routing"}, {8190, "Output"}};
-    for (const auto& [left, text] : headings)
+    for (const auto& [left, text] : Headings)
         p->figures.push_back({Figure::Kind::Text, {left, 150, 1700, 300}, text, Heading, false, true});
     for (const auto& path : Flows)
         for (std::size_t i = 1; i < path.size(); ++i) {
@@ -80,6 +83,12 @@ forms::PictureRef chartPicture()
         p->figures.push_back({Figure::Kind::Box, s.box, s.name, Ink});
     }
     return p;
+}
+
+int columnOf(const Stage& s)
+{
+    return static_cast<int>(std::count_if(std::begin(Headings), std::end(Headings),
+                                          [&](const auto& h) { return h.first <= s.box.left; }));
 }
 
 } // namespace
@@ -97,12 +106,30 @@ DesignFlowChart::DesignFlowChart(forms::Form& form)
         const Area& a = Stages[static_cast<std::size_t>(i)].box;
         Hotspot[i].setTransparent(true);
         Hotspot[i].move(a.left, a.top, a.width, a.height);
+        // The stage's name, as the chart shows it, is what a screen reader
+        // says of its click area.
+        Hotspot[i].setAccessibleName(Stages[static_cast<std::size_t>(i)].name);
     }
     Chart_Pointer.setPicture("pointer");
     Chart_Pointer.move(0, 0, PointerWidth, PointerHeight);
     Chart_Pointer.setVisible(false);
     Desc.move(240, 3900, ChartWidth - 480, 660);
     Desc.setBackColor(forms::White);
+}
+
+std::vector<forms::Control*> DesignFlowChart::stagesInReadingOrder()
+{
+    std::vector<int> order(Stages.size());
+    for (std::size_t i = 0; i < order.size(); ++i)
+        order[i] = static_cast<int>(i);
+    std::stable_sort(order.begin(), order.end(), [](int a, int b) {
+        const Stage &x = Stages[static_cast<std::size_t>(a)], &y = Stages[static_cast<std::size_t>(b)];
+        return std::pair(columnOf(x), x.box.top) < std::pair(columnOf(y), y.box.top);
+    });
+    std::vector<forms::Control*> areas;
+    for (int i : order)
+        areas.push_back(&Hotspot[i]);
+    return areas;
 }
 
 void LessonWindow::Hotspot_Click(int index)

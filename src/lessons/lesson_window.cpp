@@ -115,7 +115,13 @@ LessonWindow::LessonWindow(forms::FormsRuntime& runtime, int lesson, Tutorial& t
     Back_1.move(5880, 150, 1290, 420);
     Fwd_1.move(7290, 150, 1290, 420);
     Ctrls.move(8700, 150, 1230, 420);
-    setTabOrder({&Fwd_1, &Back_1, &Ctrls, &LessonMenu_Return, &Do_Exercises, &Quit_Sel, &Cancel_MoreCtrls});
+    std::vector<forms::Control*> tabOrder = {&Fwd_1, &Back_1, &Ctrls};
+    if (chart)
+        for (forms::Control* stage : chart->stagesInReadingOrder())
+            tabOrder.push_back(stage);
+    for (forms::Control* c : {&LessonMenu_Return, &Do_Exercises, &Quit_Sel, &Cancel_MoreCtrls})
+        tabOrder.push_back(c);
+    setTabOrder(tabOrder);
 
     Fwd_1.onClick = [this] { Fwd_1_Click(); };
     Back_1.onClick = [this] { Back_1_Click(); };

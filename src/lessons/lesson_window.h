@@ -20,6 +20,9 @@ struct DesignFlowChart {
     forms::ControlArray Hotspot; // 0 ... 12
     forms::Control Chart_Pointer;
     forms::Control Desc;
+    // The click areas as the chart reads, down each column from left to
+    // right: the keyboard reaches them in this order.
+    std::vector<forms::Control*> stagesInReadingOrder();
 };
 
 // The framed panel that explains a term on some screens of lessons 2, 3, 6 and 7.

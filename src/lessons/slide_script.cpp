@@ -23,6 +23,8 @@ std::string caption(Tutorial& t, int lesson, int screen)
 void showDefinition(Tutorial& t, DefinitionBox& box, const Definition& d)
 {
     box.Def_Frame_Title.setCaption(t.text(d.title));
+    // A screen reader names the panel by its term.
+    box.Def_Frame.setAccessibleName(t.text(d.title));
     box.Def_Box.setCaption(d.second ? t.text(d.first) + t.g.CRLF2 + t.text(d.second) : t.text(d.first));
     box.Def_Frame.move(d.left, d.top);
     box.Def_Frame.setVisible(true);

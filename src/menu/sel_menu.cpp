@@ -17,7 +17,8 @@ namespace {
 constexpr int DeleteMarkersCaption = 700, LessonCaption = 700, LessonDescription = 715, DeleteMarkersDescription = 731,
               InstructionLeft = 732, InstructionMore = 733, InstructionRight = 734, HostUnavailable = 735,
               NoWorkDir = 736, InstructionRightUnavailable = 737, LessonLabel = 742, ExercisesLabel = 743,
-              DescriptionTitle = 744, QuitCaption = 12, QuitDescription = 20;
+              DescriptionTitle = 744, QuitCaption = 12, QuitDescription = 20, LessonFinished = 752,
+              ExercisesFinished = 753, LessonSample = 754, ExercisesSample = 755;
 
 constexpr int LabelWidthLesson = 570, LabelWidthExercises = 705, LabelHeight = 195;
 constexpr int MarkerWidth = 735, MarkerHeight = 330;
@@ -162,9 +163,14 @@ void SelMenu::Form_Load()
         L_Comp_Exr[n].setCaption(t.text(ExercisesLabel));
         if (hasNoExercises(n))
             L_Comp_Exr[n].setForeColor(forms::LightGrey);
+        // A marker is a painted tick; these words are what a screen reader says of it.
+        Chk_Lsn[n].setAccessibleName(t.text(LessonFinished, n));
+        Chk_Exr[n].setAccessibleName(t.text(ExercisesFinished, n));
     }
     Lsn_Sample.setCaption(t.text(LessonLabel));
     Exr_Sample.setCaption(t.text(ExercisesLabel));
+    Sample_Marker_Left.setAccessibleName(t.text(LessonSample));
+    Sample_Marker_Right.setAccessibleName(t.text(ExercisesSample));
     Instruct_Left.setCaption(t.text(InstructionLeft) + t.g.CRLF2 + t.text(InstructionMore));
     Instruct_Right.setCaption(t.text(InstructionRight));
 

@@ -9,6 +9,9 @@ namespace {
 // Heights of the window's bars, in twips (pixels at 96 dots an inch times 15).
 constexpr int Edge = 45, TitleBar = 270, MenuBar = 285, ToolBar = 390, StatusBar = 270;
 constexpr int BoardMargin = 210;
+// Toolbar buttons: square, spaced evenly, with wider gaps after the fourth and
+// the ninth button.
+constexpr int ToolInset = 60, ToolSize = 300, ToolGap = 45, GroupGap = 120;
 } // namespace
 
 HostLayout hostLayout(const Area& w)
@@ -21,6 +24,21 @@ HostLayout hostLayout(const Area& w)
     l.status = {left, w.top + w.height - Edge - StatusBar, width, StatusBar};
     l.design = {left, l.toolbar.top + ToolBar, width, l.status.top - (l.toolbar.top + ToolBar)};
     return l;
+}
+
+Tool toolbarTool(int index) { return static_cast<Tool>(index % 7); }
+
+std::string toolName(Tool tool)
+{
+    static const char* const names[] = {"Page", "Component", "Track", "Via", "Zone", "Zoom", "Text"};
+    return names[static_cast<int>(tool)];
+}
+
+Area toolbarButton(const HostLayout& layout, int index)
+{
+    const int left = layout.toolbar.left + ToolInset + index * (ToolSize + ToolGap) + (index >= 4 ? GroupGap : 0) +
+                     (index >= 9 ? GroupGap : 0);
+    return {left, layout.toolbar.top + ToolGap, ToolSize, ToolSize};
 }
 
 Area boardExtent(const Board& b)
@@ -58,6 +76,12 @@ Point BoardFit::toPicture(Point p) const
 {
     return {static_cast<int>(std::lround(left_ + (p.x - x0_) * scale_)),
             static_cast<int>(std::lround(top_ + (p.y - y0_) * scale_))};
+}
+
+Point BoardFit::toBoard(Point p) const
+{
+    return {static_cast<int>(std::lround(x0_ + (p.x - left_) / scale_)),
+            static_cast<int>(std::lround(y0_ + (p.y - top_) / scale_))};
 }
 
 int BoardFit::length(int mils) const { return static_cast<int>(std::lround(mils * scale_)); }

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <optional>
+#include <string>
 
 #include "pictures/screen_picture.h"
 
@@ -14,6 +15,16 @@ struct HostLayout {
 };
 
 HostLayout hostLayout(const Area& window);
+
+// The toolbar's buttons, left to right, each standing for a tool of Trazel;
+// the kinds repeat along the bar.
+enum class Tool { Page, Component, Track, Via, Zone, Zoom, Text };
+inline constexpr int ToolbarButtons = 14;
+Tool toolbarTool(int index);
+// The tool's name as the lessons call its button: "Component".
+std::string toolName(Tool tool);
+// Where a toolbar button lies (twips inside the picture).
+Area toolbarButton(const HostLayout& layout, int index);
 
 // The board outline and anything beside it, such as parts not yet placed.
 Area boardExtent(const Board& board);
@@ -32,6 +43,8 @@ class BoardFit {
 public:
     BoardFit(const Board& board, const Area& designArea, const BoardZoom& zoom = {});
     Point toPicture(Point mils) const;
+    // The board point (mils) under a point of the picture.
+    Point toBoard(Point twips) const;
     int length(int mils) const;
 
 private:

@@ -1,5 +1,7 @@
 #include "pictures/screen_picture.h"
 
+#include "pictures/describe.h"
+
 namespace lt::pictures {
 
 std::string HostScreen::title() const
@@ -21,5 +23,7 @@ std::vector<std::string> HostScreen::designs() const
         return openDesigns;
     return {file};
 }
+
+std::string ScreenPicture::description(int width, int height) const { return describe(*this, {0, 0, width, height}); }
 
 } // namespace lt::pictures

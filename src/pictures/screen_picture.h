@@ -138,7 +138,12 @@ struct HostScreen {
     std::vector<std::string> designs() const;
 };
 
+// What the status bar says while Trazel waits for a command.
+inline constexpr const char* IdleStatus = "Ready";
+
 struct ScreenPicture final : forms::Picture {
+    std::string description(int width, int height) const override;
+
     std::optional<HostScreen> host;
     std::optional<OpenPopup> popup;
     std::vector<Dialog> dialogs;

@@ -76,7 +76,7 @@ Shot Shot::window(HostWindow window, const std::string& file)
     s.picture_.host.emplace();
     s.screen().window = window;
     s.screen().file = file;
-    s.screen().status = "Ready";
+    s.screen().status = IdleStatus;
     return s;
 }
 

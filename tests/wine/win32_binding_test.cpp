@@ -15,6 +15,7 @@
 #include "forms/forms_runtime.h"
 #include "platform/win32/resource_strings.h"
 #include "platform/win32/utf.h"
+#include "platform/win32/stand_in.h"
 #include "platform/win32/win32_ui.h"
 #include "installed.h"
 
@@ -25,6 +26,7 @@ using lt::forms::ControlKind;
 using lt::win32::FormClassName;
 using lt::win32::narrow;
 using lt::win32::PanelClassName;
+using lt::win32::StandInClassName;
 using lt::win32::widen;
 
 // Twips in this desktop's pixels, measured apart from the binding.
@@ -97,7 +99,7 @@ RECT placeOf(HWND h)
 
 struct KindCase {
     Control Probe::*control;
-    const wchar_t* windowClass; // as the window system names it; null: painted, no window
+    const wchar_t* windowClass; // as the window system names it; null: painted, no window at all
     LONG typeStyle;             // its type among the class's styles (BS_TYPEMASK, SS_TYPEMASK)
     const wchar_t* parentOf;    // the caption of the window it lies in; null: the form
 };
@@ -108,7 +110,8 @@ const KindCase Kinds[] = {
     {&Probe::option, L"Button", BS_RADIOBUTTON, nullptr},  {&Probe::frame, L"Button", BS_GROUPBOX, nullptr},
     {&Probe::inFrame, L"Button", BS_RADIOBUTTON, L"Frame"}, {&Probe::panel, PanelClassName, -1, nullptr},
     {&Probe::inPanel, L"Button", BS_RADIOBUTTON, L"Panel"}, {&Probe::picture, PanelClassName, -1, nullptr},
-    {&Probe::image, nullptr, -1, nullptr},                 {&Probe::shape, nullptr, -1, nullptr},
+    // A picture is painted, and stands in the window system for screen readers.
+    {&Probe::image, StandInClassName, -1, nullptr},        {&Probe::shape, nullptr, -1, nullptr},
 };
 
 TEST_F(Binding, EveryKindOfControlIsTheWindowItShouldBe)
@@ -120,7 +123,7 @@ TEST_F(Binding, EveryKindOfControlIsTheWindowItShouldBe)
         SCOPED_TRACE(c.name());
         HWND h = windowOf(p, c);
         if (!k.windowClass) {
-            EXPECT_EQ(h, nullptr) << "a picture or shape is painted, not a window";
+            EXPECT_EQ(h, nullptr) << "a shape is painted, not a window";
             continue;
         }
         ASSERT_NE(h, nullptr) << "expected a window with the text \"" << c.caption() << "\"";

@@ -10,7 +10,8 @@ file(GLOB LT_WINE_TESTS CONFIGURE_DEPENDS tests/wine/*.cpp)
 file(GLOB LT_SIM_SOURCES CONFIGURE_DEPENDS src/platform/sim/*.cpp)
 add_executable(wine_tests ${LT_WINE_TESTS} ${LT_SIM_SOURCES} tests/wine/strings.rc)
 set_source_files_properties(tests/wine/strings.rc PROPERTIES OBJECT_DEPENDS "${CMAKE_SOURCE_DIR}/res/strings.rc;${LT_LESSON_STRINGS}")
-target_link_libraries(wine_tests PRIVATE lt_win32 GTest::gtest GTest::gtest_main)
+# oleacc reads controls as a screen reader does.
+target_link_libraries(wine_tests PRIVATE lt_win32 oleacc ole32 oleaut32 GTest::gtest GTest::gtest_main)
 target_link_options(wine_tests PRIVATE ${LT_STATIC_RUNTIME})
 
 foreach(desktop "none;96" "openbox;96" "openbox;144")

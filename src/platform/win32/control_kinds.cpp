@@ -91,7 +91,7 @@ const KindTraits Kinds[] = {
                  .reportsOwnClicks = true, .paint = paintTransparentLabel, .notified = labelNotified},
     /* TextBox */ {.windowClass = L"EDIT", .style = Tab | ES_AUTOVSCROLL, .exStyle = WS_EX_CLIENTEDGE,
                    .propertyStyle = textBoxStyle, .reportsOwnClicks = true, .notified = textBoxNotified,
-                   .textMargins = true},
+                   .textMargins = true, .readOnlyLetsTabGoOn = true},
     /* CheckBox */ {.windowClass = L"BUTTON", .style = BS_AUTOCHECKBOX | BS_NOTIFY | Tab,
                     .reportsOwnClicks = true, .notified = checkBoxNotified},
     /* OptionButton */ {.windowClass = L"BUTTON", .style = BS_RADIOBUTTON | BS_NOTIFY | Tab,

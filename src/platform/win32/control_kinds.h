@@ -38,6 +38,8 @@ struct KindTraits {
     // A system container whose window keeps the notifications of the
     // controls inside it; they are passed on to the form.
     bool forwardsNotifications = false;
+    // Read-only, it lets Tab go on instead of keeping the keyboard.
+    bool readOnlyLetsTabGoOn = false;
 };
 
 const KindTraits& traitsOf(forms::ControlKind kind);

@@ -53,6 +53,9 @@ LRESULT FormWindow::dispatch(UINT msg, WPARAM wParam, LPARAM lParam)
         return 1; // the background is painted with the rest, off screen
     case WM_PAINT:
         return onPaint();
+    case WM_PRINTCLIENT:
+        paintClient(reinterpret_cast<HDC>(wParam));
+        return 0;
     case WM_COMMAND:
         return lParam ? onCommand(reinterpret_cast<HWND>(lParam), HIWORD(wParam)) : 0;
     case WM_CTLCOLORSTATIC:
@@ -87,22 +90,40 @@ LRESULT FormWindow::onPaint()
 {
     PAINTSTRUCT ps;
     HDC dc = BeginPaint(hwnd_, &ps);
-    {
-        Offscreen off(dc, ps.rcPaint);
-        FillRect(off.dc(), &ps.rcPaint, brushFor(form_.backColor()));
-        paintContainer(off.dc(), nullptr);
+    RECT area;
+    // What stand-ins cover they paint themselves.
+    if (GetClipBox(dc, &area) != NULLREGION && IntersectRect(&area, &area, &ps.rcPaint)) {
+        Offscreen off(dc, area);
+        paintClient(off.dc());
     }
     EndPaint(hwnd_, &ps);
     form_.Form_Paint();
     return 0;
 }
 
-// The parent hands each notification to the control whose window sent it.
+void FormWindow::paintClient(HDC dc)
+{
+    RECT client;
+    GetClientRect(hwnd_, &client);
+    FillRect(dc, &client, brushFor(form_.backColor()));
+    paintContainer(dc, nullptr);
+}
+
+// The parent hands each notification to the control whose window sent it;
+// a painted control's stand-in reports as a button does.
 LRESULT FormWindow::onCommand(HWND child, UINT code)
 {
-    if (Control* c = controlOf(child))
-        if (const Notified notified = traitsOf(c->kind()).notified)
-            notified(*c, child, code);
+    Control* c = controlOf(child);
+    if (!c)
+        return 0;
+    if (c->windowless()) {
+        if (code == BN_CLICKED && c->onClick)
+            c->onClick();
+        if (code == BN_SETFOCUS)
+            form_.focusChanged(c);
+    } else if (const Notified notified = traitsOf(c->kind()).notified) {
+        notified(*c, child, code);
+    }
     return 0;
 }
 
@@ -209,30 +230,42 @@ LRESULT CALLBACK FormWindow::panelProc(HWND hwnd, UINT msg, WPARAM wParam, LPARA
     case WM_ERASEBKGND:
         return 1;
     case WM_PAINT:
-        if (FormWindow* owner = fromHwnd(GetAncestor(hwnd, GA_ROOT)))
-            if (const Control* c = owner->controlOf(hwnd)) {
-                owner->ui_.guard([&] { owner->onPanelPaint(hwnd, *c); });
-                return 0;
-            }
+        if (FormWindow* owner = fromHwnd(GetAncestor(hwnd, GA_ROOT)); owner && owner->controlOf(hwnd)) {
+            owner->ui_.guard([&] { owner->onPanelPaint(hwnd); });
+            return 0;
+        }
         return DefWindowProcW(hwnd, msg, wParam, lParam);
+    case WM_PRINTCLIENT:
+        if (FormWindow* owner = fromHwnd(GetAncestor(hwnd, GA_ROOT)))
+            owner->ui_.guard([&] { owner->paintPanel(hwnd, reinterpret_cast<HDC>(wParam)); });
+        return 0;
     default:
         return DefWindowProcW(hwnd, msg, wParam, lParam);
     }
 }
 
-LRESULT FormWindow::onPanelPaint(HWND panel, const Control& c)
+LRESULT FormWindow::onPanelPaint(HWND panel)
 {
     PAINTSTRUCT ps;
     HDC screen = BeginPaint(panel, &ps);
-    {
-        Offscreen off(screen, ps.rcPaint);
-        RECT r;
-        GetClientRect(panel, &r);
-        traitsOf(c.kind()).paint(off.dc(), r, c, ui_.dpi());
-        paintContainer(off.dc(), &c);
+    RECT area;
+    if (GetClipBox(screen, &area) != NULLREGION && IntersectRect(&area, &area, &ps.rcPaint)) {
+        Offscreen off(screen, area);
+        paintPanel(panel, off.dc());
     }
     EndPaint(panel, &ps);
     return 0;
+}
+
+void FormWindow::paintPanel(HWND panel, HDC dc)
+{
+    const Control* c = controlOf(panel);
+    if (!c)
+        return;
+    RECT r;
+    GetClientRect(panel, &r);
+    traitsOf(c->kind()).paint(dc, r, *c, ui_.dpi());
+    paintContainer(dc, c);
 }
 
 } // namespace lt::win32

@@ -3,10 +3,12 @@
 #include <commctrl.h>
 
 #include <algorithm>
+#include <set>
 #include <system_error>
 
 #include "platform/win32/control_kinds.h"
 #include "platform/win32/gdi_cache.h"
+#include "platform/win32/stand_in.h"
 #include "platform/win32/utf.h"
 
 namespace lt::win32 {
@@ -36,6 +38,17 @@ LRESULT CALLBACK forwardToForm(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam
     }
 }
 
+// A read-only text box lets Tab go on to the next control, so the keyboard
+// is not kept in it; the learner reads it with the arrow keys.
+LRESULT CALLBACK tabLeavesReadOnlyText(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR)
+{
+    LRESULT result = DefSubclassProc(hwnd, msg, wParam, lParam);
+    const auto* key = reinterpret_cast<const MSG*>(lParam);
+    if (msg == WM_GETDLGCODE && key && key->message == WM_KEYDOWN && key->wParam == VK_TAB)
+        result &= ~static_cast<LRESULT>(DLGC_WANTTAB | DLGC_WANTALLKEYS);
+    return result;
+}
+
 } // namespace
 
 FormWindow::FormWindow(Win32Ui& ui, forms::Form& form)
@@ -55,6 +68,8 @@ FormWindow::FormWindow(Win32Ui& ui, forms::Form& form)
         throw;
     }
     applyTabOrder();
+    // The focus shows from the start, not only once the keyboard is used.
+    SendMessageW(hwnd_, WM_CHANGEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS), 0);
     if (form.closeCommandRemoved())
         removeCloseCommand();
 }
@@ -110,8 +125,18 @@ RECT FormWindow::pixelRect(const Control& c) const
 
 void FormWindow::createControl(Control& c)
 {
+    const auto id = static_cast<UINT_PTR>(FirstControlId + controls_.size());
+    const RECT r = pixelRect(c);
     if (c.windowless()) {
         paintOrder_[c.container()].push_back(&c);
+        if (standsIn(c)) {
+            HWND h = createWindow(0, StandInClassName, "", standInStyle(c),
+                                  {r.left, r.top, r.right - r.left, r.bottom - r.top}, parentWindow(c.container()),
+                                  reinterpret_cast<HMENU>(id), nullptr);
+            windows_[&c] = h;
+            controls_[h] = &c;
+            presentStandIn(h, c);
+        }
         return;
     }
     const KindTraits& kind = traitsOf(c.kind());
@@ -122,9 +147,7 @@ void FormWindow::createControl(Control& c)
         style |= WS_VISIBLE;
     if (!c.enabled())
         style |= WS_DISABLED;
-    const auto id = static_cast<UINT_PTR>(FirstControlId + controls_.size());
-    const RECT r = pixelRect(c);
-    HWND h = createWindow(kind.exStyle, kind.windowClass, c.caption(), style,
+    HWND h = createWindow(kind.exStyle, kind.windowClass, windowText(c), style,
                           {r.left, r.top, r.right - r.left, r.bottom - r.top}, parentWindow(c.container()),
                           reinterpret_cast<HMENU>(id), nullptr);
     windows_[&c] = h;
@@ -132,6 +155,8 @@ void FormWindow::createControl(Control& c)
     setFont(h, c, FALSE);
     if (kind.forwardsNotifications)
         SetWindowSubclass(h, forwardToForm, 0, 0);
+    if (kind.readOnlyLetsTabGoOn && c.locked())
+        SetWindowSubclass(h, tabLeavesReadOnlyText, 0, 0);
     applyStyle(c);
     if (c.value())
         SendMessageW(h, BM_SETCHECK, BST_CHECKED, 0);
@@ -172,20 +197,73 @@ void FormWindow::applyGeometry(Control& c)
 
 void FormWindow::applyTabOrder()
 {
-    for (Control* c : form_.tabOrder())
-        if (HWND h = windowOf(*c))
+    // Tab goes through windows in their order, and into a panel where the
+    // panel stands: a panel takes its place from the first of its controls.
+    const std::vector<Control*>& order = form_.tabOrder();
+    std::set<const Control*> placed;
+    for (Control* c : order)
+        for (const Control* x = c; x && (x == c || placed.insert(x).second); x = x->container())
+            if (HWND h = windowOf(*x))
+                SetWindowPos(h, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    // Stand-ins lie behind every real window, as the painting they stand for.
+    for (Control* c : form_.controls())
+        if (HWND h = windowOf(*c); h && c->windowless() && std::find(order.begin(), order.end(), c) == order.end())
             SetWindowPos(h, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+}
+
+// The window order is also the keyboard order. A control brought to the
+// front keeps its place in the form's tab order among the controls already
+// in front: it goes below those of them that come before it.
+void FormWindow::bringToFront(const Control& c, HWND h)
+{
+    const std::vector<Control*>& order = form_.tabOrder();
+    const auto rank = [&](const Control* x) {
+        return static_cast<std::size_t>(std::find(order.begin(), order.end(), x) - order.begin());
+    };
+    const std::size_t mine = rank(&c);
+    HWND after = HWND_TOP;
+    for (HWND w = GetWindow(GetParent(h), GW_CHILD); w && mine < order.size(); w = GetWindow(w, GW_HWNDNEXT)) {
+        if (w == h)
+            continue;
+        const Control* other = controlOf(w);
+        if (!other || rank(other) >= mine)
+            break;
+        after = w;
+    }
+    SetWindowPos(h, after, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+}
+
+std::string FormWindow::windowText(const Control& c)
+{
+    return traitsOf(c.kind()).paintsOwnWindow ? c.accessibleName() : c.caption();
+}
+
+void FormWindow::invalidateStandIns(const Control* container, const RECT* area)
+{
+    for (const auto& [c, h] : windows_) {
+        if (!c->windowless() || c->container() != container || !IsWindowVisible(h))
+            continue;
+        const RECT at = pixelRect(*c);
+        RECT r = at;
+        if (area && !IntersectRect(&r, &at, area))
+            continue;
+        OffsetRect(&r, -at.left, -at.top);
+        InvalidateRect(h, &r, FALSE);
+    }
 }
 
 void FormWindow::invalidateWindowless(Control& c)
 {
     HWND parent = parentWindow(c.container());
     auto old = paintedAt_.find(&c);
-    if (old != paintedAt_.end())
+    if (old != paintedAt_.end()) {
         InvalidateRect(parent, &old->second, TRUE);
+        invalidateStandIns(c.container(), &old->second);
+    }
     const RECT now = pixelRect(c);
     paintedAt_[&c] = now;
     InvalidateRect(parent, &now, TRUE);
+    invalidateStandIns(c.container(), &now);
 }
 
 void FormWindow::paintContainer(HDC dc, const Control* container)
@@ -218,6 +296,7 @@ void FormWindow::formChanged(Prop what)
         break;
     case Prop::Colors:
         InvalidateRect(hwnd_, nullptr, TRUE);
+        invalidateStandIns(nullptr, nullptr);
         break;
     case Prop::TabOrder:
         applyTabOrder();
@@ -247,6 +326,14 @@ void FormWindow::windowlessChanged(Control& c, Prop what)
         order.push_back(&c);
     }
     invalidateWindowless(c);
+    HWND standIn = windowOf(c);
+    if (!standIn || what == Prop::ZOrder)
+        return;
+    if (what == Prop::Geometry) {
+        const RECT r = pixelRect(c);
+        SetWindowPos(standIn, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+    presentStandIn(standIn, c);
 }
 
 void FormWindow::controlChanged(Control& c, Prop what)
@@ -262,9 +349,13 @@ void FormWindow::controlChanged(Control& c, Prop what)
         return;
     switch (what) {
     case Prop::Caption:
-        SetWindowTextW(h, widen(c.caption()).c_str());
-        if (traitsOf(c.kind()).paintsOwnWindow)
+    case Prop::Picture:
+    case Prop::AccessibleName:
+        SetWindowTextW(h, widen(windowText(c)).c_str());
+        if (c.isContainer()) {
             InvalidateRect(h, nullptr, TRUE);
+            invalidateStandIns(&c, nullptr);
+        }
         break;
     case Prop::Visible:
         ShowWindow(h, c.visible() ? SW_SHOWNA : SW_HIDE);
@@ -277,6 +368,7 @@ void FormWindow::controlChanged(Control& c, Prop what)
         break;
     case Prop::Colors:
         InvalidateRect(h, nullptr, TRUE);
+        invalidateStandIns(&c, nullptr);
         break;
     case Prop::Font:
         setFont(h, c, TRUE);
@@ -285,7 +377,7 @@ void FormWindow::controlChanged(Control& c, Prop what)
         SendMessageW(h, BM_SETCHECK, c.value() ? BST_CHECKED : BST_UNCHECKED, 0);
         break;
     case Prop::ZOrder:
-        SetWindowPos(h, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+        bringToFront(c, h);
         break;
     case Prop::Style:
         applyStyle(c);

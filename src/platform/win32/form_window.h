@@ -7,6 +7,7 @@
 #include <windows.h>
 
 #include <map>
+#include <string>
 #include <unordered_map>
 #include <vector>
 
@@ -63,7 +64,10 @@ private:
     LRESULT onEndSession(bool ending);
     LRESULT onMoveOrSize(UINT msg, WPARAM wParam, LPARAM lParam);
     LRESULT onShowWindow(WPARAM wParam, LPARAM lParam);
-    LRESULT onPanelPaint(HWND panel, const forms::Control& c);
+    LRESULT onPanelPaint(HWND panel);
+    // The form's or a panel's own painting, on a screen or a stand-in's context.
+    void paintClient(HDC dc);
+    void paintPanel(HWND panel, HDC dc);
 
     struct Placement {
         int x, y, width, height;
@@ -78,8 +82,15 @@ private:
     void applyStyle(forms::Control& c);
     void setFont(HWND h, const forms::Control& c, BOOL redraw);
     void applyTabOrder();
+    void bringToFront(const forms::Control& c, HWND h);
     void windowlessChanged(forms::Control& c, forms::Prop what);
     void invalidateWindowless(forms::Control& c);
+    // Repaints the visible stand-ins of a container (null: the form) over an
+    // area of it (null: all of them).
+    void invalidateStandIns(const forms::Control* container, const RECT* area);
+    // What a control's window says: panels say their accessible name (their
+    // caption is painted), the others their caption.
+    static std::string windowText(const forms::Control& c);
     void paintContainer(HDC dc, const forms::Control* container);
     void placeForm();
     forms::MouseEvent mouseEvent(const MSG& msg, HWND relativeTo) const;

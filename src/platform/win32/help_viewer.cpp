@@ -181,6 +181,8 @@ void HelpViewer::createControls()
     close_ = control(0, L"BUTTON", close, WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, IdClose);
     contentsKey_ = accessKey(contents);
     closeKey_ = accessKey(close);
+    // The focus shows from the start, not only once the keyboard is used.
+    SendMessageW(window_, WM_CHANGEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS), 0);
 }
 
 void HelpViewer::showTopic(std::size_t index)

@@ -69,39 +69,38 @@ void paintToolbar(const Canvas& c, const pictures::HostScreen& p, const RECT& r)
 {
     fill(c.dc, r, Face);
     line(c.dc, {r.left, r.bottom - 1}, {r.right, r.bottom - 1}, Shadow);
-    const int s = c.sc(20), gap = c.sc(3);
-    constexpr int Tools = 14;
-    for (int i = 0; i < Tools; ++i) {
-        const int x = r.left + c.sc(4) + i * (s + gap) + (i >= 4 ? c.sc(8) : 0) + (i >= 9 ? c.sc(8) : 0);
-        RECT b = {x, r.top + c.sc(3), x + s, r.top + c.sc(3) + s};
+    const pictures::HostLayout layout = pictures::hostLayout(c.twips());
+    using pictures::Tool;
+    for (int i = 0; i < pictures::ToolbarButtons; ++i) {
+        const RECT b = c.rect(pictures::toolbarButton(layout, i));
         const bool hot = p.toolbarHighlight && *p.toolbarHighlight == i;
         fill(c.dc, b, hot ? RGB(255, 255, 160) : Face);
         bevel(c.dc, b, !hot);
         const POINT m = {(b.left + b.right) / 2, (b.top + b.bottom) / 2};
-        const int q = s / 4;
-        switch (i % 7) {
-        case 0: // a page
+        const int q = (b.right - b.left) / 4;
+        switch (pictures::toolbarTool(i)) {
+        case Tool::Page:
             frame(c.dc, RECT{m.x - q, m.y - q - 2, m.x + q, m.y + q + 2}, Black);
             break;
-        case 1: // a component
+        case Tool::Component:
             fill(c.dc, RECT{m.x - q, m.y - q, m.x + q, m.y + q}, RGB(40, 40, 40));
             break;
-        case 2: // a track
+        case Tool::Track:
             line(c.dc, {m.x - q - 2, m.y + q}, {m.x, m.y - q}, RGB(200, 0, 0), c.sc(2));
             line(c.dc, {m.x, m.y - q}, {m.x + q + 2, m.y - q}, RGB(200, 0, 0), c.sc(2));
             break;
-        case 3: // a via
+        case Tool::Via:
             frame(c.dc, RECT{m.x - q, m.y - q, m.x + q, m.y + q}, RGB(0, 0, 160), c.sc(2));
             break;
-        case 4: // a zone
+        case Tool::Zone:
             frame(c.dc, RECT{m.x - q - 1, m.y - q, m.x + q + 1, m.y + q}, RGB(0, 128, 0));
             line(c.dc, {m.x - q, m.y + q}, {m.x + q, m.y - q}, RGB(0, 128, 0));
             break;
-        case 5: // zoom
+        case Tool::Zoom:
             frame(c.dc, RECT{m.x - q, m.y - q, m.x + q / 2, m.y + q / 2}, Black);
             line(c.dc, {m.x + q / 2, m.y + q / 2}, {m.x + q + 1, m.y + q + 1}, Black, c.sc(2));
             break;
-        default: // text
+        case Tool::Text:
             text(c, "A", b, Black, DT_SINGLELINE | DT_CENTER | DT_VCENTER, 8, true);
             break;
         }

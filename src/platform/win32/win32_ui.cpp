@@ -2,9 +2,11 @@
 
 #include <commctrl.h>
 
+#include <array>
 #include <system_error>
 
 #include "platform/win32/form_window.h"
+#include "platform/win32/stand_in.h"
 #include "platform/win32/utf.h"
 
 namespace lt::win32 {
@@ -36,6 +38,21 @@ void registerClass(HINSTANCE instance, const wchar_t* name, WNDPROC procedure, H
                                 "RegisterClassExW " + narrow(name));
 }
 
+// The binding's own window classes: forms, panels, and the stand-ins of
+// painted controls.
+struct WindowClass {
+    const wchar_t* name;
+    WNDPROC procedure;
+    HICON icon;
+};
+
+std::array<WindowClass, 3> windowClasses(HINSTANCE instance)
+{
+    return {{{FormClassName, FormWindow::formProc, LoadIconW(instance, MAKEINTRESOURCEW(1))},
+             {PanelClassName, FormWindow::panelProc, nullptr},
+             {StandInClassName, standInProc, nullptr}}};
+}
+
 } // namespace
 
 void endWithError(const StringTable& strings, const char* what)
@@ -50,11 +67,15 @@ Win32Ui::Win32Ui(HINSTANCE instance, const StringTable& strings) : instance_(ins
 {
     INITCOMMONCONTROLSEX icc{sizeof icc, ICC_STANDARD_CLASSES};
     InitCommonControlsEx(&icc);
-    registerClass(instance, FormClassName, FormWindow::formProc, LoadIconW(instance, MAKEINTRESOURCEW(1)));
+    std::size_t registered = 0;
     try {
-        registerClass(instance, PanelClassName, FormWindow::panelProc, nullptr);
+        for (const WindowClass& c : windowClasses(instance)) {
+            registerClass(instance, c.name, c.procedure, c.icon);
+            ++registered;
+        }
     } catch (...) {
-        UnregisterClassW(FormClassName, instance);
+        while (registered > 0)
+            UnregisterClassW(windowClasses(instance)[--registered].name, instance);
         throw;
     }
     HDC screen = GetDC(nullptr);
@@ -64,8 +85,8 @@ Win32Ui::Win32Ui(HINSTANCE instance, const StringTable& strings) : instance_(ins
 
 Win32Ui::~Win32Ui()
 {
-    UnregisterClassW(PanelClassName, instance_);
-    UnregisterClassW(FormClassName, instance_);
+    for (const WindowClass& c : windowClasses(instance_))
+        UnregisterClassW(c.name, instance_);
 }
 
 std::unique_ptr<forms::FormPeer> Win32Ui::createPeer(forms::Form& form)

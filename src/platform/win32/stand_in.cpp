@@ -1,0 +1,133 @@
+#include "platform/win32/stand_in.h"
+
+#include "platform/win32/paint_kit.h"
+#include "platform/win32/utf.h"
+
+namespace lt::win32 {
+
+namespace {
+
+bool clickable(HWND h) { return (GetWindowLongPtrW(h, GWL_STYLE) & WS_TABSTOP) != 0; }
+
+// Tells the window that owns the control, as a button would.
+void notify(HWND h, WORD code)
+{
+    SendMessageW(GetParent(h), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(h), code), reinterpret_cast<LPARAM>(h));
+}
+
+// The arrow keys move between the clickable stand-ins of one container, as
+// they move between the buttons of a group.
+void focusNeighbour(HWND h, bool forward)
+{
+    HWND next = h;
+    for (;;) {
+        next = GetWindow(next, forward ? GW_HWNDNEXT : GW_HWNDPREV);
+        if (!next)
+            next = GetWindow(h, forward ? GW_HWNDFIRST : GW_HWNDLAST);
+        if (!next || next == h)
+            return;
+        wchar_t cls[64];
+        if (GetClassNameW(next, cls, 64) && wcscmp(cls, StandInClassName) == 0 && clickable(next) &&
+            IsWindowVisible(next) && IsWindowEnabled(next)) {
+            SetFocus(next);
+            return;
+        }
+    }
+}
+
+// What the container paints under the stand-in, in the container's own
+// coordinates on the stand-in's device context.
+void paintBeneath(HWND h, HDC dc)
+{
+    HWND parent = GetParent(h);
+    POINT origin = {0, 0};
+    MapWindowPoints(h, parent, &origin, 1);
+    POINT old;
+    OffsetViewportOrgEx(dc, -origin.x, -origin.y, &old);
+    SendMessageW(parent, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT);
+    SetViewportOrgEx(dc, old.x, old.y, nullptr);
+}
+
+void paint(HWND h)
+{
+    PAINTSTRUCT ps;
+    HDC dc = BeginPaint(h, &ps);
+    {
+        Offscreen off(dc, ps.rcPaint);
+        paintBeneath(h, off.dc());
+        if (GetFocus() == h) {
+            RECT r;
+            GetClientRect(h, &r);
+            InflateRect(&r, -3, -3);
+            DrawFocusRect(off.dc(), &r);
+        }
+    }
+    EndPaint(h, &ps);
+}
+
+bool activates(WPARAM key) { return key == VK_SPACE || key == VK_RETURN; }
+
+} // namespace
+
+LRESULT CALLBACK standInProc(HWND h, UINT msg, WPARAM wParam, LPARAM lParam)
+{
+    switch (msg) {
+    case WM_NCHITTEST:
+        return HTTRANSPARENT;
+    case WM_ERASEBKGND:
+        return 1;
+    case WM_PAINT:
+        paint(h);
+        return 0;
+    case WM_SETFOCUS:
+        InvalidateRect(h, nullptr, FALSE);
+        notify(h, BN_SETFOCUS);
+        return 0;
+    case WM_KILLFOCUS:
+        InvalidateRect(h, nullptr, FALSE);
+        return 0;
+    case WM_GETDLGCODE: {
+        if (!clickable(h))
+            return 0;
+        const auto* m = reinterpret_cast<const MSG*>(lParam);
+        const bool wanted = m && m->message == WM_KEYDOWN && activates(m->wParam);
+        return DLGC_WANTARROWS | (wanted ? DLGC_WANTMESSAGE : 0);
+    }
+    case WM_KEYDOWN:
+        if (!clickable(h))
+            break;
+        if (activates(wParam)) {
+            notify(h, BN_CLICKED);
+            return 0;
+        }
+        if (wParam == VK_RIGHT || wParam == VK_DOWN || wParam == VK_LEFT || wParam == VK_UP) {
+            focusNeighbour(h, wParam == VK_RIGHT || wParam == VK_DOWN);
+            return 0;
+        }
+        break;
+    default:
+        break;
+    }
+    return DefWindowProcW(h, msg, wParam, lParam);
+}
+
+bool standsIn(const forms::Control& c) { return c.windowless() && c.kind() != forms::ControlKind::Shape; }
+
+DWORD standInStyle(const forms::Control& c)
+{
+    return WS_CHILD | WS_CLIPSIBLINGS | (c.onClick ? WS_TABSTOP : 0);
+}
+
+void presentStandIn(HWND standIn, const forms::Control& c)
+{
+    const std::wstring name = c.visible() ? widen(c.accessibleName()) : std::wstring();
+    const int length = GetWindowTextLengthW(standIn);
+    std::wstring shown(static_cast<std::size_t>(length) + 1, L'\0');
+    GetWindowTextW(standIn, shown.data(), length + 1);
+    shown.resize(static_cast<std::size_t>(length));
+    if (shown != name)
+        SetWindowTextW(standIn, name.c_str());
+    ShowWindow(standIn, name.empty() ? SW_HIDE : SW_SHOWNA);
+}
+
+} // namespace lt::win32
