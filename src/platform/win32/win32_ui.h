@@ -18,6 +18,9 @@ inline constexpr wchar_t PanelClassName[] = L"LearningTrazelPanel";
 
 class FormWindow;
 
+// The program's icon in the small size: the icon file's own small image.
+HICON smallProgramIcon(HINSTANCE instance);
+
 class Win32Ui : public forms::UiBinding {
 public:
     Win32Ui(HINSTANCE instance, const StringTable& strings);
