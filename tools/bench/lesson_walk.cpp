@@ -22,6 +22,15 @@ void require(bool ok, const std::string& what)
         throw std::runtime_error(what);
 }
 
+// The time from a click of the button to the window and its children painted.
+double timedPress(HWND window, HWND button)
+{
+    const double t0 = nowMs();
+    require(press(button), "a press was not handled in time");
+    RedrawWindow(window, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+    return nowMs() - t0;
+}
+
 class Walk {
 public:
     Walk(const Installed& at, const Texts& texts, const CountsReader& reader)
@@ -92,14 +101,6 @@ private:
         return menu;
     }
 
-    static double timedPress(HWND window, HWND button)
-    {
-        const double t0 = nowMs();
-        require(press(button), "a press was not handled in time");
-        RedrawWindow(window, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
-        return nowMs() - t0;
-    }
-
     // From the palette to the exercises, every page of them, and back to the menu.
     void doExercises(HWND lesson)
     {
@@ -158,6 +159,19 @@ private:
 };
 
 } // namespace
+
+std::vector<double> measurePressFloor(const std::wstring& bareExe, int presses)
+{
+    Started bare(bareExe, L"press", bareExe.substr(0, bareExe.find_last_of(L'\\')));
+    HWND w = waitVisibleWindowOf(bare.pid(), L"BareWindow", L"Bare window", WindowTimeoutMs);
+    require(w && settle(w), "the bare window did not appear");
+    HWND button = FindWindowExW(w, nullptr, L"Button", nullptr);
+    require(button, "the bare window has no button");
+    std::vector<double> times;
+    for (int i = 0; i < presses; ++i)
+        times.push_back(timedPress(w, button));
+    return times;
+}
 
 WalkFigures walkLessons(const Installed& at, const Texts& texts, int rounds, Exercises exercises,
                         const CountsReader& reader)

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <array>
+#include <string>
 #include <vector>
 
 #include "process_counts.h"
@@ -27,6 +28,10 @@ struct WalkFigures {
 };
 
 enum class Exercises { All, OneLesson };
+
+// The floor of a press: the bare window program started with "press", its
+// button clicked `presses` times, each click filling its slide area anew.
+std::vector<double> measurePressFloor(const std::wstring& bareExe, int presses);
 
 WalkFigures walkLessons(const Installed& at, const Texts& texts, int rounds, Exercises exercises,
                         const CountsReader& reader);
