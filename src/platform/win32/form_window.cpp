@@ -223,10 +223,10 @@ void FormWindow::applyTabOrder()
 void FormWindow::invalidateWindowless(Control& c)
 {
     HWND parent = parentWindow(c.container());
-    auto old = paintedAt_.find(&c);
-    if (old != paintedAt_.end())
-        InvalidateRect(parent, &old->second, TRUE);
     const RECT now = pixelRect(c);
+    auto old = paintedAt_.find(&c);
+    if (old != paintedAt_.end() && !EqualRect(&old->second, &now))
+        InvalidateRect(parent, &old->second, TRUE);
     paintedAt_[&c] = now;
     InvalidateRect(parent, &now, TRUE);
 }
@@ -275,10 +275,15 @@ void FormWindow::controlChanged(Control& c, Prop what)
     if (c.windowless()) {
         if (what == Prop::ZOrder) {
             auto& order = paintOrder_[c.container()];
+            if (!order.empty() && order.back() == &c)
+                return; // in front already
             order.erase(std::remove(order.begin(), order.end(), &c), order.end());
             order.push_back(&c);
         }
-        invalidateWindowless(c);
+        // Each repaint asked for is a round trip to the window system: none
+        // for a control that is not on screen before or after the change.
+        if (what == Prop::Visible || c.shownOnScreen())
+            invalidateWindowless(c);
         return;
     }
     auto it = windows_.find(&c);
@@ -527,7 +532,8 @@ LRESULT FormWindow::handleOwn(UINT msg, WPARAM wParam, LPARAM lParam)
     case WM_PAINT: {
         PAINTSTRUCT ps;
         HDC dc = BeginPaint(hwnd_, &ps);
-        {
+        // A paint asked for from outside (RDW_UPDATENOW) can find nothing left to paint.
+        if (!IsRectEmpty(&ps.rcPaint)) {
             Offscreen off(dc, ps.rcPaint);
             FillRect(off.dc(), &ps.rcPaint, brushFor(form_.backColor()));
             paintContainer(off.dc(), nullptr);
@@ -638,7 +644,7 @@ LRESULT CALLBACK FormWindow::panelProc(HWND hwnd, UINT msg, WPARAM wParam, LPARA
         PAINTSTRUCT ps;
         HDC screen = BeginPaint(hwnd, &ps);
         const Control* c = owner ? owner->controlOf(hwnd) : nullptr;
-        if (c) {
+        if (c && !IsRectEmpty(&ps.rcPaint)) {
             Offscreen off(screen, ps.rcPaint);
             HDC dc = off.dc();
             RECT r;
