@@ -2,6 +2,9 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
+
+#include "platform/win32/batched_peer.h"
 #include "platform/win32/form_window.h"
 #include "platform/win32/utf.h"
 
@@ -61,7 +64,10 @@ Win32Ui::Win32Ui(HINSTANCE instance, const StringTable& strings) : instance_(ins
     ReleaseDC(nullptr, screen);
 }
 
-std::unique_ptr<forms::FormPeer> Win32Ui::createPeer(forms::Form& form) { return std::make_unique<FormWindow>(*this, form); }
+std::unique_ptr<forms::FormPeer> Win32Ui::createPeer(forms::Form& form)
+{
+    return std::make_unique<BatchedPeer>(*this, std::make_unique<FormWindow>(*this, form));
+}
 
 FormWindow* Win32Ui::formWindowOf(HWND anyWindow) const
 {
@@ -124,6 +130,7 @@ int Win32Ui::run(const std::function<void()>& entry)
 
 void Win32Ui::runModal(forms::Form& form)
 {
+    applyChanges();
     ModalScope scope(*this, reinterpret_cast<HWND>(form.handle()));
     form.show();
     MSG msg;
@@ -139,6 +146,7 @@ void Win32Ui::runModal(forms::Form& form)
 
 void Win32Ui::doEvents()
 {
+    applyChanges();
     MSG msg;
     while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
         if (msg.message == WM_QUIT) {
@@ -188,8 +196,30 @@ Win32Ui::ModalScope::~ModalScope()
             EnableWindow(h, TRUE);
 }
 
+void Win32Ui::applyChanges()
+{
+    // A change applied may notify a handler whose own changes join the list.
+    while (!pending_.empty()) {
+        BatchedPeer* peer = pending_.back();
+        pending_.pop_back();
+        peer->apply();
+    }
+}
+
+void Win32Ui::changesPending(BatchedPeer& peer)
+{
+    if (std::find(pending_.begin(), pending_.end(), &peer) == pending_.end())
+        pending_.push_back(&peer);
+}
+
+void Win32Ui::forgetChanges(BatchedPeer& peer)
+{
+    pending_.erase(std::remove(pending_.begin(), pending_.end(), &peer), pending_.end());
+}
+
 void Win32Ui::guard(const std::function<void()>& handler)
 {
+    ++handling_;
     try {
         handler();
     } catch (const std::exception& e) {
@@ -198,6 +228,8 @@ void Win32Ui::guard(const std::function<void()>& handler)
         MessageBoxW(nullptr, text.c_str(), widen(strings_.find(Title).value_or("")).c_str(), MB_OK | MB_ICONSTOP);
         ExitProcess(1);
     }
+    --handling_;
+    applyChanges();
 }
 
 } // namespace lt::win32

@@ -16,6 +16,7 @@ namespace lt::win32 {
 inline constexpr wchar_t FormClassName[] = L"LearningTrazelForm";
 inline constexpr wchar_t PanelClassName[] = L"LearningTrazelPanel";
 
+class BatchedPeer;
 class FormWindow;
 
 // The program's icon in the small size: the icon file's own small image.
@@ -63,8 +64,18 @@ public:
     };
 
     // Runs an event handler; an exception that escapes it ends the program
-    // with a message instead of unwinding through the window system.
+    // with a message instead of unwinding through the window system. The
+    // changes the handler made to controls reach their windows when it ends.
     void guard(const std::function<void()>& handler);
+
+    // Changes to controls made while an event is handled are gathered by
+    // their form's peer (BatchedPeer) and applied here: at the end of each
+    // event, and before anything that lets windows paint or makes the
+    // learner wait.
+    bool handlingEvent() const { return handling_ > 0; }
+    void applyChanges();
+    void changesPending(BatchedPeer& peer);
+    void forgetChanges(BatchedPeer& peer);
 
     FormWindow* formWindowOf(HWND anyWindow) const;
 
@@ -79,6 +90,8 @@ private:
     forms::FormsRuntime* runtime_ = nullptr;
     int dpi_ = 96;
     Pointer screenPointer_ = Pointer::Default;
+    int handling_ = 0;
+    std::vector<BatchedPeer*> pending_;
 };
 
 } // namespace lt::win32
