@@ -14,6 +14,7 @@ inline constexpr char KeysTyped[] = "{ESC 20}";
 struct KeyFigures {
     std::vector<double> senderMs, floorMs;
     int notHandled = 0; // sends the key sender did not report handled
+    int floorLost = 0;  // floor sends repeated because their marker did not come back
 };
 
 // `pairs` alternating sends of each; Trazel's design window must be open.

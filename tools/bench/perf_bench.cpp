@@ -161,6 +161,8 @@ int run(int argc, wchar_t** argv)
          << walk.exerciseBoxes << " of them with a message.\n";
     if (keys.notHandled)
         file << "- The key sender reported " << keys.notHandled << " sends as not handled.\n";
+    if (keys.floorLost)
+        file << "- " << keys.floorLost << " sends of the key floor went elsewhere and were repeated.\n";
     return 0;
 }
 
