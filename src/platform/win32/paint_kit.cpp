@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <map>
+#include <tuple>
 
 #include "platform/win32/gdi_cache.h"
 #include "platform/win32/utf.h"
@@ -124,10 +126,17 @@ int textHeight(const Canvas& c, const std::string& s, int width, int points, boo
 
 int textWidth(const Canvas& c, const std::string& s, int points, bool bold)
 {
+    // Every screen of Trazel drawn measures the names on its menu bar again;
+    // a width once measured is kept (the texts are the model's few).
+    static std::map<std::tuple<std::string, int, bool, int>, int> widths;
+    const auto key = std::make_tuple(s, points, bold, c.dpi);
+    if (const auto known = widths.find(key); known != widths.end())
+        return known->second;
     Selected font(c.dc, fontFor({"MS Sans Serif", static_cast<double>(points), bold}, c.dpi), false);
     const std::wstring w = widen(s);
     SIZE size{};
     GetTextExtentPoint32W(c.dc, w.c_str(), static_cast<int>(w.size()), &size);
+    widths.emplace(key, size.cx);
     return size.cx;
 }
 
