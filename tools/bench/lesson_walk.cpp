@@ -76,7 +76,7 @@ public:
 
         require(press(uia::findChild(w, texts_(ControlsCaption), L"Button")), "the palette did not open");
         if (withExercises) {
-            doExercises(w);
+            doExercises(w, n);
         } else {
             require(uia::clickButton(w, texts_(MenuCaption)), "the palette has no Lesson Menu button");
             require(answerBox(texts_(AppTitle), L"Yes", 5000), "no question about leaving the lesson");
@@ -102,7 +102,7 @@ private:
     }
 
     // From the palette to the exercises, every page of them, and back to the menu.
-    void doExercises(HWND lesson)
+    void doExercises(HWND lesson, int n)
     {
         require(uia::clickButton(lesson, texts_(ExercisesCaption)), "the palette has no Exercises button");
         require(answerBox(texts_(AppTitle), L"Yes", 5000), "no question about starting the exercises");
@@ -127,7 +127,12 @@ private:
             disabledSince = 0;
             const std::wstring before = uia::text(page);
             PostMessageW(next, BM_CLICK, 0, 0);
-            require(nextPage(page, before), "an exercise page did not come");
+            if (!nextPage(page, before)) {
+                const std::wstring now = uia::text(page).substr(0, 120);
+                throw std::runtime_error("lesson " + std::to_string(n) + ": exercise page " + std::to_string(pages + 1) +
+                                         " did not come; the page shows \"" + std::string(now.begin(), now.end()) +
+                                         "\"");
+            }
             ++pages;
             ++exercisePages;
         }
