@@ -336,6 +336,11 @@ void FormWindow::show(bool activate)
 {
     if (!hwnd_)
         return;
+    // Showing a window that is on screen and in front changes nothing, yet
+    // costs round trips to the window system (a lesson's first screen shows
+    // its window again when Go Back returns to it).
+    if (IsWindowVisible(hwnd_) && !IsIconic(hwnd_) && (!activate || GetForegroundWindow() == hwnd_))
+        return;
     if (IsIconic(hwnd_))
         ShowWindow(hwnd_, SW_RESTORE);
     ShowWindow(hwnd_, activate ? SW_SHOW : SW_SHOWNA);
