@@ -207,8 +207,13 @@ void FormWindow::applyGeometry(Control& c)
     if (it == windows_.end())
         return;
     const RECT r = pixelRect(c);
+    // A window that changes size is drawn anew: what it showed at its old
+    // size (a text wrapped to the old width, an edge) must not stay.
+    RECT now;
+    GetWindowRect(it->second, &now);
+    const bool resized = now.right - now.left != r.right - r.left || now.bottom - now.top != r.bottom - r.top;
     SetWindowPos(it->second, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top,
-                 SWP_NOZORDER | SWP_NOACTIVATE);
+                 SWP_NOZORDER | SWP_NOACTIVATE | (resized ? SWP_NOCOPYBITS : 0));
 }
 
 void FormWindow::applyTabOrder()
