@@ -56,6 +56,9 @@ add_executable(kill-save tools/kill-save/kill_save.cpp)
 target_link_libraries(kill-save PRIVATE lt_win32)
 target_link_options(kill-save PRIVATE ${LT_STATIC_RUNTIME} -municode)
 
+# Speed and memory measured under Wine (tools/bench.sh).
+include(tools/bench/bench.cmake)
+
 # A stand-in Trazel for the demo and the tests, installed as its own
 # component into the host's directory.
 add_subdirectory(standin)

@@ -192,7 +192,13 @@ void FormWindow::applyGeometry(Control& c)
     if (!h)
         return;
     const RECT r = pixelRect(c);
-    SetWindowPos(h, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    // A window that changes size is drawn anew: what it showed at its old
+    // size (a text wrapped to the old width, an edge) must not stay.
+    RECT now;
+    GetWindowRect(h, &now);
+    const bool resized = now.right - now.left != r.right - r.left || now.bottom - now.top != r.bottom - r.top;
+    SetWindowPos(h, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top,
+                 SWP_NOZORDER | SWP_NOACTIVATE | (resized ? SWP_NOCOPYBITS : 0));
 }
 
 void FormWindow::applyTabOrder()
@@ -255,12 +261,12 @@ void FormWindow::invalidateStandIns(const Control* container, const RECT* area)
 void FormWindow::invalidateWindowless(Control& c)
 {
     HWND parent = parentWindow(c.container());
+    const RECT now = pixelRect(c);
     auto old = paintedAt_.find(&c);
-    if (old != paintedAt_.end()) {
+    if (old != paintedAt_.end() && !EqualRect(&old->second, &now)) {
         InvalidateRect(parent, &old->second, TRUE);
         invalidateStandIns(c.container(), &old->second);
     }
-    const RECT now = pixelRect(c);
     paintedAt_[&c] = now;
     InvalidateRect(parent, &now, TRUE);
     invalidateStandIns(c.container(), &now);
@@ -322,10 +328,15 @@ void FormWindow::windowlessChanged(Control& c, Prop what)
 {
     if (what == Prop::ZOrder) {
         auto& order = paintOrder_[c.container()];
+        if (!order.empty() && order.back() == &c)
+            return; // in front already
         order.erase(std::remove(order.begin(), order.end(), &c), order.end());
         order.push_back(&c);
     }
-    invalidateWindowless(c);
+    // Each repaint asked for is a round trip to the window system: none for
+    // a control that is not on screen before or after the change.
+    if (what == Prop::Visible || c.shownOnScreen())
+        invalidateWindowless(c);
     HWND standIn = windowOf(c);
     if (!standIn || what == Prop::ZOrder)
         return;
@@ -396,6 +407,11 @@ void FormWindow::focus(Control& c)
 void FormWindow::show(bool activate)
 {
     if (!hwnd_)
+        return;
+    // Showing a window that is on screen and in front changes nothing, yet
+    // costs round trips to the window system (a lesson's first screen shows
+    // its window again when Go Back returns to it).
+    if (IsWindowVisible(hwnd_) && !IsIconic(hwnd_) && (!activate || GetForegroundWindow() == hwnd_))
         return;
     if (IsIconic(hwnd_))
         ShowWindow(hwnd_, SW_RESTORE);

@@ -8,6 +8,7 @@
 
 #include "platform/desktop.h"
 #include "platform/win32/utf.h"
+#include "platform/win32/win32_ui.h"
 
 namespace lt::win32 {
 
@@ -70,6 +71,7 @@ void registerClass(HINSTANCE instance, WNDPROC proc)
     wc.lpfnWndProc = proc;
     wc.hInstance = instance;
     wc.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(1));
+    wc.hIconSm = smallProgramIcon(instance);
     wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
     wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
     wc.lpszClassName = ClassName;

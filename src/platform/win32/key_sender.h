@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -15,9 +16,11 @@ namespace lt::win32 {
 
 inline constexpr wchar_t KeyHookLibrary[] = L"learning-trazel-keys.dll";
 
+class KeysReport;
+
 class KeySender {
 public:
-    explicit KeySender(Foreground& foreground) : foreground_(foreground) {}
+    explicit KeySender(Foreground& foreground);
     ~KeySender();
     KeySender(const KeySender&) = delete;
     KeySender& operator=(const KeySender&) = delete;
@@ -35,6 +38,7 @@ private:
     Foreground& foreground_;
     HMODULE hookLibrary_ = nullptr;
     HOOKPROC hookProc_ = nullptr;
+    std::unique_ptr<KeysReport> report_;
 };
 
 // The inputs for a sequence of strokes, each modifier group pressing its

@@ -2,24 +2,73 @@
 
 #include <algorithm>
 #include <cmath>
+#include <map>
+#include <tuple>
 
 #include "platform/win32/gdi_cache.h"
 #include "platform/win32/utf.h"
 
 namespace lt::win32 {
 
-Offscreen::Offscreen(HDC target, const RECT& area)
-    : target_(target), dc_(CreateCompatibleDC(target)), area_(area),
-      bitmap_(CreateCompatibleBitmap(target, std::max(1L, area.right - area.left), std::max(1L, area.bottom - area.top))),
-      old_(SelectObject(dc_, bitmap_))
+namespace {
+
+// The bitmap every paint draws into, kept from one paint to the next.
+struct KeptBitmap {
+    HDC dc = nullptr;
+    HBITMAP bitmap = nullptr;
+    SIZE size{};
+    bool inUse = false;
+
+    HDC take(HDC target, const SIZE& needed)
+    {
+        if (!dc)
+            dc = CreateCompatibleDC(target);
+        if (needed.cx > size.cx || needed.cy > size.cy) {
+            const SIZE grown = {std::max(needed.cx, size.cx), std::max(needed.cy, size.cy)};
+            HBITMAP larger = CreateCompatibleBitmap(target, grown.cx, grown.cy);
+            if (!larger)
+                return nullptr;
+            SelectObject(dc, larger);
+            if (bitmap)
+                DeleteObject(bitmap);
+            bitmap = larger;
+            size = grown;
+        }
+        inUse = true;
+        return dc;
+    }
+};
+
+KeptBitmap kept;
+
+SIZE sizeOf(const RECT& r) { return {std::max(1L, r.right - r.left), std::max(1L, r.bottom - r.top)}; }
+
+} // namespace
+
+Offscreen::Offscreen(HDC target, const RECT& area) : target_(target), dc_(nullptr), area_(area), saved_(0), kept_(false)
 {
+    const SIZE size = sizeOf(area);
+    if (!kept.inUse && (dc_ = kept.take(target, size)) != nullptr) {
+        kept_ = true;
+    } else {
+        dc_ = CreateCompatibleDC(target);
+        bitmap_ = CreateCompatibleBitmap(target, size.cx, size.cy);
+        old_ = SelectObject(dc_, bitmap_);
+    }
+    // What one paint leaves selected or set in the kept context, the next
+    // does not see.
+    saved_ = SaveDC(dc_);
     SetViewportOrgEx(dc_, -area.left, -area.top, nullptr);
 }
 
 Offscreen::~Offscreen()
 {
-    SetViewportOrgEx(dc_, 0, 0, nullptr);
+    RestoreDC(dc_, saved_);
     BitBlt(target_, area_.left, area_.top, area_.right - area_.left, area_.bottom - area_.top, dc_, 0, 0, SRCCOPY);
+    if (kept_) {
+        kept.inUse = false;
+        return;
+    }
     SelectObject(dc_, old_);
     DeleteObject(bitmap_);
     DeleteDC(dc_);
@@ -77,10 +126,17 @@ int textHeight(const Canvas& c, const std::string& s, int width, int points, boo
 
 int textWidth(const Canvas& c, const std::string& s, int points, bool bold)
 {
+    // Every screen of Trazel drawn measures the names on its menu bar again;
+    // a width once measured is kept (the texts are the model's few).
+    static std::map<std::tuple<std::string, int, bool, int>, int> widths;
+    const auto key = std::make_tuple(s, points, bold, c.dpi);
+    if (const auto known = widths.find(key); known != widths.end())
+        return known->second;
     Selected font(c.dc, fontFor({"MS Sans Serif", static_cast<double>(points), bold}, c.dpi), false);
     const std::wstring w = widen(s);
     SIZE size{};
     GetTextExtentPoint32W(c.dc, w.c_str(), static_cast<int>(w.size()), &size);
+    widths.emplace(key, size.cx);
     return size.cx;
 }
 

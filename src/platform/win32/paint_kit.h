@@ -51,7 +51,9 @@ private:
 
 // Paints into an off-screen bitmap the size of the area being repainted and
 // copies it to the screen at once, so a changing picture never flickers.
-// Drawing on dc() uses the window's own coordinates.
+// Drawing on dc() uses the window's own coordinates. The bitmap is kept for
+// the next paint, as large as the largest area painted so far: making a
+// window-sized bitmap for every paint costs a good part of a millisecond.
 class Offscreen {
 public:
     Offscreen(HDC target, const RECT& area);
@@ -63,8 +65,10 @@ public:
 private:
     HDC target_, dc_;
     RECT area_;
-    HBITMAP bitmap_;
-    HGDIOBJ old_;
+    int saved_;
+    bool kept_; // the kept bitmap, not one of its own (a paint within a paint)
+    HBITMAP bitmap_ = nullptr;
+    HGDIOBJ old_ = nullptr;
 };
 
 void fill(HDC dc, const RECT& r, COLORREF color);

@@ -58,6 +58,7 @@ WindowHandle Win32Desktop::lastActivePopup(WindowHandle w) { return w ? handleOf
 
 void Win32Desktop::showWindow(WindowHandle w, ShowCommand cmd)
 {
+    ui_.applyChanges();
     if (w)
         ShowWindow(hwndOf(w), static_cast<int>(cmd));
 }
@@ -66,20 +67,30 @@ bool Win32Desktop::isMinimized(WindowHandle w) { return w && IsIconic(hwndOf(w))
 
 void Win32Desktop::bringToTop(WindowHandle w)
 {
+    ui_.applyChanges();
     if (w)
         BringWindowToTop(hwndOf(w));
 }
 
-void Win32Desktop::setForeground(WindowHandle w) { foreground_.bring(hwndOf(w)); }
+void Win32Desktop::setForeground(WindowHandle w)
+{
+    ui_.applyChanges();
+    foreground_.bring(hwndOf(w));
+}
 
 void Win32Desktop::setTopmost(WindowHandle w, bool topmost)
 {
+    ui_.applyChanges();
     if (w)
         SetWindowPos(hwndOf(w), topmost ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
                      SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
-void Win32Desktop::sleep(int milliseconds) { Sleep(static_cast<DWORD>(milliseconds)); }
+void Win32Desktop::sleep(int milliseconds)
+{
+    ui_.applyChanges();
+    Sleep(static_cast<DWORD>(milliseconds));
+}
 
 int Win32Desktop::winExec(const std::string& commandLine, ShowCommand show)
 {
@@ -87,6 +98,7 @@ int Win32Desktop::winExec(const std::string& commandLine, ShowCommand show)
     // 0 for anything else that fails; started programs give 33.
     constexpr int Started = 33, FileNotFound = 2, PathNotFound = 3, BadFormat = 11, OtherFailure = 0;
     constexpr DWORD InputIdleTimeoutMs = 30000;
+    ui_.applyChanges();
     std::wstring line = widen(commandLine);
     STARTUPINFOW si{};
     si.cb = sizeof si;
@@ -113,6 +125,7 @@ int Win32Desktop::winExec(const std::string& commandLine, ShowCommand show)
 
 KeysOutcome Win32Desktop::sendKeys(const std::vector<Keystroke>& keys, const std::vector<std::string>& windowClasses)
 {
+    ui_.applyChanges();
     return keys_.send(keys, windowClasses);
 }
 
@@ -176,6 +189,7 @@ bool Win32Desktop::fontInstalled(const std::string& face)
 
 int Win32Desktop::messageBox(const std::string& text, const std::string& title, int style)
 {
+    ui_.applyChanges();
     HWND owner = ui_.ownerWindow();
     Win32Ui::ModalScope modal(ui_, owner);
     return MessageBoxW(owner, widen(text).c_str(), widen(title).c_str(), static_cast<UINT>(style));
@@ -183,6 +197,7 @@ int Win32Desktop::messageBox(const std::string& text, const std::string& title, 
 
 void Win32Desktop::winHelp(WindowHandle owner, const std::string& file, unsigned command, unsigned long data)
 {
+    ui_.applyChanges();
     help_->command(hwndOf(owner), file, command, data);
 }
 

@@ -17,7 +17,11 @@ namespace lt::win32 {
 inline constexpr wchar_t FormClassName[] = L"LearningTrazelForm";
 inline constexpr wchar_t PanelClassName[] = L"LearningTrazelPanel";
 
+class BatchedPeer;
 class FormWindow;
+
+// The program's icon in the small size: the icon file's own small image.
+HICON smallProgramIcon(HINSTANCE instance);
 
 // Tells the learner that the program met an error it cannot go on from (text
 // 92 and the error's description) and ends it.
@@ -71,10 +75,12 @@ public:
 
     // Runs an event handler or a window procedure; anything it throws ends
     // the program with a message instead of unwinding through the window
-    // system. A failure while that message is up is left to it.
+    // system. A failure while that message is up is left to it. The changes
+    // the handler made to controls reach their windows when it ends.
     template <class Handler>
     void guard(Handler&& handler) noexcept
     {
+        ++handling_;
         try {
             handler();
         } catch (const std::exception& e) {
@@ -82,7 +88,18 @@ public:
         } catch (...) {
             failed(nullptr);
         }
+        --handling_;
+        applyChanges();
     }
+
+    // Changes to controls made while an event is handled are gathered by
+    // their form's peer (BatchedPeer) and applied here: at the end of each
+    // event, and before anything that lets windows paint or makes the
+    // learner wait.
+    bool handlingEvent() const { return handling_ > 0; }
+    void applyChanges() noexcept;
+    void changesPending(BatchedPeer& peer);
+    void forgetChanges(BatchedPeer& peer);
 
     FormWindow* formWindowOf(HWND anyWindow) const;
 
@@ -100,6 +117,8 @@ private:
     int dpi_ = 96;
     Pointer screenPointer_ = Pointer::Default;
     bool failing_ = false;
+    int handling_ = 0;
+    std::vector<BatchedPeer*> pending_;
 };
 
 } // namespace lt::win32
