@@ -36,17 +36,30 @@ bool Foreground::bring(HWND window, DWORD waitMs)
     }
     if (!SetForegroundWindow(window))
         return false;
-    DWORD steady = 0;
     for (DWORD waited = 0; waited < waitMs; waited += PollMs) {
-        steady = isAtFront(window) ? steady + PollMs : 0;
-        if (steady > SettleMs)
+        if (isAtFront(window)) {
+            movedTo_ = thread;
+            movedAt_ = GetTickCount();
             return true;
+        }
         Sleep(PollMs);
     }
     if (isAtFront(window))
         return true;
     unanswered_.insert(thread);
     return false;
+}
+
+bool Foreground::settle(HWND foreground)
+{
+    if (threadOf(foreground) != movedTo_)
+        return isAtFront(foreground);
+    while (GetTickCount() - movedAt_ <= SettleMs) {
+        if (!isAtFront(foreground))
+            return false;
+        Sleep(PollMs);
+    }
+    return isAtFront(foreground);
 }
 
 } // namespace lt::win32

@@ -10,6 +10,7 @@
 #include "platform/win32/gdi_cache.h"
 #include "platform/win32/stand_in.h"
 #include "platform/win32/utf.h"
+#include "platform/win32/window_changes.h"
 
 namespace lt::win32 {
 
@@ -191,14 +192,7 @@ void FormWindow::applyGeometry(Control& c)
     HWND h = windowOf(c);
     if (!h)
         return;
-    const RECT r = pixelRect(c);
-    // A window that changes size is drawn anew: what it showed at its old
-    // size (a text wrapped to the old width, an edge) must not stay.
-    RECT now;
-    GetWindowRect(h, &now);
-    const bool resized = now.right - now.left != r.right - r.left || now.bottom - now.top != r.bottom - r.top;
-    SetWindowPos(h, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top,
-                 SWP_NOZORDER | SWP_NOACTIVATE | (resized ? SWP_NOCOPYBITS : 0));
+    placeIfChanged(h, pixelRect(c));
 }
 
 void FormWindow::applyTabOrder()
@@ -340,10 +334,8 @@ void FormWindow::windowlessChanged(Control& c, Prop what)
     HWND standIn = windowOf(c);
     if (!standIn || what == Prop::ZOrder)
         return;
-    if (what == Prop::Geometry) {
-        const RECT r = pixelRect(c);
-        SetWindowPos(standIn, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top, SWP_NOZORDER | SWP_NOACTIVATE);
-    }
+    if (what == Prop::Geometry)
+        placeIfChanged(standIn, pixelRect(c));
     presentStandIn(standIn, c);
 }
 
@@ -362,14 +354,14 @@ void FormWindow::controlChanged(Control& c, Prop what)
     case Prop::Caption:
     case Prop::Picture:
     case Prop::AccessibleName:
-        SetWindowTextW(h, widen(windowText(c)).c_str());
+        setTextIfChanged(h, widen(windowText(c)));
         if (c.isContainer()) {
             InvalidateRect(h, nullptr, TRUE);
             invalidateStandIns(&c, nullptr);
         }
         break;
     case Prop::Visible:
-        ShowWindow(h, c.visible() ? SW_SHOWNA : SW_HIDE);
+        showIfChanged(h, c.visible());
         break;
     case Prop::Enabled:
         EnableWindow(h, c.enabled());

@@ -200,9 +200,14 @@ HWND KeySender::targetInFront(const std::vector<std::string>& windowClasses)
     const DWORD start = GetTickCount();
     for (;;) {
         HWND now = GetForegroundWindow();
-        if (ownedByProgramOf(now, windowClasses))
-            return now;
         const DWORD waited = GetTickCount() - start;
+        if (ownedByProgramOf(now, windowClasses)) {
+            if (foreground_.settle(now))
+                return now;
+            if (waited >= Foreground::ActivationWaitMs)
+                return nullptr;
+            continue; // the front left while it settled: bring it back
+        }
         HWND w = firstWindowOf(windowClasses);
         if (!w || waited >= Foreground::ActivationWaitMs)
             return nullptr;

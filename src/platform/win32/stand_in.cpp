@@ -2,6 +2,7 @@
 
 #include "platform/win32/paint_kit.h"
 #include "platform/win32/utf.h"
+#include "platform/win32/window_changes.h"
 
 namespace lt::win32 {
 
@@ -121,13 +122,8 @@ DWORD standInStyle(const forms::Control& c)
 void presentStandIn(HWND standIn, const forms::Control& c)
 {
     const std::wstring name = c.visible() ? widen(c.accessibleName()) : std::wstring();
-    const int length = GetWindowTextLengthW(standIn);
-    std::wstring shown(static_cast<std::size_t>(length) + 1, L'\0');
-    GetWindowTextW(standIn, shown.data(), length + 1);
-    shown.resize(static_cast<std::size_t>(length));
-    if (shown != name)
-        SetWindowTextW(standIn, name.c_str());
-    ShowWindow(standIn, name.empty() ? SW_HIDE : SW_SHOWNA);
+    setTextIfChanged(standIn, name);
+    showIfChanged(standIn, !name.empty());
 }
 
 } // namespace lt::win32
