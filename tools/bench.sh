@@ -116,6 +116,8 @@ mkdir -p "$(dirname "$page")"
     echo "- Keys: the tutorial's own key sender (src/platform/win32/key_sender.cpp) types \"{ESC 20}\" into the stand-in's design window and returns once its hook reports that Trazel took every key; the floor sends the same inputs and one marker key with SendInput, and a hook that does nothing else (tools/bench/floor_hook.cpp) signals when Trazel takes the marker; its hook is set before and removed after the time."
     echo "- Memory: the peak working set of the process (GetProcessMemoryInfo) with the intro in front; at the lesson menu the working set and the GDI and USER objects, before the first round and after each round of all fifteen lessons and the exercises of the nine that have them. Fonts and brushes are made on first use and kept for the program's life, so the first round may add some; later rounds must add none."
     grep '^- ' "$rows"
+    echo
+    echo "Where the time goes, and what lies beneath the figures above their goals: [where-the-time-goes.md](where-the-time-goes.md)."
 } >"$page.tmp"
 mv "$page.tmp" "$page"
 cat "$page"
