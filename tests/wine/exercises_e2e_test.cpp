@@ -4,6 +4,8 @@
 // lesson's exercises, and the saved progress file says so.
 #include "installed.h"
 
+#include <algorithm>
+
 #include "host/send_keys.h"
 #include "standin/key_names.h"
 
@@ -25,7 +27,10 @@ protected:
         uia::MessageBoxInfo q = box();
         EXPECT_EQ(q.text, L"Do you want to quit this lesson and start the Trazel exercises?");
         EXPECT_TRUE(uia::answer(q, L"Yes"));
-        return uia::waitWindowOf(program().pid(), FormClass, StepsTitle, 20000);
+        HWND steps = uia::waitWindowOf(program().pid(), FormClass, StepsTitle, 20000);
+        if (!steps)
+            ADD_FAILURE() << "no steps window; on the screen:\n" << onScreen();
+        return steps;
     }
     static HWND pageOf(HWND steps) { return FindWindowExW(steps, nullptr, L"Edit", nullptr); }
     static std::wstring page(HWND steps) { return uia::text(pageOf(steps)); }
@@ -144,7 +149,14 @@ TEST_F(Exercises, PointingAtTheOnTopOptionOnlyDescribesIt)
     HWND steps = startExercises(menu, L"Autorouting");
     ASSERT_TRUE(steps);
     ASSERT_TRUE(uia::waitWindow(L"MaxFrame", L""));
-    // The learner has clicked into the steps window, which stays in front.
+    // Opening, the steps window raises Trazel and closes what it has open,
+    // after the start's own Esc keys: six and six.
+    const std::vector<std::string> escapes = atDesign("{ESC 12}");
+    ASSERT_TRUE(waitUntil([&] {
+        const std::vector<std::string> log = keyLog();
+        return log.size() >= escapes.size() && std::equal(escapes.begin(), escapes.end(), log.end() - static_cast<long>(escapes.size()));
+    }, 15000)) << testing::PrintToString(keyLog());
+    // Then the learner has clicked into the steps window, which stays in front.
     ASSERT_TRUE(waitUntil([&] {
         SetForegroundWindow(steps);
         Sleep(300);
@@ -204,7 +216,7 @@ TEST_F(Exercises, TheEndOfALessonOffersItsExercises)
                           L"do the exercises?");
     ASSERT_TRUE(uia::answer(offer, L"Yes"));
     HWND steps = uia::waitWindowOf(program().pid(), FormClass, StepsTitle, 20000);
-    ASSERT_TRUE(steps) << "Trazel starts and the steps window opens";
+    ASSERT_TRUE(steps) << "Trazel starts and the steps window opens; on the screen:\n" << onScreen();
     EXPECT_TRUE(uia::waitGone(lesson));
     EXPECT_TRUE(uia::findVisible(L"MaxFrame", L""));
     ASSERT_TRUE(uia::clickButton(steps, L"Lesson Menu"));

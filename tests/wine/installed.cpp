@@ -250,6 +250,26 @@ HWND InstalledTutorial::waitMenu(int timeoutMs)
     return uia::waitWindowOf(program_->pid(), FormClass, MenuTitle, timeoutMs);
 }
 
+std::string InstalledTutorial::onScreen()
+{
+    std::wstring list;
+    for (HWND w = GetTopWindow(nullptr); w; w = GetWindow(w, GW_HWNDNEXT)) {
+        if (!IsWindowVisible(w))
+            continue;
+        wchar_t cls[64] = {};
+        GetClassNameW(w, cls, 64);
+        list += L"  " + std::wstring(cls) + L" \"" + uia::text(w) + L"\"";
+        if (HWND message = FindWindowExW(w, nullptr, L"Static", nullptr); message && wcscmp(cls, L"#32770") == 0)
+            for (HWND c = message; c; c = FindWindowExW(w, c, L"Static", nullptr))
+                list += L" " + uia::text(c);
+        list += L"\n";
+    }
+    const int n = WideCharToMultiByte(CP_UTF8, 0, list.data(), static_cast<int>(list.size()), nullptr, 0, nullptr, nullptr);
+    std::string utf8(static_cast<std::size_t>(n), '\0');
+    WideCharToMultiByte(CP_UTF8, 0, list.data(), static_cast<int>(list.size()), utf8.data(), n, nullptr, nullptr);
+    return utf8;
+}
+
 uia::MessageBoxInfo InstalledTutorial::box(int timeoutMs)
 {
     auto b = uia::waitMessageBox(AppTitle, timeoutMs);

@@ -62,6 +62,9 @@ protected:
     HWND waitMenu(int timeoutMs = 15000);
     // The next message box of the program, which must exist.
     uia::MessageBoxInfo box(int timeoutMs = 10000);
+    // What is on the screen, for a failure's message: every visible
+    // top-level window with its class and title, and a message box's text.
+    static std::string onScreen();
     // Quits through the menu's Quit button and waits for the program to end;
     // the second form saves the changed progress when asked.
     void quitFromMenu(HWND menu);
