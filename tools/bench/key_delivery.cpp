@@ -91,6 +91,10 @@ KeyFigures measureKeys(const std::wstring& floorHookPath, int pairs)
     // libraries are loaded into Trazel.
     sender.send(keys, trazel);
     floor.send(design, foreground);
+    // Keys that follow a raise wait until the front has settled there; the
+    // figures are of keys for a Trazel already in front, so the timed sends
+    // start once that wait is over.
+    Sleep(200);
 
     KeyFigures f;
     for (int i = 0; i < pairs; ++i) {
