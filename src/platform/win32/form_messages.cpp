@@ -220,13 +220,9 @@ LRESULT FormWindow::onShowWindow(WPARAM wParam, LPARAM lParam)
 
 LRESULT CALLBACK FormWindow::panelProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
 {
+    if (LRESULT result = 0; passToForm(hwnd, msg, wParam, lParam, result))
+        return result;
     switch (msg) {
-    case WM_COMMAND:
-    case WM_CTLCOLORSTATIC:
-    case WM_CTLCOLORBTN:
-    case WM_CTLCOLOREDIT:
-        // The controls inside a panel belong to the form.
-        return SendMessageW(GetAncestor(hwnd, GA_ROOT), msg, wParam, lParam);
     case WM_ERASEBKGND:
         return 1;
     case WM_PAINT:

@@ -24,19 +24,11 @@ constexpr DWORD FormExStyle = WS_EX_CONTROLPARENT;
 constexpr int FirstControlId = 100;
 constexpr int TextMarginTwips = 60;
 
-// Group boxes keep the notifications of the controls inside them; the form
-// is where they belong.
+// Group boxes keep the notifications of the controls inside them.
 LRESULT CALLBACK forwardToForm(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR)
 {
-    switch (msg) {
-    case WM_COMMAND:
-    case WM_CTLCOLORSTATIC:
-    case WM_CTLCOLORBTN:
-    case WM_CTLCOLOREDIT:
-        return SendMessageW(GetAncestor(hwnd, GA_ROOT), msg, wParam, lParam);
-    default:
-        return DefSubclassProc(hwnd, msg, wParam, lParam);
-    }
+    LRESULT result = 0;
+    return passToForm(hwnd, msg, wParam, lParam, result) ? result : DefSubclassProc(hwnd, msg, wParam, lParam);
 }
 
 // A read-only text box lets Tab go on to the next control, so the keyboard
@@ -51,6 +43,20 @@ LRESULT CALLBACK tabLeavesReadOnlyText(HWND hwnd, UINT msg, WPARAM wParam, LPARA
 }
 
 } // namespace
+
+bool passToForm(HWND container, UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result)
+{
+    switch (msg) {
+    case WM_COMMAND:
+    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLORBTN:
+    case WM_CTLCOLOREDIT:
+        result = SendMessageW(GetAncestor(container, GA_ROOT), msg, wParam, lParam);
+        return true;
+    default:
+        return false;
+    }
+}
 
 FormWindow::FormWindow(Win32Ui& ui, forms::Form& form)
     : ui_(ui), form_(form), style_(form.sizable() ? FixedStyle | WS_THICKFRAME : FixedStyle)

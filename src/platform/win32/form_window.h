@@ -16,6 +16,11 @@
 
 namespace lt::win32 {
 
+// The notifications and colour requests of controls inside a panel or a
+// group box belong to the form: passes them there and returns true, with
+// the form's answer in `result`; false for any other message.
+bool passToForm(HWND container, UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result);
+
 class FormWindow : public forms::FormPeer {
 public:
     // Creates the form's window and its controls' windows, hidden; throws
