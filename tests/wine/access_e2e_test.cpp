@@ -298,10 +298,16 @@ TEST_F(Access, TheChartOfLesson1IsReachedStageByStageFromTheKeyboard)
     ASSERT_TRUE(desc);
     press(lesson, VK_SPACE);
     EXPECT_TRUE(waitUntil([&] { return uia::text(desc) == text(1157); }, 3000));
-    EXPECT_EQ(accessibleName(press(lesson, VK_RIGHT)), L"Design checks");
+    HWND checks = press(lesson, VK_RIGHT);
+    EXPECT_EQ(accessibleName(checks), L"Design checks");
     press(lesson, VK_RETURN);
     EXPECT_TRUE(waitUntil([&] { return uia::text(desc) == text(1158); }, 3000));
+    // The stage with the focus shows it: its place looks different once the
+    // focus has gone on.
+    const std::vector<std::uint32_t> focused = uia::screenPixelsOf(checks);
     EXPECT_EQ(accessibleName(press(lesson, VK_LEFT)), L"Autorouting");
+    EXPECT_TRUE(waitUntil([&] { return uia::screenPixelsOf(checks) != focused; }, 3000))
+        << "the focus on a stage of the chart does not show";
 
     press(lesson, 'N', true);
     ASSERT_TRUE(waitUntil([&] { return pictureOf(lesson) != nullptr; }));

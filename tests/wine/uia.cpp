@@ -605,4 +605,11 @@ DWORD Program::exitCode() const
     return code;
 }
 
+std::vector<std::uint32_t> screenPixelsOf(HWND w)
+{
+    RECT r{};
+    GetWindowRect(w, &r);
+    return captureScreen(r).bgrx;
+}
+
 } // namespace uia

@@ -6,6 +6,7 @@
 
 #include <windows.h>
 
+#include <cstdint>
 #include <future>
 #include <optional>
 #include <ostream>
@@ -70,12 +71,15 @@ void closeByOtherProgram(HWND top);
 // target opens meanwhile; the result is whether the target agreed.
 std::future<bool> endSession(HWND top);
 
-// Types one key into the focused control of the window's program, with Alt
-// held if asked.
 // Moves the real mouse pointer to the middle of a window, as the learner's
 // hand would: the window under it gets the mouse-move messages.
 void moveMouseOver(HWND w);
+// Types one key into the focused control of the window's program, with Alt
+// held if asked.
 void pressKey(HWND top, UINT vk, bool alt = false);
+
+// What the screen shows where the window is, row by row, as 0x00RRGGBB.
+std::vector<std::uint32_t> screenPixelsOf(HWND w);
 
 // A started program; killed when the wrapper goes if it still runs. Its output
 // is not captured: Wine's helper processes inherit pipes and keep them open.

@@ -8,6 +8,7 @@
 #include "platform/win32/form_window.h"
 #include "platform/win32/gdi_cache.h"
 #include "platform/win32/paint_kit.h"
+#include "platform/win32/stand_in.h"
 
 namespace lt::win32 {
 
@@ -91,10 +92,10 @@ LRESULT FormWindow::onPaint()
     PAINTSTRUCT ps;
     HDC dc = BeginPaint(hwnd_, &ps);
     RECT area;
-    // What stand-ins cover they paint themselves.
     if (GetClipBox(dc, &area) != NULLREGION && IntersectRect(&area, &area, &ps.rcPaint)) {
         Offscreen off(dc, area);
         paintClient(off.dc());
+        drawStandInFocus(off.dc(), hwnd_);
     }
     EndPaint(hwnd_, &ps);
     form_.Form_Paint();
@@ -248,6 +249,7 @@ LRESULT FormWindow::onPanelPaint(HWND panel)
     if (GetClipBox(screen, &area) != NULLREGION && IntersectRect(&area, &area, &ps.rcPaint)) {
         Offscreen off(screen, area);
         paintPanel(panel, off.dc());
+        drawStandInFocus(off.dc(), panel);
     }
     EndPaint(panel, &ps);
     return 0;

@@ -140,6 +140,7 @@ void FormWindow::createControl(Control& c)
             HWND h = createWindow(0, StandInClassName, "", standInStyle(c),
                                   {r.left, r.top, r.right - r.left, r.bottom - r.top}, parentWindow(c.container()),
                                   reinterpret_cast<HMENU>(id), nullptr);
+            makeUnpainted(h);
             windows_[&c] = h;
             controls_[h] = &c;
             presentStandIn(h, c);
@@ -244,32 +245,15 @@ std::string FormWindow::windowText(const Control& c)
     return traitsOf(c.kind()).paintsOwnWindow ? c.accessibleName() : c.caption();
 }
 
-void FormWindow::invalidateStandIns(const Control* container, const RECT* area)
-{
-    for (const auto& [c, h] : windows_) {
-        if (!c->windowless() || c->container() != container || !IsWindowVisible(h))
-            continue;
-        const RECT at = pixelRect(*c);
-        RECT r = at;
-        if (area && !IntersectRect(&r, &at, area))
-            continue;
-        OffsetRect(&r, -at.left, -at.top);
-        InvalidateRect(h, &r, FALSE);
-    }
-}
-
 void FormWindow::invalidateWindowless(Control& c)
 {
     HWND parent = parentWindow(c.container());
     const RECT now = pixelRect(c);
     auto old = paintedAt_.find(&c);
-    if (old != paintedAt_.end() && !EqualRect(&old->second, &now)) {
+    if (old != paintedAt_.end() && !EqualRect(&old->second, &now))
         InvalidateRect(parent, &old->second, TRUE);
-        invalidateStandIns(c.container(), &old->second);
-    }
     paintedAt_[&c] = now;
     InvalidateRect(parent, &now, TRUE);
-    invalidateStandIns(c.container(), &now);
 }
 
 void FormWindow::paintContainer(HDC dc, const Control* container)
@@ -302,7 +286,6 @@ void FormWindow::formChanged(Prop what)
         break;
     case Prop::Colors:
         InvalidateRect(hwnd_, nullptr, TRUE);
-        invalidateStandIns(nullptr, nullptr);
         break;
     case Prop::TabOrder:
         applyTabOrder();
@@ -363,7 +346,6 @@ void FormWindow::controlChanged(Control& c, Prop what)
         setTextIfChanged(h, widen(windowText(c)));
         if (c.isContainer()) {
             InvalidateRect(h, nullptr, TRUE);
-            invalidateStandIns(&c, nullptr);
         }
         break;
     case Prop::Visible:
@@ -377,7 +359,6 @@ void FormWindow::controlChanged(Control& c, Prop what)
         break;
     case Prop::Colors:
         InvalidateRect(h, nullptr, TRUE);
-        invalidateStandIns(&c, nullptr);
         break;
     case Prop::Font:
         setFont(h, c, TRUE);

@@ -90,9 +90,6 @@ private:
     void bringToFront(const forms::Control& c, HWND h);
     void windowlessChanged(forms::Control& c, forms::Prop what);
     void invalidateWindowless(forms::Control& c);
-    // Repaints the visible stand-ins of a container (null: the form) over an
-    // area of it (null: all of them).
-    void invalidateStandIns(const forms::Control* container, const RECT* area);
     // What a control's window says: panels say their accessible name (their
     // caption is painted), the others their caption.
     static std::string windowText(const forms::Control& c);

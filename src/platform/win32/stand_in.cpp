@@ -1,6 +1,5 @@
 #include "platform/win32/stand_in.h"
 
-#include "platform/win32/paint_kit.h"
 #include "platform/win32/utf.h"
 #include "platform/win32/window_changes.h"
 
@@ -36,34 +35,15 @@ void focusNeighbour(HWND h, bool forward)
     }
 }
 
-// What the container paints under the stand-in, in the container's own
-// coordinates on the stand-in's device context.
-void paintBeneath(HWND h, HDC dc)
+// The container paints the stand-in's place, the focus rectangle included,
+// so a change of focus is a change of the container's painting there.
+void invalidateBeneath(HWND h)
 {
     HWND parent = GetParent(h);
-    POINT origin = {0, 0};
-    MapWindowPoints(h, parent, &origin, 1);
-    POINT old;
-    OffsetViewportOrgEx(dc, -origin.x, -origin.y, &old);
-    SendMessageW(parent, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT);
-    SetViewportOrgEx(dc, old.x, old.y, nullptr);
-}
-
-void paint(HWND h)
-{
-    PAINTSTRUCT ps;
-    HDC dc = BeginPaint(h, &ps);
-    {
-        Offscreen off(dc, ps.rcPaint);
-        paintBeneath(h, off.dc());
-        if (GetFocus() == h) {
-            RECT r;
-            GetClientRect(h, &r);
-            InflateRect(&r, -3, -3);
-            DrawFocusRect(off.dc(), &r);
-        }
-    }
-    EndPaint(h, &ps);
+    RECT r;
+    GetWindowRect(h, &r);
+    MapWindowPoints(HWND_DESKTOP, parent, reinterpret_cast<POINT*>(&r), 2);
+    InvalidateRect(parent, &r, FALSE);
 }
 
 bool activates(WPARAM key) { return key == VK_SPACE || key == VK_RETURN; }
@@ -77,15 +57,12 @@ LRESULT CALLBACK standInProc(HWND h, UINT msg, WPARAM wParam, LPARAM lParam)
         return HTTRANSPARENT;
     case WM_ERASEBKGND:
         return 1;
-    case WM_PAINT:
-        paint(h);
-        return 0;
     case WM_SETFOCUS:
-        InvalidateRect(h, nullptr, FALSE);
+        invalidateBeneath(h);
         notify(h, BN_SETFOCUS);
         return 0;
     case WM_KILLFOCUS:
-        InvalidateRect(h, nullptr, FALSE);
+        invalidateBeneath(h);
         return 0;
     case WM_GETDLGCODE: {
         if (!clickable(h))
@@ -113,6 +90,24 @@ LRESULT CALLBACK standInProc(HWND h, UINT msg, WPARAM wParam, LPARAM lParam)
 }
 
 bool standsIn(const forms::Control& c) { return c.windowless() && c.kind() != forms::ControlKind::Shape; }
+
+void makeUnpainted(HWND standIn)
+{
+    SetWindowRgn(standIn, CreateRectRgn(0, 0, 0, 0), FALSE);
+}
+
+void drawStandInFocus(HDC dc, HWND container)
+{
+    HWND focus = GetFocus();
+    wchar_t cls[64];
+    if (!focus || GetParent(focus) != container || !GetClassNameW(focus, cls, 64) || wcscmp(cls, StandInClassName) != 0)
+        return;
+    RECT r;
+    GetWindowRect(focus, &r);
+    MapWindowPoints(HWND_DESKTOP, container, reinterpret_cast<POINT*>(&r), 2);
+    InflateRect(&r, -3, -3);
+    DrawFocusRect(dc, &r);
+}
 
 DWORD standInStyle(const forms::Control& c)
 {
