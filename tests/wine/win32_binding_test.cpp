@@ -258,6 +258,69 @@ TEST_F(Binding, TheLearnersChangesReachTheModel)
     EXPECT_EQ(p.text.caption(), "typed \xC3\x84") << "expected the model to hold the text as UTF-8";
 }
 
+// Pictures that take turns in one place, and one that stands elsewhere.
+struct TakingTurns : lt::forms::Form {
+    static constexpr lt::forms::FormKey Key{"TakingTurns"};
+    explicit TakingTurns(lt::forms::FormsRuntime& rt) : Form(rt, Key)
+    {
+        designClientSize(6000, 4000);
+        for (Control* c : {&first, &second}) {
+            c->move(120, 120, 3000, 2000);
+            c->setCaption(c->name());
+            c->setVisible(false);
+        }
+        elsewhere.move(3300, 120, 2400, 2000);
+        elsewhere.setCaption("Elsewhere");
+    }
+    Control first{*this, ControlKind::Image, "First"};
+    Control second{*this, ControlKind::Image, "Second"};
+    Control elsewhere{*this, ControlKind::Image, "Elsewhere"};
+};
+
+// What screen readers find of the form's pictures: the visible stand-ins'
+// texts, each with its place.
+std::vector<std::pair<std::wstring, RECT>> picturesRead(const lt::forms::Form& f)
+{
+    std::vector<std::pair<std::wstring, RECT>> read;
+    for (HWND h : uia::descendants(hwndOf(f)))
+        if (uia::className(h) == StandInClassName && IsWindowVisible(h))
+            read.emplace_back(uia::text(h), placeOf(h));
+    std::sort(read.begin(), read.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
+    return read;
+}
+
+TEST_F(Binding, PicturesThatTakeTurnsInOnePlaceReadAsTheOneShown)
+{
+    TakingTurns& f = runtime.get<TakingTurns>();
+    f.show();
+    const RECT place = {pixels(120), pixels(120), pixels(3120), pixels(2120)};
+    const RECT other = {pixels(3300), pixels(120), pixels(5700), pixels(2120)};
+    using Read = std::vector<std::pair<std::wstring, RECT>>;
+    const auto expectRead = [&](const Read& expected, const char* when) {
+        const Read read = picturesRead(f);
+        ASSERT_EQ(read.size(), expected.size()) << when;
+        for (std::size_t i = 0; i < read.size(); ++i) {
+            EXPECT_EQ(read[i].first, expected[i].first) << when;
+            EXPECT_TRUE(EqualRect(&read[i].second, &expected[i].second)) << when << ": " << narrow(read[i].first);
+        }
+    };
+    expectRead({{L"Elsewhere", other}}, "while both pictures of the place are hidden");
+    f.first.setVisible(true);
+    expectRead({{L"Elsewhere", other}, {L"First", place}}, "with the first shown");
+    f.first.setVisible(false);
+    f.second.setVisible(true);
+    expectRead({{L"Elsewhere", other}, {L"Second", place}}, "with the second shown instead");
+    f.first.setVisible(true);
+    f.first.zOrderFront();
+    expectRead({{L"Elsewhere", other}, {L"First", place}}, "with both shown and the first in front");
+    f.first.move(3300, 2200, 2400, 1500);
+    const RECT moved = {pixels(3300), pixels(2200), pixels(5700), pixels(3700)};
+    expectRead({{L"Elsewhere", other}, {L"First", moved}, {L"Second", place}}, "with the first moved away");
+    f.elsewhere.setVisible(false);
+    f.second.setVisible(false);
+    expectRead({{L"First", moved}}, "with only the moved picture shown");
+}
+
 // Makes the window system refuse to create windows of one class on this
 // thread, as when it runs out of resources.
 class Refusal {

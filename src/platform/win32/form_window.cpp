@@ -93,6 +93,7 @@ void FormWindow::destroy()
     DestroyWindow(h);
     windows_.clear();
     controls_.clear();
+    sharers_.clear();
 }
 
 HWND FormWindow::createWindow(DWORD exStyle, const wchar_t* windowClass, const std::string& caption, DWORD style,
@@ -136,15 +137,8 @@ void FormWindow::createControl(Control& c)
     const RECT r = pixelRect(c);
     if (c.windowless()) {
         paintOrder_[c.container()].push_back(&c);
-        if (standsIn(c)) {
-            HWND h = createWindow(0, StandInClassName, "", standInStyle(c),
-                                  {r.left, r.top, r.right - r.left, r.bottom - r.top}, parentWindow(c.container()),
-                                  reinterpret_cast<HMENU>(id), nullptr);
-            makeUnpainted(h);
-            windows_[&c] = h;
-            controls_[h] = &c;
-            presentStandIn(h, c);
-        }
+        if (standsIn(c))
+            createStandIn(c, r);
         return;
     }
     const KindTraits& kind = traitsOf(c.kind());
@@ -240,6 +234,72 @@ void FormWindow::bringToFront(const Control& c, HWND h)
     SetWindowPos(h, after, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
+// Pictures that take turns in one place share one stand-in, which says what
+// the one in front says: a change of picture is then a change of its text,
+// not a hide and a show of two windows.
+void FormWindow::createStandIn(Control& c, const RECT& at)
+{
+    if (!c.onClick) {
+        for (auto& [h, sharers] : sharers_) {
+            const Control& first = *sharers.front();
+            const RECT r = pixelRect(first);
+            if (first.container() == c.container() && EqualRect(&r, &at)) {
+                sharers.push_back(&c);
+                windows_[&c] = h;
+                presentStandIn(h);
+                return;
+            }
+        }
+    }
+    const auto id = static_cast<UINT_PTR>(FirstControlId + controls_.size());
+    HWND h = createWindow(0, StandInClassName, "", standInStyle(c),
+                          {at.left, at.top, at.right - at.left, at.bottom - at.top}, parentWindow(c.container()),
+                          reinterpret_cast<HMENU>(id), nullptr);
+    makeUnpainted(h);
+    windows_[&c] = h;
+    controls_[h] = &c;
+    if (!c.onClick)
+        sharers_[h] = {&c};
+    presentStandIn(h);
+}
+
+void FormWindow::presentStandIn(HWND standIn)
+{
+    auto shared = sharers_.find(standIn);
+    if (shared == sharers_.end()) {
+        if (const Control* c = controlOf(standIn))
+            win32::presentStandIn(standIn, *c);
+        return;
+    }
+    const std::vector<Control*>& sharers = shared->second;
+    const std::vector<Control*>& order = paintOrder_[sharers.front()->container()];
+    const Control* front = sharers.front();
+    for (auto it = order.rbegin(); it != order.rend(); ++it) {
+        if ((*it)->visible() && std::find(sharers.begin(), sharers.end(), *it) != sharers.end()) {
+            front = *it;
+            break;
+        }
+    }
+    win32::presentStandIn(standIn, *front);
+}
+
+// A picture that leaves the place it shared gets a stand-in of its own.
+void FormWindow::moveStandIn(Control& c, HWND standIn)
+{
+    auto shared = sharers_.find(standIn);
+    const RECT to = pixelRect(c);
+    if (shared == sharers_.end() || shared->second.size() == 1) {
+        placeIfChanged(standIn, to);
+        return;
+    }
+    std::vector<Control*>& sharers = shared->second;
+    sharers.erase(std::remove(sharers.begin(), sharers.end(), &c), sharers.end());
+    if (controls_[standIn] == &c)
+        controls_[standIn] = sharers.front();
+    presentStandIn(standIn);
+    createStandIn(c, to);
+}
+
 std::string FormWindow::windowText(const Control& c)
 {
     return traitsOf(c.kind()).paintsOwnWindow ? c.accessibleName() : c.caption();
@@ -321,11 +381,11 @@ void FormWindow::windowlessChanged(Control& c, Prop what)
     if (what == Prop::Visible || c.shownOnScreen())
         invalidateWindowless(c);
     HWND standIn = windowOf(c);
-    if (!standIn || what == Prop::ZOrder)
+    if (!standIn)
         return;
     if (what == Prop::Geometry)
-        placeIfChanged(standIn, pixelRect(c));
-    presentStandIn(standIn, c);
+        moveStandIn(c, standIn);
+    presentStandIn(windowOf(c));
 }
 
 void FormWindow::controlChanged(Control& c, Prop what)

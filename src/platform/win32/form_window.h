@@ -80,6 +80,9 @@ private:
     HWND createWindow(DWORD exStyle, const wchar_t* windowClass, const std::string& caption, DWORD style,
                       const Placement& at, HWND parent, HMENU id, void* param);
     void createControl(forms::Control& c);
+    void createStandIn(forms::Control& c, const RECT& at);
+    void presentStandIn(HWND standIn);
+    void moveStandIn(forms::Control& c, HWND standIn);
     HWND windowOf(const forms::Control& c) const;
     HWND parentWindow(const forms::Control* container) const;
     RECT pixelRect(const forms::Control& c) const;
@@ -104,6 +107,9 @@ private:
     HWND hwnd_ = nullptr;
     std::unordered_map<const forms::Control*, HWND> windows_;
     std::unordered_map<HWND, forms::Control*> controls_;
+    // The pictures that share each stand-in that cannot be clicked, in the
+    // order they were made.
+    std::unordered_map<HWND, std::vector<forms::Control*>> sharers_;
     // Painted controls per container (null: the form), back to front.
     std::map<const forms::Control*, std::vector<forms::Control*>> paintOrder_;
     std::unordered_map<const forms::Control*, RECT> paintedAt_;
