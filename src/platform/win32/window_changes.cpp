@@ -27,8 +27,10 @@ void placeIfChanged(HWND h, const RECT& r)
     if (EqualRect(&now, &r))
         return;
     const bool resized = now.right - now.left != r.right - r.left || now.bottom - now.top != r.bottom - r.top;
+    // What the move uncovers is erased when it is painted, with the rest of
+    // the event's painting, not at once window by window.
     SetWindowPos(h, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top,
-                 SWP_NOZORDER | SWP_NOACTIVATE | (resized ? SWP_NOCOPYBITS : 0));
+                 SWP_NOZORDER | SWP_NOACTIVATE | SWP_DEFERERASE | (resized ? SWP_NOCOPYBITS : 0));
 }
 
 } // namespace lt::win32
