@@ -165,9 +165,10 @@ private:
 
 } // namespace
 
-std::vector<double> measurePressFloor(const std::wstring& bareExe, int presses)
+std::vector<double> measurePressFloor(const std::wstring& bareExe, int presses, PressFloor kind)
 {
-    Started bare(bareExe, L"press", bareExe.substr(0, bareExe.find_last_of(L'\\')));
+    Started bare(bareExe, kind == PressFloor::WithCaptionBox ? L"press-box" : L"press",
+                 bareExe.substr(0, bareExe.find_last_of(L'\\')));
     HWND w = waitVisibleWindowOf(bare.pid(), L"BareWindow", L"Bare window", WindowTimeoutMs);
     require(w && settle(w), "the bare window did not appear");
     HWND button = FindWindowExW(w, nullptr, L"Button", nullptr);

@@ -30,8 +30,10 @@ struct WalkFigures {
 enum class Exercises { All, OneLesson };
 
 // The floor of a press: the bare window program started with "press", its
-// button clicked `presses` times, each click filling its slide area anew.
-std::vector<double> measurePressFloor(const std::wstring& bareExe, int presses);
+// button clicked `presses` times, each click filling its slide area anew;
+// with a caption box, each click also moves, resizes and retitles it.
+enum class PressFloor { SlideOnly, WithCaptionBox };
+std::vector<double> measurePressFloor(const std::wstring& bareExe, int presses, PressFloor kind);
 
 WalkFigures walkLessons(const Installed& at, const Texts& texts, int rounds, Exercises exercises,
                         const CountsReader& reader);

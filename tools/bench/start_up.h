@@ -14,6 +14,8 @@ inline constexpr wchar_t BareClass[] = L"BareWindow", BareTitle[] = L"Bare windo
 
 struct StartUpFigures {
     std::vector<double> tutorialMs, bareMs;
+    // The bare window started so that it first flashes a logo-sized window.
+    std::vector<double> bareWithLogoMs;
     std::vector<double> tutorialPeakMb, barePeakMb;
     std::vector<double> otherMs; // another build of the tutorial, when compared
 };
