@@ -404,9 +404,8 @@ void FormWindow::controlChanged(Control& c, Prop what)
     case Prop::Picture:
     case Prop::AccessibleName:
         setTextIfChanged(h, widen(windowText(c)));
-        if (c.isContainer()) {
+        if (c.isContainer())
             InvalidateRect(h, nullptr, TRUE);
-        }
         break;
     case Prop::Visible:
         showIfChanged(h, c.visible());

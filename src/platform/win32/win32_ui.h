@@ -95,7 +95,8 @@ public:
     // Changes to controls made while an event is handled are gathered by
     // their form's peer (BatchedPeer) and applied here: at the end of each
     // event, and before anything that lets windows paint or makes the
-    // learner wait.
+    // learner wait. Once the outermost event is done, the windows they
+    // touched are painted at once.
     bool handlingEvent() const { return handling_ > 0; }
     void applyChanges() noexcept;
     void changesPending(BatchedPeer& peer);
