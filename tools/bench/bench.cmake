@@ -8,7 +8,7 @@ set_target_properties(bench-floor-hook PROPERTIES PREFIX "")
 target_link_options(bench-floor-hook PRIVATE ${LT_STATIC_RUNTIME})
 
 add_executable(perf-bench tools/bench/perf_bench.cpp tools/bench/start_up.cpp tools/bench/lesson_walk.cpp
-  tools/bench/key_delivery.cpp tools/bench/process_counts.cpp tools/bench/tutorial_session.cpp tests/wine/uia.cpp)
+  tools/bench/key_delivery.cpp tools/bench/machine_pace.cpp tools/bench/process_counts.cpp tools/bench/tutorial_session.cpp tests/wine/uia.cpp)
 target_include_directories(perf-bench PRIVATE tests/wine)
 target_link_libraries(perf-bench PRIVATE lt_win32 psapi ntdll)
 target_link_options(perf-bench PRIVATE ${LT_STATIC_RUNTIME} -municode)
