@@ -55,6 +55,15 @@ LRESULT CALLBACK standInProc(HWND h, UINT msg, WPARAM wParam, LPARAM lParam)
     switch (msg) {
     case WM_NCHITTEST:
         return HTTRANSPARENT;
+    // A stand-in shows nothing of its own: its container paints its place.
+    // The window system still asks it to paint when it is shown or
+    // uncovered; the default answer, a paint that draws nothing, costs each
+    // of a chart's stand-ins a tenth of a millisecond.
+    case WM_NCPAINT:
+        return 0;
+    case WM_PAINT:
+        ValidateRect(h, nullptr);
+        return 0;
     case WM_ERASEBKGND:
         return 1;
     case WM_SETFOCUS:
