@@ -12,7 +12,7 @@ target_include_directories(learning-trazel-keys PRIVATE src)
 target_link_options(learning-trazel-keys PRIVATE ${LT_STATIC_RUNTIME})
 list(REMOVE_ITEM LT_WIN32_SOURCES ${CMAKE_SOURCE_DIR}/src/platform/win32/winmain.cpp)
 add_library(lt_win32 STATIC ${LT_WIN32_SOURCES})
-target_link_libraries(lt_win32 PUBLIC lt_core user32 gdi32 comctl32 advapi32 shell32 uxtheme)
+target_link_libraries(lt_win32 PUBLIC lt_core user32 gdi32 comctl32 advapi32 shell32 uxtheme imm32)
 
 add_executable(learning-trazel WIN32 src/platform/win32/winmain.cpp res/app.rc)
 target_link_libraries(learning-trazel PRIVATE lt_win32)

@@ -59,6 +59,13 @@ start_window_manager
 make_prefix Y 96
 rm -rf "$work/stage"
 cmake --install build/windows --prefix "$work/stage" >/dev/null
+# LT_BENCH_OTHER=FILE.exe: another build of the tutorial, started in turn
+# with the tutorial and the bare window from the same folder, to compare
+# builds while profiling.
+if [ -n "${LT_BENCH_OTHER:-}" ]; then
+    cp "$LT_BENCH_OTHER" "$work/stage/TUTOR/"
+    export LT_BENCH_OTHER=$(basename "$LT_BENCH_OTHER")
+fi
 
 rows=$work/wine-rows.md
 rm -f "$rows"

@@ -139,7 +139,7 @@ protected:
     std::vector<std::wstring> tabCycle(HWND top, std::vector<HWND>* stops = nullptr)
     {
         std::vector<std::wstring> names;
-        const HWND first = focusOf(top);
+        const HWND first = settledFocus(top);
         for (HWND at = first; at && names.size() < 40;) {
             names.push_back(accessibleName(at));
             if (stops)
@@ -375,12 +375,18 @@ TEST_F(Access, TheStepsWindowIsUsedFromTheKeyboard)
     ASSERT_TRUE(uia::waitWindow(DesignClass, L""));
     HWND pageBox = FindWindowExW(steps, nullptr, L"Edit", nullptr);
     ASSERT_TRUE(pageBox);
+    // While the first page is prepared its buttons are disabled, and the
+    // focus is nowhere for a moment.
+    HWND exercise = uia::findChild(steps, text(809), L"Button");
+    ASSERT_TRUE(exercise);
+    ASSERT_TRUE(waitUntil([&] { return IsWindowEnabled(exercise) != FALSE; }, 15000));
 
     ASSERT_TRUE(tabTo(steps, text(811)));
     std::vector<HWND> stops;
     EXPECT_EQ(tabCycle(steps, &stops),
               (std::vector<std::wstring>{text(811), text(813), text(810), text(809), text(812), text(814),
                                          accessibleName(pageBox)}));
+    ASSERT_FALSE(stops.empty());
     EXPECT_EQ(stops.back(), pageBox) << "the page comes last";
     EXPECT_EQ(namelessControls(steps), std::vector<std::string>{});
 

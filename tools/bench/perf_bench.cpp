@@ -141,8 +141,8 @@ int run(int argc, wchar_t** argv)
     const auto wanted = [only](const wchar_t* part) { return !only || wcsstr(only, part); };
     std::vector<Row> rows;
     const double paceBefore = windowMakeAndDestroyMs();
-    // LT_BENCH_OTHER names another build of the tutorial in its folder,
-    // started in turn with the two others, to compare builds while profiling.
+    // LT_BENCH_OTHER names another build of the tutorial in its folder (see
+    // tools/bench.sh), started in turn with the two others.
     const wchar_t* other = _wgetenv(L"LT_BENCH_OTHER");
     if (wanted(L"start"))
         startUpRows(measureStartUp(at, bare, texts, starts, reader, other ? at.tutorDir + L"\\" + other : L""), rows);
