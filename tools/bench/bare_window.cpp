@@ -7,8 +7,12 @@
 // caption box (a child window with a label in it) and retitles the label, as
 // a screen whose caption box moves does. With "logo" it first shows a window
 // the size of the tutorial's logo and closes it at once, as the tutorial's
-// start-up must.
+// start-up must. Built as bare-window-cc it carries the tutorial's manifest
+// and loads the common controls at its start, as the tutorial does.
 #include <windows.h>
+#ifdef BARE_COMMON_CONTROLS
+#include <commctrl.h>
+#endif
 
 #include <cwchar>
 
@@ -76,6 +80,10 @@ LRESULT CALLBACK windowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR commandLine, int)
 {
+#ifdef BARE_COMMON_CONTROLS
+    INITCOMMONCONTROLSEX icc{sizeof icc, ICC_STANDARD_CLASSES};
+    InitCommonControlsEx(&icc);
+#endif
     const bool withBox = std::wcscmp(commandLine, L"press-box") == 0;
     const bool press = withBox || std::wcscmp(commandLine, L"press") == 0;
     WNDCLASSEXW cls{};

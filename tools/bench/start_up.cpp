@@ -53,6 +53,8 @@ StartUpFigures measureStartUp(const Installed& at, const std::wstring& bareExe, 
         f.bareMs.push_back(bare.ms);
         f.barePeakMb.push_back(bare.counts.peakWorkingSetMb);
         f.bareWithLogoMs.push_back(startOnce(bareExe, L"logo", bareDir, BareClass, BareTitle, reader).ms);
+        f.bareWithLogoAndControlsMs.push_back(
+            startOnce(bareDir + L"\\bare-window-cc.exe", L"logo", bareDir, BareClass, BareTitle, reader).ms);
         if (!other.empty())
             f.otherMs.push_back(startOnce(other, L"", at.tutorDir, FormClass, texts(AppTitle), reader).ms);
     }
