@@ -7,6 +7,10 @@ LogoWindow::LogoWindow(forms::FormsRuntime& runtime, Tutorial& t)
 {
     constexpr int Title = 584;
     designClientSize(5400, 2700);
+    // It is on the screen only for a moment: taking the keyboard from the
+    // window the learner was in and giving it to the intro after would be
+    // two activations for nothing (a tenth of the start-up under Wine).
+    designShownWithoutActivating();
     setCaption(t.text(Title));
     Picture1.move(0, 0, 5400, 2700);
     Picture1.setPicture("logo");

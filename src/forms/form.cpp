@@ -39,7 +39,7 @@ void Form::show()
     const bool appears = !visible_;
     visible_ = true;
     if (peer_)
-        peer_->show(true);
+        peer_->show(activatesWhenShown_);
     // A form learns its size when it appears, as after any later change.
     if (appears)
         Form_Resize();

@@ -64,6 +64,8 @@ public:
 
     // Resizable by the learner with a sizing border; forms are fixed by default.
     bool sizable() const { return sizable_; }
+    // Becomes the active window when shown; a form that only flashes by does not.
+    bool activatesWhenShown() const { return activatesWhenShown_; }
     // Takes Close off the window's system menu, and the close box with it.
     void removeCloseCommand();
     bool closeCommandRemoved() const { return closeCommandRemoved_; }
@@ -122,6 +124,7 @@ protected:
     void designClientSize(int width, int height);
     void designFont(const Font& f) { font_ = f; }
     void designSizable() { sizable_ = true; }
+    void designShownWithoutActivating() { activatesWhenShown_ = false; }
 
 private:
     Form(FormsRuntime& runtime, std::string key);
@@ -139,6 +142,7 @@ private:
     Font font_;
     bool visible_ = false;
     bool sizable_ = false;
+    bool activatesWhenShown_ = true;
     bool closeCommandRemoved_ = false;
     Pointer pointer_ = Pointer::Default;
     std::vector<Control*> controls_;

@@ -138,8 +138,9 @@ TEST(LessonPlayer, GoldenScreens)
     for (int k = 2; k <= 22; ++k) {
         one.ui.click(one.window->Fwd_1);
         const LessonWindow& w = *one.window;
-        if (moves.contains(k))
+        if (moves.contains(k)) {
             EXPECT_EQ((Box{w.DBox1.left(), w.DBox1.top(), w.DBox1.width(), w.DBox1.height()}), moves.at(k)) << k;
+        }
     }
 }
 
