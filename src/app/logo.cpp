@@ -8,8 +8,8 @@ LogoWindow::LogoWindow(forms::FormsRuntime& runtime, Tutorial& t)
     constexpr int Title = 584;
     designClientSize(5400, 2700);
     // It is on the screen only for a moment: taking the keyboard from the
-    // window the learner was in and giving it to the intro after would be
-    // two activations for nothing (a tenth of the start-up under Wine).
+    // window the learner was in, only for the intro to take it next, would
+    // be an activation for nothing, a round trip through the window manager.
     designShownWithoutActivating();
     setCaption(t.text(Title));
     Picture1.move(0, 0, 5400, 2700);

@@ -64,8 +64,6 @@ public:
 
     // Resizable by the learner with a sizing border; forms are fixed by default.
     bool sizable() const { return sizable_; }
-    // Becomes the active window when shown; a form that only flashes by does not.
-    bool activatesWhenShown() const { return activatesWhenShown_; }
     // Takes Close off the window's system menu, and the close box with it.
     void removeCloseCommand();
     bool closeCommandRemoved() const { return closeCommandRemoved_; }
@@ -124,6 +122,7 @@ protected:
     void designClientSize(int width, int height);
     void designFont(const Font& f) { font_ = f; }
     void designSizable() { sizable_ = true; }
+    // A form that only flashes by appears without becoming the active window.
     void designShownWithoutActivating() { activatesWhenShown_ = false; }
 
 private:

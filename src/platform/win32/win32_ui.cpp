@@ -82,8 +82,8 @@ Win32Ui::Win32Ui(HINSTANCE instance, const StringTable& strings) : instance_(ins
     // The tutorial takes no typed text (its text boxes are read-only), so its
     // thread needs no input method. Without one, no input-method window is
     // made beside each of its windows, and its first window to become active
-    // does not load the COM libraries an input method uses: about a tenth
-    // of the time from start to the intro.
+    // does not load the COM libraries an input method uses: several
+    // milliseconds of the start-up under Wine.
     ImmDisableIME(0);
     INITCOMMONCONTROLSEX icc{sizeof icc, ICC_STANDARD_CLASSES};
     InitCommonControlsEx(&icc);
